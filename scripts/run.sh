@@ -1,0 +1,17 @@
+#!/usr/bin/env bash
+# Installs what is missing, builds, and starts the calculator. Without a display it runs
+# the bundled example project through the command-line calculator instead.
+set -euo pipefail
+cd "$(dirname "$0")/.."
+
+./scripts/install-deps.sh
+./scripts/build.sh build
+
+if [ -x build/app/tessivane ] && { [ -n "${DISPLAY:-}" ] || [ -n "${WAYLAND_DISPLAY:-}" ]; }; then
+  exec build/app/tessivane "$@"
+fi
+
+echo "No display (or no window built): running the example through tessivane-calc."
+echo "Start the window with: build/app/tessivane   (needs an X or Wayland display)"
+echo
+exec build/app/tessivane-calc examples/rectangular-array.tvc
