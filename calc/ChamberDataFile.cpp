@@ -1,0 +1,86 @@
+#include "ChamberDataFile.h"
+
+#include "InputChecks.h"
+#include "ItemReader.h"
+#include "Messages.h"
+
+#include <fstream>
+#include <iterator>
+
+namespace {
+// Far beyond any real table; keeps a wrong file from being read whole into memory.
+constexpr std::streamsize MaxFileSize = 16 * 1024 * 1024;
+
+bool tableIsUsable(const ChamberDesignData &record)
+{
+    if (record.NumPoints < 2)
+        return false;
+    for (std::size_t i = 1; i < record.Stage.size(); ++i) {
+        if (!(record.Stage[i] > record.Stage[i - 1]))
+            return false;
+    }
+    return true;
+}
+} // namespace
+
+bool ReadChamberRecord(ItemReader &reader, ChamberDesignData &record)
+{
+    reader.setSkipEmptyLines(true);
+    if (!reader.readLine(record.Description))
+        return false;
+    if (!reader.readSingleItem(record.Width) || !reader.readSingleItem(record.Height) ||
+        !reader.readSingleItem(record.Length) || !reader.readInt16Item(record.NumPoints))
+        return false;
+    if (record.NumPoints < 1)
+        return false;
+    const auto rows = static_cast<std::size_t>(record.NumPoints);
+    record.Stage.assign(rows, 0.0f);
+    record.Storage.assign(rows, 0.0f);
+    for (std::size_t i = 0; i < rows; ++i) {
+        if (!reader.readSingleItem(record.Stage[i]) || !reader.readSingleItem(record.Storage[i]))
+            return false;
+    }
+    return tableIsUsable(record);
+}
+
+bool ReadChamberRecord(std::istream &in, ChamberDesignData &record)
+{
+    std::string text;
+    char buffer[4096];
+    while (in.read(buffer, sizeof buffer) || in.gcount() > 0) {
+        text.append(buffer, static_cast<std::size_t>(in.gcount()));
+        if (static_cast<std::streamsize>(text.size()) > MaxFileSize)
+            return false;
+    }
+    if (in.bad())
+        return false;
+    ItemReader reader(text);
+    return ReadChamberRecord(reader, record);
+}
+
+bool LoadChamberData(const std::string &path, ChamberDesignData &record)
+{
+    std::ifstream file(path, std::ios::binary);
+    if (!file.is_open())
+        return false;
+    return ReadChamberRecord(file, record);
+}
+
+std::string chamberDataPath(const std::string &dataDir, int chamberTypeIndex)
+{
+    return dataDir + "/" + ChamberTypeNames.at(static_cast<std::size_t>(chamberTypeIndex)) + ".dat";
+}
+
+CheckFailure loadSelectedChamber(const CalcInputs &inputs, const CalcEnvironment &environment,
+                                 ChamberDesignData &record)
+{
+    if (inputs.chamberTypeIndex < 0 ||
+        inputs.chamberTypeIndex >= static_cast<int>(ChamberTypeNames.size()))
+        return refuse(InputField::ChamberType, Messages::SelectChamberType);
+    const std::string path = chamberDataPath(environment.dataDir, inputs.chamberTypeIndex);
+    if (!FileExists(path))
+        return refuse(InputField::None, Messages::DataFileNotFound);
+    if (!LoadChamberData(path, record))
+        return refuse(InputField::None, Messages::DataFileUnreadable);
+    return std::nullopt;
+}

@@ -1,0 +1,23 @@
+#pragma once
+
+#include "ChamberDesignData.h"
+#include "FieldChecks.h"
+
+#include <istream>
+#include <string>
+
+class ItemReader;
+
+// Reads a chamber data file into the record. False when the file cannot be opened or read,
+// or its table is unusable (fewer than two rows, stages not strictly increasing).
+bool LoadChamberData(const std::string &path, ChamberDesignData &record);
+bool ReadChamberRecord(std::istream &in, ChamberDesignData &record);
+bool ReadChamberRecord(ItemReader &reader, ChamberDesignData &record);
+
+// The data file of a chamber-type entry: the directory, "/", the entry's text, ".dat".
+std::string chamberDataPath(const std::string &dataDir, int chamberTypeIndex);
+
+// The steps every calculation starts with: a chamber type must be selected, and its data
+// file must exist and read.
+CheckFailure loadSelectedChamber(const CalcInputs &inputs, const CalcEnvironment &environment,
+                                 ChamberDesignData &record);

@@ -1,0 +1,136 @@
+#include "InputChecks.h"
+
+#include <charconv>
+#include <cmath>
+#include <filesystem>
+#include <limits>
+#include <system_error>
+
+namespace {
+bool isDigit(char c)
+{
+    return c >= '0' && c <= '9';
+}
+} // namespace
+
+std::string Trimmed(std::string_view text)
+{
+    const auto first = text.find_first_not_of(' ');
+    if (first == std::string_view::npos)
+        return {};
+    const auto last = text.find_last_not_of(' ');
+    return std::string(text.substr(first, last - first + 1));
+}
+
+bool IsIntegerText(std::string_view text)
+{
+    const std::string t = Trimmed(text);
+    std::size_t i = 0;
+    if (!t.empty() && (t[0] == '+' || t[0] == '-'))
+        i = 1;
+    if (i >= t.size())
+        return false;
+    for (; i < t.size(); ++i) {
+        if (!isDigit(t[i]))
+            return false;
+    }
+    return true;
+}
+
+bool FileExists(const std::string &path)
+{
+    if (path.empty())
+        return false;
+    std::error_code error;
+    return std::filesystem::is_regular_file(std::filesystem::path(path), error);
+}
+
+bool IsNumberText(std::string_view text)
+{
+    std::size_t i = 0;
+    const std::size_t n = text.size();
+    if (i < n && (text[i] == '+' || text[i] == '-'))
+        ++i;
+    std::size_t digits = 0;
+    while (i < n && isDigit(text[i])) {
+        ++i;
+        ++digits;
+    }
+    if (i < n && text[i] == '.') {
+        ++i;
+        while (i < n && isDigit(text[i])) {
+            ++i;
+            ++digits;
+        }
+    }
+    if (digits == 0)
+        return false;
+    if (i < n && (text[i] == 'e' || text[i] == 'E')) {
+        ++i;
+        if (i < n && (text[i] == '+' || text[i] == '-'))
+            ++i;
+        std::size_t expDigits = 0;
+        while (i < n && isDigit(text[i])) {
+            ++i;
+            ++expDigits;
+        }
+        if (expDigits == 0)
+            return false;
+    }
+    return i == n;
+}
+
+ParseStatus parseWholeNumber(std::string_view text, long long &value)
+{
+    if (!IsIntegerText(text))
+        return ParseStatus::NotANumber;
+    std::string t = Trimmed(text);
+    if (t[0] == '+')
+        t.erase(0, 1);
+    const auto [end, error] = std::from_chars(t.data(), t.data() + t.size(), value);
+    (void)end;
+    if (error == std::errc::result_out_of_range) {
+        value = t[0] == '-' ? std::numeric_limits<long long>::min()
+                            : std::numeric_limits<long long>::max();
+        return ParseStatus::OutOfRange;
+    }
+    return ParseStatus::Ok;
+}
+
+ParseStatus parseInt16(std::string_view text, int16_t &value)
+{
+    long long wide = 0;
+    const ParseStatus status = parseWholeNumber(text, wide);
+    if (status == ParseStatus::NotANumber)
+        return status;
+    if (status == ParseStatus::OutOfRange || wide < std::numeric_limits<int16_t>::min() ||
+        wide > std::numeric_limits<int16_t>::max())
+        return ParseStatus::OutOfRange;
+    value = static_cast<int16_t>(wide);
+    return ParseStatus::Ok;
+}
+
+ParseStatus parseSingle(std::string_view text, float &value)
+{
+    if (!IsNumberText(text))
+        return ParseStatus::NotANumber;
+    std::string_view t = text;
+    if (t[0] == '+')
+        t.remove_prefix(1);
+    double wide = 0.0;
+    const auto [end, error] = std::from_chars(t.data(), t.data() + t.size(), wide);
+    (void)end;
+    if (error == std::errc::result_out_of_range) {
+        // from_chars reports both overflow and underflow; an underflow is simply zero.
+        const auto e = t.find_first_of("eE");
+        const bool negativeExponent = e != std::string_view::npos && t[e + 1] == '-';
+        if (!negativeExponent)
+            return ParseStatus::OutOfRange;
+        wide = t[0] == '-' ? -0.0 : 0.0;
+    }
+    const auto single = static_cast<float>(wide);
+    if (!std::isfinite(single))
+        return ParseStatus::OutOfRange;
+    value = single;
+    return ParseStatus::Ok;
+}

@@ -1,0 +1,37 @@
+#pragma once
+
+#include <cstdint>
+#include <string>
+#include <string_view>
+
+// Sequential reader of line- and item-structured text, as used by the chamber data files
+// and the project files. A line ends at CR LF, LF or a lone CR. An item is a run of
+// characters ended by a comma, a blank or the end of its line; blanks around a comma are
+// skipped, so "0, 0" is two items.
+class ItemReader
+{
+public:
+    explicit ItemReader(std::string_view text) : m_text(text) {}
+
+    // Empty lines before an item are skipped only when this is set (chamber data files).
+    void setSkipEmptyLines(bool skip) { m_skipEmptyLines = skip; }
+
+    bool atEnd() const { return m_pos >= m_text.size(); }
+    // 1-based number of the line the next read starts on, for messages.
+    int lineNumber() const { return m_line; }
+
+    bool readLine(std::string &line);
+    bool readItem(std::string &item);
+    bool readInt16Item(int16_t &value);
+    bool readSingleItem(float &value);
+
+private:
+    bool atLineEnd() const;
+    void skipLineEnd();
+    void skipBlanks();
+
+    std::string_view m_text;
+    std::size_t m_pos = 0;
+    int m_line = 1;
+    bool m_skipEmptyLines = false;
+};

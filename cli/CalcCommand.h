@@ -1,0 +1,32 @@
+#pragma once
+
+#include "CommandLine.h"
+
+#include <iosfwd>
+#include <string>
+
+// tessivane-calc: one project file in, its report (or table) out, as the window's
+// Calculate and File > Save would do it.
+class CalcCommand
+{
+public:
+    enum ExitStatus
+    {
+        Done = 0,
+        BadProject = 1,
+        Refused = 2,
+        Declined = 3,
+    };
+
+    CalcCommand(std::ostream &out, std::ostream &err) : m_out(out), m_err(err) {}
+
+    int run(int argc, char **argv);
+    int run(const CommandLine &line, const std::string &programDir);
+
+private:
+    std::ostream &m_out;
+    std::ostream &m_err;
+};
+
+// Line breaks as a terminal expects them: CR LF becomes LF.
+std::string withUnixLineEnds(const std::string &text);

@@ -1,0 +1,165 @@
+#include "ProjectFile.h"
+
+#include "InputChecks.h"
+#include "ItemReader.h"
+#include "NumberText.h"
+
+#include <functional>
+
+namespace {
+const char *const VersionTag = "TVC_Ver";
+
+void addLine(std::string &text, const std::string &line)
+{
+    text += line;
+    text += "\r\n";
+}
+
+// One input of a method's list: a text line, or a whole-number item.
+struct InputSlot
+{
+    std::string CalcInputs::*text = nullptr;
+    int CalcInputs::*number = nullptr;
+    const char *name = "";
+};
+
+std::vector<InputSlot> inputSlots(int method)
+{
+    using C = CalcInputs;
+    std::vector<InputSlot> slots = {{&C::projectName, nullptr, "project name"},
+                                    {nullptr, &C::chamberTypeIndex, "chamber type"}};
+    if (method == 1) {
+        slots.push_back({&C::numChambers, nullptr, "number of chambers"});
+        slots.push_back({&C::bedArea, nullptr, "area of bed"});
+    } else {
+        slots.push_back({&C::rows, nullptr, "number of rows"});
+        slots.push_back({&C::cols, nullptr, "chambers per row"});
+    }
+    slots.push_back({&C::foundationDepth, nullptr, "foundation depth"});
+    slots.push_back({&C::coverThickness, nullptr, "cover thickness"});
+    if (method == 2) {
+        slots.push_back({&C::internalSpacing, nullptr, "space between rows"});
+        slots.push_back({&C::perimeterThickness, nullptr, "perimeter thickness"});
+    }
+    slots.push_back({&C::porosity, nullptr, "porosity"});
+    slots.push_back({&C::baseElevation, nullptr, "base elevation"});
+    slots.push_back({nullptr, &C::bottomAreaValue, "bottom-area check box"});
+    return slots;
+}
+
+ProjectReadResult failure(const ItemReader &reader, const std::string &what)
+{
+    return {ProjectReadResult::Status::Failed,
+            "line " + std::to_string(reader.lineNumber()) + ": " + what};
+}
+
+bool numberAllowed(int CalcInputs::*number, int value)
+{
+    if (number == &CalcInputs::chamberTypeIndex)
+        return value >= -1 && value <= 1;
+    return value >= 0 && value <= 2; // unchecked, checked, grayed
+}
+
+ProjectReadResult ScanFileVer01(ItemReader &reader, ProjectDocument &document)
+{
+    std::string line;
+    if (!reader.readLine(line))
+        return failure(reader, "the calculation method is missing");
+    int16_t method = 0;
+    if (!IsIntegerText(line) || parseInt16(line, method) != ParseStatus::Ok ||
+        (method != 1 && method != 2))
+        return failure(reader, "the calculation method must be 1 or 2");
+    CalcInputs &inputs = document.inputs;
+    inputs.method = method;
+
+    for (const InputSlot &slot : inputSlots(method)) {
+        if (slot.text) {
+            if (!reader.readLine(inputs.*slot.text))
+                return failure(reader, std::string("the ") + slot.name + " is missing");
+            continue;
+        }
+        int16_t value = 0;
+        if (!reader.readInt16Item(value) || !numberAllowed(slot.number, value))
+            return failure(reader, std::string("the ") + slot.name + " is not a valid value");
+        inputs.*slot.number = value;
+    }
+
+    ResultState &results = document.results;
+    int16_t flag = 0;
+    if (!reader.readInt16Item(flag))
+        return failure(reader, "the results flag is missing or not a whole number");
+    results.ResultsValid = flag != 0;
+    if (!results.ResultsValid)
+        return {ProjectReadResult::Status::Ok, {}};
+
+    int16_t rows = 0;
+    if (!reader.readInt16Item(rows) || rows < 1)
+        return failure(reader, "the number of table rows must be a whole number from 1 to 32767");
+    results.EquivRows = rows;
+    results.EquivStage.assign(static_cast<std::size_t>(rows), 0.0f);
+    results.EquivArea.assign(static_cast<std::size_t>(rows), 0.0f);
+    for (std::size_t i = 0; i < results.EquivStage.size(); ++i) {
+        if (!reader.readSingleItem(results.EquivStage[i]) ||
+            !reader.readSingleItem(results.EquivArea[i]))
+            return failure(reader,
+                           "table row " + std::to_string(i + 1) + " is missing or not two numbers");
+    }
+    if (!reader.readSingleItem(results.SystemLength) ||
+        !reader.readSingleItem(results.SystemWidth) || !reader.readSingleItem(results.BottomArea))
+        return failure(reader, "the system length, width or bottom area is missing");
+
+    if (!reader.readLine(line))
+        return failure(reader, "the report is missing");
+    document.reportText = line;
+    while (!reader.atEnd()) {
+        reader.readLine(line);
+        document.reportText += "\r\n" + line;
+    }
+    return {ProjectReadResult::Status::Ok, {}};
+}
+} // namespace
+
+std::string WriteProjectFile(const ProjectDocument &document)
+{
+    const CalcInputs &inputs = document.inputs;
+    const int method = inputs.method == 1 || inputs.method == 2 ? inputs.method : 0;
+    std::string text;
+    addLine(text, "TVC_Ver01");
+    addLine(text, std::to_string(method));
+    if (method != 0) {
+        for (const InputSlot &slot : inputSlots(method))
+            addLine(text, slot.text ? inputs.*slot.text : std::to_string(inputs.*slot.number));
+    }
+    const ResultState &results = document.results;
+    addLine(text, results.ResultsValid ? "1" : "0");
+    if (!results.ResultsValid)
+        return text;
+    addLine(text, std::to_string(results.EquivStage.size()));
+    for (std::size_t i = 0; i < results.EquivStage.size(); ++i)
+        addLine(text, NumToText(results.EquivStage[i]) + " " + NumToText(results.EquivArea[i]));
+    addLine(text, NumToText(results.SystemLength));
+    addLine(text, NumToText(results.SystemWidth));
+    addLine(text, NumToText(results.BottomArea));
+    addLine(text, document.reportText);
+    return text;
+}
+
+ProjectReadResult ReadProjectFile(std::string_view text, ProjectDocument &document)
+{
+    ItemReader reader(text);
+    std::string first;
+    if (!reader.readLine(first))
+        return {ProjectReadResult::Status::Failed, "the file is empty"};
+    first = Trimmed(first);
+    const auto tag = first.find(VersionTag);
+    if (tag == std::string::npos)
+        return {ProjectReadResult::Status::InvalidFormat, InvalidFormatMessage};
+    if (first.size() - tag < 9)
+        return {ProjectReadResult::Status::Failed, "the version line is too short"};
+    const std::string version = first.substr(tag + 7, 2);
+    int16_t number = 0;
+    if (!IsIntegerText(version) || parseInt16(version, number) != ParseStatus::Ok || number != 1)
+        return {ProjectReadResult::Status::Failed,
+                "version \"" + version + "\" is not a version this program reads"};
+    return ScanFileVer01(reader, document);
+}
