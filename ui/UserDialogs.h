@@ -1,0 +1,22 @@
+#pragma once
+
+#include <QString>
+
+// Every modal message box and file dialog of the calculator goes through this interface, so
+// that tests can read each message and answer it. The window owns one; the real one shows
+// Qt dialogs (see QtUserDialogs).
+class UserDialogs
+{
+public:
+    virtual ~UserDialogs() = default;
+
+    // Exclamation icon, OK button only. Title "Error" unless given ("URL Failed").
+    virtual void showError(const QString &text, const QString &title = QStringLiteral("Error")) = 0;
+    // Title "Warning", Yes and No buttons (Yes the default), no icon. True for Yes.
+    virtual bool askYesNo(const QString &text,
+                          const QString &title = QStringLiteral("Warning")) = 0;
+    // The Open dialog; the chosen full path, or an empty text on cancel.
+    virtual QString askOpenFileName() = 0;
+    // The Save As dialog, pre-set to initialName when not empty; empty text on cancel.
+    virtual QString askSaveFileName(const QString &initialName) = 0;
+};
