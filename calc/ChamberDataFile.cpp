@@ -8,6 +8,9 @@
 #include <iterator>
 
 namespace {
+// The pond table adds up to six rows to the chamber's layers and its row count is 16-bit.
+constexpr int16_t MaxTableRows = 32763;
+
 // Far beyond any real table; keeps a wrong file from being read whole into memory.
 constexpr std::streamsize MaxFileSize = 16 * 1024 * 1024;
 
@@ -31,7 +34,7 @@ bool ReadChamberRecord(ItemReader &reader, ChamberDesignData &record)
     if (!reader.readSingleItem(record.Width) || !reader.readSingleItem(record.Height) ||
         !reader.readSingleItem(record.Length) || !reader.readInt16Item(record.NumPoints))
         return false;
-    if (record.NumPoints < 1)
+    if (record.NumPoints < 1 || record.NumPoints > MaxTableRows)
         return false;
     const auto rows = static_cast<std::size_t>(record.NumPoints);
     record.Stage.assign(rows, 0.0f);

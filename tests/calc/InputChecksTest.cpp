@@ -1,0 +1,90 @@
+#include "InputChecks.h"
+#include "ItemReader.h"
+
+#include "TestSupport.h"
+
+#include <gtest/gtest.h>
+
+#include <filesystem>
+
+TEST(IsIntegerText, AcceptsOptionallySignedDigitsAfterTrimming)
+{
+    for (const char *text : {"12", "  12  ", "+3", "-2", "0", "007", "99999999999999999999"})
+        EXPECT_TRUE(IsIntegerText(text)) << text;
+    for (const char *text :
+         {"", "   ", "+", "-", "12.0", "1 2", "3+", "+-3", "ten", "1e3", "\t12", "0x10"})
+        EXPECT_FALSE(IsIntegerText(text)) << text;
+}
+
+TEST(IsNumberText, AcceptsOnlyPlainDecimalNumbers)
+{
+    for (const char *text : {"6", "-3.5", "+2", ".5", "5.", "100.00", "1e3", "1.5E-02", "-0"})
+        EXPECT_TRUE(IsNumberText(text)) << text;
+    for (const char *text : {"", ".", "-", "1,000", "2,5", "0x10", "inf", "nan", "6in", "1e", "1e+",
+                             " 6", "6 ", "1.2.3", "--1", "e5"})
+        EXPECT_FALSE(IsNumberText(text)) << text;
+}
+
+TEST(ParseSingle, RefusesWhatAFloatCannotHold)
+{
+    float value = 0.0f;
+    EXPECT_EQ(parseSingle("1e39", value), ParseStatus::OutOfRange);
+    EXPECT_EQ(parseSingle("-1e39", value), ParseStatus::OutOfRange);
+    EXPECT_EQ(parseSingle("1e400", value), ParseStatus::OutOfRange);
+    ASSERT_EQ(parseSingle("1e-400", value), ParseStatus::Ok);
+    EXPECT_EQ(value, 0.0f);
+    ASSERT_EQ(parseSingle("3.4e38", value), ParseStatus::Ok);
+    ASSERT_EQ(parseSingle("+12.25", value), ParseStatus::Ok);
+    EXPECT_EQ(value, 12.25f);
+}
+
+TEST(ParseInt16, KeepsToTheSixteenBitRange)
+{
+    int16_t value = 0;
+    ASSERT_EQ(parseInt16(" +32767 ", value), ParseStatus::Ok);
+    EXPECT_EQ(value, 32767);
+    ASSERT_EQ(parseInt16("-32768", value), ParseStatus::Ok);
+    EXPECT_EQ(value, -32768);
+    EXPECT_EQ(parseInt16("32768", value), ParseStatus::OutOfRange);
+    EXPECT_EQ(parseInt16("-99999999999999999999999", value), ParseStatus::OutOfRange);
+    EXPECT_EQ(parseInt16("1.0", value), ParseStatus::NotANumber);
+}
+
+TEST(FileExists, IsTrueForOrdinaryFilesOnly)
+{
+    test::TempDir dir;
+    test::writeFile(dir.path() / "a file.dat", "x");
+    std::filesystem::create_directory(dir.path() / "folder");
+    EXPECT_TRUE(FileExists(dir.file("a file.dat")));
+    EXPECT_FALSE(FileExists(dir.file("folder")));
+    EXPECT_FALSE(FileExists(dir.file("missing.dat")));
+    EXPECT_FALSE(FileExists(dir.file("a file.dat") + " "));
+    EXPECT_FALSE(FileExists(""));
+    EXPECT_FALSE(FileExists(std::string("bad\0name", 8)));
+}
+
+TEST(ItemReader, SplitsItemsAtCommasBlanksAndLineEnds)
+{
+    ItemReader reader("a, b ,c d\r\ne\nf\rg\r\nlast line, with commas\r\n");
+    std::string item;
+    for (const char *expected : {"a", "b", "c", "d", "e", "f", "g"}) {
+        ASSERT_TRUE(reader.readItem(item));
+        EXPECT_EQ(item, expected);
+    }
+    std::string line;
+    ASSERT_TRUE(reader.readLine(line));
+    EXPECT_EQ(line, "last line, with commas");
+    EXPECT_TRUE(reader.atEnd());
+    EXPECT_FALSE(reader.readLine(line));
+    EXPECT_FALSE(reader.readItem(item));
+}
+
+TEST(ItemReader, RefusesEmptyItems)
+{
+    ItemReader reader("1,,2");
+    int16_t value = 0;
+    ASSERT_TRUE(reader.readInt16Item(value));
+    EXPECT_FALSE(reader.readInt16Item(value));
+    ItemReader emptyLine("\r\n5");
+    EXPECT_FALSE(emptyLine.readInt16Item(value));
+}

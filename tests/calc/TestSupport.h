@@ -1,0 +1,117 @@
+#pragma once
+
+#include "CalcInputs.h"
+#include "CalcOutcome.h"
+
+#include <filesystem>
+#include <fstream>
+#include <ostream>
+#include <sstream>
+#include <string>
+#include <vector>
+
+namespace test {
+
+inline std::string readFile(const std::filesystem::path &path)
+{
+    std::ifstream file(path, std::ios::binary);
+    std::ostringstream bytes;
+    bytes << file.rdbuf();
+    return bytes.str();
+}
+
+inline void writeFile(const std::filesystem::path &path, const std::string &bytes)
+{
+    std::ofstream file(path, std::ios::binary);
+    file << bytes;
+}
+
+// A fresh directory below the system's temporary folder, removed with the object.
+class TempDir
+{
+public:
+    TempDir()
+    {
+        std::string pattern =
+            (std::filesystem::temp_directory_path() / "tessivane-test-XXXXXX").string();
+        m_path = mkdtemp(pattern.data());
+    }
+    ~TempDir()
+    {
+        std::error_code ignored;
+        std::filesystem::remove_all(m_path, ignored);
+    }
+    TempDir(const TempDir &) = delete;
+    TempDir &operator=(const TempDir &) = delete;
+    const std::filesystem::path &path() const { return m_path; }
+    std::string file(const std::string &name) const { return (m_path / name).string(); }
+
+private:
+    std::filesystem::path m_path;
+};
+
+// The worked examples: method #2 on a 30 x 18 x 48 inch chamber holding 0, 5 and 8 ft³
+// at 0, 6 and 12 inches; method #1 on a chamber holding 0, 10 and 20 ft³ at 0, 12, 24.
+inline CalcInputs rectangularArrayExample()
+{
+    CalcInputs in;
+    in.method = 2;
+    in.projectName = "Worked example";
+    in.chamberTypeIndex = 0;
+    in.rows = "2";
+    in.cols = "3";
+    in.foundationDepth = "6";
+    in.coverThickness = "6";
+    in.internalSpacing = "6";
+    in.perimeterThickness = "12";
+    in.porosity = "40";
+    in.baseElevation = "100";
+    return in;
+}
+
+inline CalcInputs knownBedAreaExample()
+{
+    CalcInputs in;
+    in.method = 1;
+    in.projectName = "Worked example";
+    in.chamberTypeIndex = 0;
+    in.numChambers = "10";
+    in.bedArea = "1000";
+    in.foundationDepth = "6";
+    in.coverThickness = "6";
+    in.porosity = "40";
+    in.baseElevation = "100";
+    return in;
+}
+
+inline CalcEnvironment environmentFor(const std::string &dataSet,
+                                      std::vector<std::string> *questions = nullptr,
+                                      bool answer = false)
+{
+    CalcEnvironment environment;
+    environment.dataDir = std::string(CALC_TEST_DATA) + "/" + dataSet;
+    environment.askYesNo = [questions, answer](const std::string &question) {
+        if (questions)
+            questions->push_back(question);
+        return answer;
+    };
+    return environment;
+}
+
+// One row of a table of field checks: the field's text, and the field and message of the
+// refusal it must give (no message: the calculation goes through).
+struct CheckCase
+{
+    const char *name;
+    std::string CalcInputs::*field;
+    const char *text;
+    InputField expectedField;
+    const char *message;
+};
+
+inline void PrintTo(const CheckCase &c, std::ostream *os)
+{
+    *os << c.name;
+}
+
+} // namespace test
