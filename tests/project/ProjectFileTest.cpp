@@ -1,0 +1,168 @@
+#include "ProjectFile.h"
+#include "Calculator.h"
+#include "ClipboardText.h"
+#include "ProjectFileIO.h"
+#include "TextEncoding.h"
+
+#include "TestSupport.h"
+
+#include <gtest/gtest.h>
+
+#include <filesystem>
+
+namespace {
+const std::string ResultsFile = std::string(PROJECT_GOLDEN_DIR) + "/rectangular-array-results.tvc";
+
+ProjectDocument calculated(const CalcInputs &inputs, const std::string &dataSet)
+{
+    ProjectDocument document;
+    document.inputs = inputs;
+    const CalcOutcome outcome =
+        cmdCalculate_Click(inputs, test::environmentFor(dataSet), document.results);
+    document.reportText = outcome.report;
+    return document;
+}
+
+ProjectReadResult read(const std::string &text, ProjectDocument &document)
+{
+    return ReadProjectFile(text, document);
+}
+} // namespace
+
+TEST(ProjectFile, WritesTheInputsOfTheSelectedMethodOnly)
+{
+    ProjectDocument document;
+    document.inputs = test::knownBedAreaExample();
+    document.inputs.rows = "7"; // the other method's inputs are not stored
+    document.inputs.bottomAreaValue = 1;
+    EXPECT_EQ(WriteProjectFile(document), "TVC_Ver01\r\n1\r\nWorked example\r\n0\r\n10\r\n1000\r\n"
+                                          "6\r\n6\r\n40\r\n100\r\n1\r\n0\r\n");
+    document.inputs.method = 0;
+    EXPECT_EQ(WriteProjectFile(document), "TVC_Ver01\r\n0\r\n0\r\n");
+}
+
+TEST(ProjectFile, ResultsFileMatchesItsGoldenBytesAndReadsBackIdentically)
+{
+    CalcInputs inputs = test::rectangularArrayExample();
+    inputs.projectName = "  Lot 7, east bed";
+    const ProjectDocument document = calculated(inputs, "worked-rect");
+    const std::string bytes = encodeProjectText(WriteProjectFile(document));
+    ASSERT_EQ(bytes, test::readFile(ResultsFile));
+
+    ProjectDocument reread;
+    ASSERT_TRUE(read(decodeProjectText(bytes), reread).ok());
+    EXPECT_EQ(reread.inputs.projectName, "  Lot 7, east bed");
+    EXPECT_EQ(reread.inputs.rows, "2");
+    EXPECT_EQ(reread.inputs.chamberTypeIndex, 0);
+    EXPECT_TRUE(reread.results.ResultsValid);
+    // The file holds seven significant digits, so the table reads back as its text.
+    EXPECT_EQ(StageAreaClipboardText(reread.results), StageAreaClipboardText(document.results));
+    EXPECT_EQ(reread.results.SystemWidth, 7.5f);
+    EXPECT_EQ(reread.reportText, document.reportText);
+    EXPECT_EQ(encodeProjectText(WriteProjectFile(reread)), bytes);
+}
+
+TEST(ProjectFile, SavesAndOpensOnDiskByteIdentically)
+{
+    test::TempDir dir;
+    ProjectDocument document = calculated(test::knownBedAreaExample(), "worked-bed");
+    document.inputs.projectName = "Regenrückhaltung 雨水";
+    const std::string path = dir.file("bed.tvc");
+    ASSERT_TRUE(SaveDataFile(path, document).ok);
+    ProjectDocument reread;
+    ASSERT_TRUE(OpenDataFile(path, reread).ok());
+    EXPECT_EQ(reread.inputs.projectName, document.inputs.projectName);
+    EXPECT_EQ(reread.reportText, document.reportText);
+    const std::string first = test::readFile(path);
+    ASSERT_TRUE(SaveDataFile(path, reread).ok);
+    EXPECT_EQ(test::readFile(path), first);
+    EXPECT_EQ(std::distance(std::filesystem::directory_iterator(dir.path()), {}), 1)
+        << "no temporary file is left behind";
+}
+
+TEST(ProjectFile, FailedSaveLeavesThePreviousFileAlone)
+{
+    test::TempDir dir;
+    const std::string path = dir.file("keep.tvc");
+    test::writeFile(path, "previous contents");
+    ProjectDocument document;
+    // A directory where the temporary file would go cannot hold it; nor can a missing folder.
+    EXPECT_FALSE(SaveDataFile(dir.file("missing/x.tvc"), document).ok);
+    std::filesystem::create_directory(dir.path() / "taken.tvc");
+    EXPECT_FALSE(SaveDataFile(dir.file("taken.tvc"), document).ok);
+    EXPECT_TRUE(std::filesystem::is_directory(dir.path() / "taken.tvc"));
+    EXPECT_EQ(test::readFile(path), "previous contents");
+    EXPECT_EQ(std::distance(std::filesystem::directory_iterator(dir.path()), {}), 2);
+}
+
+TEST(ProjectFile, VersionLineRules)
+{
+    const std::string rest = "\r\n1\r\nname\r\n-1\r\n\r\n\r\n\r\n\r\n\r\n\r\n0\r\n0\r\n";
+    ProjectDocument document;
+    EXPECT_TRUE(read("xx TVC_Ver01 trailing" + rest, document).ok());
+    EXPECT_EQ(document.inputs.chamberTypeIndex, -1);
+    EXPECT_EQ(read("TVC_Ver02" + rest, document).status, ProjectReadResult::Status::Failed);
+    EXPECT_EQ(read("TVC_Ver0" + rest, document).status, ProjectReadResult::Status::Failed);
+    const ProjectReadResult lower = read("tvc_ver01" + rest, document);
+    EXPECT_EQ(lower.status, ProjectReadResult::Status::InvalidFormat);
+    EXPECT_EQ(lower.reason, "The selected file input format is invalid");
+    EXPECT_EQ(read("", document).status, ProjectReadResult::Status::Failed);
+}
+
+TEST(ProjectFile, RefusesContentItCannotTakeOver)
+{
+    const char *broken[] = {
+        "TVC_Ver01\r\n0\r\n0\r\n", // no method
+        "TVC_Ver01\r\n3\r\n",      // unknown method
+        "TVC_Ver01\r\n1\r\nname\r\n2\r\n1\r\n1\r\n6\r\n6\r\n40\r\n0\r\n0\r\n0\r\n", // type 2
+        "TVC_Ver01\r\n1\r\nname\r\n0\r\n1\r\n1\r\n6\r\n6\r\n40\r\n0\r\n3\r\n0\r\n", // box 3
+        "TVC_Ver01\r\n1\r\nname\r\n0\r\n1\r\n1\r\n6\r\n6\r\n40\r\n0\r\n0\r\n",      // no flag
+        "TVC_Ver01\r\n1\r\nname\r\n0\r\n1\r\n1\r\n6\r\n6\r\n40\r\n0\r\n0\r\n1\r\n0\r\n1\r\n2\r\n"
+        "3\r\nreport\r\n", // a results flag with no rows
+        "TVC_Ver01\r\n1\r\nname\r\n0\r\n1\r\n1\r\n6\r\n6\r\n40\r\n0\r\n0\r\n1\r\n40000\r\n",
+        "TVC_Ver01\r\n1\r\nname\r\n0\r\n1\r\n1\r\n6\r\n6\r\n40\r\n0\r\n0\r\n1\r\n2\r\n1 2\r\n",
+        "TVC_Ver01\r\n1\r\nname\r\n0\r\n1\r\n1\r\n6\r\n6\r\n40\r\n0\r\n0\r\n1\r\n1\r\n1 2\r\n"
+        "3\r\n4\r\n5\r\n", // results without a report line
+        "TVC_Ver01\r\n1\r\nname\r\n0\r\n1\r\n1\r\n6\r\n6\r\n40\r\n0\r\n0\r\n1\r\n1\r\n1 inf\r\n"
+        "3\r\n4\r\n5\r\nreport\r\n",
+        "TVC_Ver01\r\n2\r\nname\r\n0\r\n1\r\n1\r\n6\r\n6\r\n", // cut short
+    };
+    for (const char *text : broken) {
+        ProjectDocument document;
+        EXPECT_EQ(read(text, document).status, ProjectReadResult::Status::Failed) << text;
+    }
+}
+
+TEST(ProjectFile, ReadsPairsSplitOverLinesOrByCommas)
+{
+    const std::string head =
+        "TVC_Ver01\r\n1\r\nname\r\n1\r\n1\r\n1\r\n6\r\n6\r\n40\r\n0\r\n0\r\n1\r\n3\r\n";
+    ProjectDocument document;
+    ASSERT_TRUE(
+        read(head + "100\r\n36\r\n100.5,36\r\n101 , 72\r\n0\r\n0\r\n0\r\nr1\r\nr2", document).ok());
+    EXPECT_EQ(document.results.EquivStage, (std::vector<float>{100.0f, 100.5f, 101.0f}));
+    EXPECT_EQ(document.results.EquivArea, (std::vector<float>{36.0f, 36.0f, 72.0f}));
+    EXPECT_EQ(document.reportText, "r1\r\nr2");
+    EXPECT_EQ(document.inputs.chamberTypeIndex, 1);
+}
+
+TEST(ProjectFile, FileWithoutResultsReopensWithInputsOnly)
+{
+    ProjectDocument document;
+    document.inputs = test::rectangularArrayExample();
+    ProjectDocument reread;
+    ASSERT_TRUE(read(WriteProjectFile(document), reread).ok());
+    EXPECT_FALSE(reread.results.ResultsValid);
+    EXPECT_TRUE(reread.reportText.empty());
+    EXPECT_EQ(reread.inputs.perimeterThickness, "12");
+    EXPECT_EQ(reread.inputs.baseElevation, "100");
+    EXPECT_TRUE(reread.inputs.numChambers.empty());
+}
+
+TEST(ProjectFile, OpenRefusesWhatIsNotAFile)
+{
+    test::TempDir dir;
+    ProjectDocument document;
+    EXPECT_FALSE(OpenDataFile(dir.file("missing.tvc"), document).ok());
+    EXPECT_FALSE(OpenDataFile(dir.path().string(), document).ok());
+}
