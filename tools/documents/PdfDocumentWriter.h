@@ -1,0 +1,25 @@
+#pragma once
+
+#include <QImage>
+#include <QString>
+
+class QTextDocument;
+
+// Lays out an HTML text on Letter pages and writes it as a PDF, with a running header (the
+// document's short title) and a footer with the page number.
+class PdfDocumentWriter
+{
+public:
+    explicit PdfDocumentWriter(QString title);
+
+    // Images the HTML refers to by name, e.g. <img src="help-diagram.png">.
+    void addImage(const QString &name, const QImage &image);
+    // Writes the PDF; returns the number of pages or 0 with errorString() set.
+    int write(const QString &html, const QString &outputPath);
+    QString errorString() const { return m_error; }
+
+private:
+    QString m_title;
+    QString m_error;
+    QList<QPair<QString, QImage>> m_images;
+};

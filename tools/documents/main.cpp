@@ -1,0 +1,97 @@
+// Turns an HTML source of the repository into one of the PDF documents shipped with the
+// calculator. Placeholders {{name}} in the source are replaced: chamber-summary and
+// chamber-models from the chamber data files given, anything else from --set name=value.
+#include "ChamberDataFile.h"
+#include "ChamberTablesHtml.h"
+#include "DiagramFonts.h"
+#include "HelpDiagram.h"
+#include "PdfDocumentWriter.h"
+
+#include <QCommandLineParser>
+#include <QFile>
+#include <QGuiApplication>
+#include <QRegularExpression>
+#include <QTextStream>
+
+namespace {
+
+QTextStream &err()
+{
+    static QTextStream stream(stderr);
+    return stream;
+}
+
+int failWith(const QString &message)
+{
+    err() << "documents: " << message << '\n';
+    return 1;
+}
+
+} // namespace
+
+int main(int argc, char **argv)
+{
+    QGuiApplication app(argc, argv);
+    QCommandLineParser parser;
+    parser.setApplicationDescription(QStringLiteral("Writes a PDF document from an HTML source."));
+    parser.addHelpOption();
+    const QCommandLineOption sourceOption(QStringLiteral("source"), QStringLiteral("HTML source."),
+                                          QStringLiteral("file"));
+    const QCommandLineOption outputOption(QStringLiteral("output"), QStringLiteral("PDF to write."),
+                                          QStringLiteral("file"));
+    const QCommandLineOption titleOption(QStringLiteral("title"),
+                                         QStringLiteral("Running header and PDF title."),
+                                         QStringLiteral("text"));
+    const QCommandLineOption chamberOption(QStringLiteral("chamber-data"),
+                                           QStringLiteral("Chamber design data file (repeatable)."),
+                                           QStringLiteral("file"));
+    const QCommandLineOption setOption(QStringLiteral("set"),
+                                       QStringLiteral("Placeholder value (repeatable)."),
+                                       QStringLiteral("name=value"));
+    parser.addOptions({sourceOption, outputOption, titleOption, chamberOption, setOption});
+    parser.process(app);
+    if (!parser.isSet(sourceOption) || !parser.isSet(outputOption) || !parser.isSet(titleOption))
+        return failWith(QStringLiteral("--source, --output and --title are required"));
+
+    if (const QString problem = DiagramFonts::ensureAvailable(); !problem.isEmpty())
+        return failWith(problem);
+
+    QFile sourceFile(parser.value(sourceOption));
+    if (!sourceFile.open(QIODevice::ReadOnly))
+        return failWith(QStringLiteral("cannot read %1 (%2)")
+                            .arg(sourceFile.fileName(), sourceFile.errorString()));
+    QString html = QString::fromUtf8(sourceFile.readAll());
+
+    QList<ChamberDataFile> models;
+    for (const QString &path : parser.values(chamberOption)) {
+        ChamberDataFile model;
+        if (!model.load(path))
+            return failWith(model.errorString());
+        models.append(model);
+    }
+    const ChamberTablesHtml tables(models);
+    html.replace(QStringLiteral("{{chamber-summary}}"), tables.summaryTable());
+    html.replace(QStringLiteral("{{chamber-models}}"), tables.modelSections());
+    for (const QString &assignment : parser.values(setOption)) {
+        const qsizetype equals = assignment.indexOf(QLatin1Char('='));
+        if (equals <= 0)
+            return failWith(QStringLiteral("--set expects name=value, got \"%1\"").arg(assignment));
+        html.replace(QStringLiteral("{{%1}}").arg(assignment.left(equals)),
+                     assignment.mid(equals + 1).toHtmlEscaped());
+    }
+    const QRegularExpression leftOver(QStringLiteral("\\{\\{[^}]*\\}\\}"));
+    if (const auto match = leftOver.match(html); match.hasMatch())
+        return failWith(
+            QStringLiteral("%1 has no value for %2").arg(sourceFile.fileName(), match.captured()));
+
+    QTextStream out(stdout);
+    out << "documents: writing " << parser.value(outputOption) << '\n';
+    out.flush();
+    PdfDocumentWriter writer(parser.value(titleOption));
+    writer.addImage(QStringLiteral("help-diagram.png"), HelpDiagram().render(150));
+    const int pages = writer.write(html, parser.value(outputOption));
+    if (pages == 0)
+        return failWith(writer.errorString());
+    out << "documents: " << pages << " pages\n";
+    return 0;
+}
