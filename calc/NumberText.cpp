@@ -1,5 +1,6 @@
 #include "NumberText.h"
 
+#include <charconv>
 #include <cmath>
 #include <cstdio>
 #include <cstdlib>
@@ -9,13 +10,17 @@ std::string NumToText(float value)
     if (value == 0.0f || !std::isfinite(value))
         return value == 0.0f ? "0" : (std::isnan(value) ? "NaN" : (value > 0 ? "Inf" : "-Inf"));
 
-    // Seven significant digits, correctly rounded from the float's exact value.
+    // Seven significant digits, correctly rounded from the float's exact value:
+    // "d.dddddde+XX".
     char buffer[32];
-    std::snprintf(buffer, sizeof buffer, "%.6e", std::fabs(static_cast<double>(value)));
+    const auto result =
+        std::to_chars(buffer, buffer + sizeof buffer, std::fabs(static_cast<double>(value)),
+                      std::chars_format::scientific, 6);
     std::string digits;
     digits += buffer[0];
     digits.append(buffer + 2, 6);
-    const int exponent = std::atoi(buffer + 9);
+    int exponent = 0;
+    std::from_chars(buffer + 9 + (buffer[9] == '+' ? 1 : 0), result.ptr, exponent);
     while (digits.size() > 1 && digits.back() == '0')
         digits.pop_back();
     const int count = static_cast<int>(digits.size());
@@ -41,22 +46,17 @@ std::string NumToText(float value)
 
 std::string TwoDecimalText(float value, char decimalSeparator)
 {
-    // The float's exact decimal expansion, so that only true halves round up.
-    char buffer[256];
-    std::snprintf(buffer, sizeof buffer, "%.160f", std::fabs(static_cast<double>(value)));
-    std::string exact(buffer);
-    const auto point = exact.find('.');
-    std::string whole = exact.substr(0, point) + exact.substr(point + 1, 2);
-    if (exact[point + 3] >= '5') {
-        int i = static_cast<int>(whole.size()) - 1;
-        while (i >= 0 && whole[static_cast<std::size_t>(i)] == '9')
-            whole[static_cast<std::size_t>(i--)] = '0';
-        if (i < 0)
-            whole.insert(0, "1");
-        else
-            ++whole[static_cast<std::size_t>(i)];
-    }
-    const bool negative = value < 0 && whole.find_first_not_of('0') != std::string::npos;
+    // A float times 100 is exact in a double, so halves are true halves and round up.
+    const double magnitude = std::fabs(static_cast<double>(value));
+    const double hundredths = magnitude * 100.0;
+    const double rounded = magnitude >= 16777216.0 ? hundredths : std::floor(hundredths + 0.5);
+    char buffer[64];
+    const auto result =
+        std::to_chars(buffer, buffer + sizeof buffer, rounded, std::chars_format::fixed, 0);
+    std::string whole(buffer, result.ptr);
+    if (whole.size() < 3)
+        whole.insert(0, 3 - whole.size(), '0');
+    const bool negative = value < 0 && rounded != 0.0;
     return (negative ? "-" : "") + whole.substr(0, whole.size() - 2) + decimalSeparator +
            whole.substr(whole.size() - 2);
 }
