@@ -1,0 +1,62 @@
+#include "EditBoxLayout.h"
+
+EditBoxPlacement EditBoxLayout::arrange(const EditBoxLayoutInput &in)
+{
+    if (!in.hasLeftCaption && !in.hasRightCaption)
+        return arrangeWithoutCaptions(in);
+    return arrangeWithCaptions(in);
+}
+
+EditBoxPlacement EditBoxLayout::arrangeWithoutCaptions(const EditBoxLayoutInput &in)
+{
+    const int cl = in.client.left(), y = in.client.top(), h = in.client.height();
+    EditBoxPlacement p;
+    if (in.autoSize && in.textWidth > 0) {
+        p.text = QRect(cl, y, in.textWidth, h);
+        p.controlSize = QSize(in.textWidth, h);
+    } else {
+        p.text = QRect(cl, y, in.client.width(), h);
+    }
+    return p;
+}
+
+EditBoxPlacement EditBoxLayout::arrangeWithCaptions(const EditBoxLayoutInput &in)
+{
+    const int cl = in.client.left(), y = in.client.top();
+    const int cw = in.client.width(), h = in.client.height();
+    EditBoxPlacement p;
+
+    int x = cl;
+    if (in.hasLeftCaption) {
+        p.leftVisible = true;
+        p.leftPos = QPoint(cl, captionTop);
+        x = in.leftLabel.width() + cl + leftGap;
+    }
+    if (in.textLeft > 0)
+        x = in.textLeft;
+
+    if (in.autoSize) {
+        const int w = in.textWidth > 0 ? in.textWidth : defaultAutoWidth;
+        p.text = QRect(x, y, w, h);
+        // The control ends exactly at the right edge of its last child.
+        int right = x + w;
+        if (in.hasRightCaption) {
+            p.rightVisible = true;
+            p.rightPos = QPoint(right + rightGap, captionTop);
+            right = p.rightPos.x() + in.rightLabel.width();
+        }
+        p.controlSize = QSize(right, h);
+        return p;
+    }
+
+    const int w = cw - x - (in.hasRightCaption ? in.rightLabel.width() + rightGap : 0);
+    // A text box that does not fit is hidden rather than given a negative width.
+    p.textVisible = w >= 0;
+    if (p.textVisible)
+        p.text = QRect(x, y, w, h);
+    if (in.hasRightCaption) {
+        p.rightVisible = true;
+        p.rightPos = QPoint(cw - in.rightLabel.width(), captionTop);
+    }
+    return p;
+}
