@@ -25,8 +25,9 @@ ASAN_OPTIONS=detect_leaks=1 UBSAN_OPTIONS=print_stacktrace=1 \
   ctest --test-dir build-asan --output-on-failure -j2 --timeout 300
 
 echo "== fuzzing (bounded)"
-CC=clang CXX=clang++ ./scripts/build.sh build-fuzz -DTESSIVANE_WITH_QT=OFF -DTESSIVANE_FUZZ=ON \
-  -DTESSIVANE_BENCH=OFF
+CC=clang CXX=clang++ cmake -S . -B build-fuzz -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo \
+  -DTESSIVANE_WITH_QT=OFF -DTESSIVANE_FUZZ=ON -DTESSIVANE_BENCH=OFF
+cmake --build build-fuzz --target fuzz_chamber_reader fuzz_project_reader
 for target in build-fuzz/fuzz/fuzz_*; do
   [ -x "$target" ] || continue
   name=$(basename "$target")
