@@ -17,6 +17,8 @@ vdoEditBox::vdoEditBox(QWidget *parent)
     lblLeftCaption->setObjectName(QStringLiteral("lblLeftCaption"));
     lblRightCaption->setObjectName(QStringLiteral("lblRightCaption"));
     setFocusProxy(Text1);
+    // One line high in layouts, as a text box is.
+    setSizePolicy(QSizePolicy::Preferred, QSizePolicy::Fixed);
     Text1->installEventFilter(this);
     connect(Text1, &QLineEdit::textChanged, this, &vdoEditBox::onTextChanged);
     resize(sizeHint());
