@@ -7,6 +7,12 @@ cd "$(dirname "$0")/.."
 ./scripts/install-deps.sh
 ./scripts/build.sh build
 
+# The window creates its help picture viewer from the registered control library.
+if [ -x build/app/veldo-register ]; then
+  build/app/veldo-register -s build/app/libVeldoSharedControls.so ||
+    echo "warning: could not register the control library; the Help tab will show a notice"
+fi
+
 if [ -x build/app/tessivane ] && { [ -n "${DISPLAY:-}" ] || [ -n "${WAYLAND_DISPLAY:-}" ]; }; then
   exec build/app/tessivane "$@"
 fi
