@@ -1,0 +1,75 @@
+#pragma once
+
+#include "UserDialogs.h"
+
+#include <QList>
+#include <QQueue>
+#include <QString>
+
+// Stands in for the message boxes and file dialogs: records every message and question and
+// answers from queues (No and cancel when a queue is empty).
+class FakeUserDialogs : public UserDialogs
+{
+public:
+    struct Shown
+    {
+        enum Kind
+        {
+            Error,
+            Question,
+            OpenDialog,
+            SaveDialog
+        };
+        Kind kind;
+        QString text; // message text, or the Save As dialog's initial name
+        QString title;
+    };
+
+    void showError(const QString &text, const QString &title) override
+    {
+        shown.append({Shown::Error, text, title});
+    }
+    bool askYesNo(const QString &text, const QString &title) override
+    {
+        shown.append({Shown::Question, text, title});
+        return !yesNoAnswers.isEmpty() && yesNoAnswers.dequeue();
+    }
+    QString askOpenFileName() override
+    {
+        shown.append({Shown::OpenDialog, {}, {}});
+        return fileAnswers.isEmpty() ? QString() : fileAnswers.dequeue();
+    }
+    QString askSaveFileName(const QString &initialName) override
+    {
+        shown.append({Shown::SaveDialog, initialName, {}});
+        return fileAnswers.isEmpty() ? QString() : fileAnswers.dequeue();
+    }
+
+    QStringList errors() const { return texts(Shown::Error); }
+    QStringList questions() const { return texts(Shown::Question); }
+    int count(Shown::Kind kind) const
+    {
+        int n = 0;
+        for (const Shown &item : shown)
+            n += item.kind == kind ? 1 : 0;
+        return n;
+    }
+    QStringList texts(Shown::Kind kind) const
+    {
+        QStringList result;
+        for (const Shown &item : shown)
+            if (item.kind == kind)
+                result.append(item.text);
+        return result;
+    }
+    void reset()
+    {
+        shown.clear();
+        yesNoAnswers.clear();
+        fileAnswers.clear();
+    }
+
+    QList<Shown> shown;
+    QQueue<bool> yesNoAnswers;
+    QQueue<QString> fileAnswers;
+};

@@ -1,0 +1,330 @@
+// The File commands through the window: Clear Data, Open, Save, Save As and Exit across
+// the document states, the caption rule, failed saves and rejected files.
+#include "WindowFixture.h"
+
+#include <QAction>
+#include <QCheckBox>
+#include <QClipboard>
+#include <QDir>
+#include <QFile>
+#include <QRadioButton>
+#include <QTabWidget>
+#include <QTest>
+#include <QTextEdit>
+
+using Shown = FakeUserDialogs::Shown;
+
+namespace {
+
+const QString Base = QStringLiteral("Tessivane Stage vs Area Calculator for VELDO 3.2");
+const QString SaveQuestion =
+    QStringLiteral("Data has changed. Do you want to save the current data?");
+
+} // namespace
+
+class tst_MainWindowDocument : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void clearDataEmptiesEverything();
+    void exitAsksOnlyWhenChanged();
+    void closeButtonAsksLikeExit();
+    void exitYesOnUntitledCancelledDialogStillCloses();
+    void exitYesWithFailedSaveKeepsWindowOpen();
+    void saveUntitledCancelledChangesNothing();
+    void saveAndOpenRoundTrip();
+    void openReplacesInputsWithoutAsking();
+    void saveAfterFileWasDeletedAsksForName();
+    void saveAsStartsFromExistingFile();
+    void failedSavesNameThePath_data();
+    void failedSavesNameThePath();
+    void rejectedFileLeavesEmptyUntitledDocument();
+    void openCancelledOrMissingChangesNothing();
+};
+
+void tst_MainWindowDocument::clearDataEmptiesEverything()
+{
+    WindowFixture f;
+    f.fillMethod2Example(true);
+    f.clickCalculate();
+    QVERIFY(f.window().ResultsValid());
+
+    f.action("mnuFile_Clear")->trigger();
+    for (const char *name : {"txtProjectName", "txtNumChambers", "txtBedArea", "txtRows", "txtCols",
+                             "txtFoundationDepth", "txtCoverThickness", "txtInternalSpacing",
+                             "txtPerimeterThickness", "txtPorosity", "txtBaseElevation"})
+        QVERIFY2(f.text(name)->text().isEmpty(), name);
+    QVERIFY(f.method(1)->isChecked());
+    QVERIFY(f.text("txtNumChambers")->isVisibleTo(f.text("txtRows")->parentWidget()));
+    QVERIFY(!f.text("txtRows")->isVisibleTo(f.text("txtRows")->parentWidget()));
+    QCOMPARE(f.chamberType()->currentIndex(), -1);
+    QVERIFY(!f.bottomArea()->isChecked());
+    QVERIFY(f.report()->toPlainText().isEmpty());
+    QVERIFY(!f.window().ResultsValid());
+    QVERIFY(f.window().DataChanged());
+    QCOMPARE(f.window().windowTitle(), Base);
+    QVERIFY(f.dialogs.shown.isEmpty()); // no question about unsaved changes
+}
+
+void tst_MainWindowDocument::exitAsksOnlyWhenChanged()
+{
+    {
+        WindowFixture f; // just opened: closes at once
+        f.action("mnuFile_Exit")->trigger();
+        QVERIFY(!f.window().isVisible());
+        QVERIFY(f.dialogs.shown.isEmpty());
+    }
+    {
+        WindowFixture f; // Clear Data marks the document changed
+        f.action("mnuFile_Clear")->trigger();
+        f.dialogs.yesNoAnswers.enqueue(false);
+        f.action("mnuFile_Exit")->trigger();
+        QCOMPARE(f.dialogs.questions(), QStringList{SaveQuestion});
+        QCOMPARE(f.dialogs.shown.constFirst().title, QStringLiteral("Warning"));
+        QVERIFY(!f.window().isVisible());
+    }
+    {
+        WindowFixture f; // saved: no question; edited after the save: asks again
+        const QString path = f.workPath(QStringLiteral("saved.tvc"));
+        f.fillMethod1Example();
+        f.dialogs.fileAnswers.enqueue(path);
+        f.action("mnuFile_SaveAs")->trigger();
+        QVERIFY(!f.window().DataChanged());
+        QVERIFY(f.window().close());
+        f.window().show();
+        f.type("txtPorosity", QStringLiteral("35"));
+        f.dialogs.yesNoAnswers.enqueue(true); // Yes saves to the current file
+        f.action("mnuFile_Exit")->trigger();
+        QCOMPARE(f.dialogs.questions(), QStringList{SaveQuestion});
+        QVERIFY(!f.window().isVisible());
+        QVERIFY(!f.window().DataChanged());
+        QCOMPARE(f.dialogs.count(Shown::SaveDialog), 1);
+    }
+}
+
+void tst_MainWindowDocument::closeButtonAsksLikeExit()
+{
+    WindowFixture f;
+    f.type("txtProjectName", QStringLiteral("x"));
+    f.dialogs.yesNoAnswers.enqueue(false);
+    QVERIFY(f.window().close());
+    QCOMPARE(f.dialogs.questions(), QStringList{SaveQuestion});
+}
+
+void tst_MainWindowDocument::exitYesOnUntitledCancelledDialogStillCloses()
+{
+    WindowFixture f;
+    f.type("txtProjectName", QStringLiteral("x"));
+    f.dialogs.yesNoAnswers.enqueue(true);
+    f.action("mnuFile_Exit")->trigger();
+    QCOMPARE(f.dialogs.texts(Shown::SaveDialog), QStringList{QString()});
+    QCOMPARE(f.dialogs.count(Shown::Error), 0);
+    QVERIFY(!f.window().isVisible());
+}
+
+void tst_MainWindowDocument::exitYesWithFailedSaveKeepsWindowOpen()
+{
+    WindowFixture f;
+    f.type("txtProjectName", QStringLiteral("x"));
+    const QString path = f.workPath(QStringLiteral("missing/dir/design.tvc"));
+    f.dialogs.yesNoAnswers.enqueue(true);
+    f.dialogs.fileAnswers.enqueue(path);
+    f.action("mnuFile_Exit")->trigger();
+    QCOMPARE(f.dialogs.errors(), QStringList{QStringLiteral("Error saving file:\r\n") + path});
+    QVERIFY(f.window().isVisible());
+    QVERIFY(f.window().DataChanged());
+
+    // The close button takes the same path.
+    f.dialogs.reset();
+    f.dialogs.yesNoAnswers.enqueue(true);
+    f.dialogs.fileAnswers.enqueue(path);
+    QVERIFY(!f.window().close());
+    QCOMPARE(f.dialogs.count(Shown::Error), 1);
+    QCOMPARE(f.text("txtProjectName")->text(), QStringLiteral("x"));
+}
+
+void tst_MainWindowDocument::saveUntitledCancelledChangesNothing()
+{
+    WindowFixture f;
+    f.type("txtProjectName", QStringLiteral("x"));
+    f.action("mnuFile_Save")->trigger();
+    QCOMPARE(f.dialogs.texts(Shown::SaveDialog), QStringList{QString()});
+    QCOMPARE(f.dialogs.count(Shown::Error), 0);
+    QCOMPARE(f.window().windowTitle(), Base);
+    QVERIFY(f.window().CurrentFileName().isEmpty());
+    QVERIFY(f.window().DataChanged());
+}
+
+void tst_MainWindowDocument::saveAndOpenRoundTrip()
+{
+    WindowFixture f;
+    f.fillMethod2Example(true);
+    f.clickCalculate();
+    const QString report = f.report()->toPlainText();
+    const std::string stored = f.window().currentDocument().reportText;
+    QVERIFY(!report.isEmpty());
+
+    const QString path = f.workPath(QStringLiteral("array.tvc"));
+    f.dialogs.fileAnswers.enqueue(path);
+    f.action("mnuFile_Save")->trigger();
+    QCOMPARE(f.window().windowTitle(), path);
+    QCOMPARE(f.window().CurrentFileName(), path);
+    QVERIFY(!f.window().DataChanged());
+
+    f.action("mnuFile_Clear")->trigger();
+    QCOMPARE(f.window().windowTitle(), Base);
+
+    f.dialogs.fileAnswers.enqueue(path);
+    f.action("mnuFile_Open")->trigger();
+    QVERIFY(f.dialogs.errors().isEmpty());
+    QCOMPARE(f.window().windowTitle(), path);
+    QVERIFY(!f.window().DataChanged()); // although loading fired the change events
+    QVERIFY(f.method(2)->isChecked());
+    QVERIFY(f.text("txtRows")->isVisibleTo(f.text("txtRows")->parentWidget()));
+    QCOMPARE(f.text("txtRows")->text(), QStringLiteral("2"));
+    QCOMPARE(f.text("txtPerimeterThickness")->text(), QStringLiteral("12"));
+    QCOMPARE(f.chamberType()->currentText(), QStringLiteral("RX-300"));
+    QVERIFY(f.bottomArea()->isChecked());
+    QVERIFY(f.window().ResultsValid());
+    QCOMPARE(f.report()->toPlainText(), report);
+    QCOMPARE(f.window().currentDocument().reportText, stored);
+
+    f.openEditMenus();
+    f.action("mnuEdit_Copy_Width")->trigger();
+    QCOMPARE(QApplication::clipboard()->text(), QStringLiteral("7.5"));
+
+    // The one command-line argument opens a file the same way.
+    WindowFixture other;
+    QVERIFY(other.window().openFile(path));
+    QCOMPARE(other.window().windowTitle(), path);
+    QCOMPARE(other.report()->toPlainText(), report);
+}
+
+void tst_MainWindowDocument::openReplacesInputsWithoutAsking()
+{
+    WindowFixture f;
+    const QString path = f.workPath(QStringLiteral("bed.tvc"));
+    f.fillMethod1Example();
+    f.dialogs.fileAnswers.enqueue(path);
+    f.action("mnuFile_SaveAs")->trigger();
+
+    f.fillMethod2Example();
+    f.dialogs.reset();
+    f.dialogs.fileAnswers.enqueue(path);
+    f.action("mnuFile_Open")->trigger();
+    QCOMPARE(f.dialogs.count(Shown::Question), 0);
+    QVERIFY(f.method(1)->isChecked());
+    QCOMPARE(f.text("txtNumChambers")->text(), QStringLiteral("10"));
+    // Rows of the other method are not in the file.
+    QVERIFY(f.text("txtRows")->text().isEmpty());
+    QVERIFY(!f.window().ResultsValid());
+}
+
+void tst_MainWindowDocument::saveAfterFileWasDeletedAsksForName()
+{
+    WindowFixture f;
+    const QString path = f.workPath(QStringLiteral("gone.tvc"));
+    f.dialogs.fileAnswers.enqueue(path);
+    f.action("mnuFile_SaveAs")->trigger();
+    QVERIFY(QFile::remove(path));
+
+    f.dialogs.reset();
+    f.action("mnuFile_Save")->trigger(); // cancelled
+    QCOMPARE(f.dialogs.texts(Shown::SaveDialog), QStringList{QString()});
+    QVERIFY(!QFile::exists(path));
+    QCOMPARE(f.window().CurrentFileName(), path);
+    QCOMPARE(f.dialogs.count(Shown::Error), 0);
+}
+
+void tst_MainWindowDocument::saveAsStartsFromExistingFile()
+{
+    WindowFixture f;
+    const QString first = f.workPath(QStringLiteral("first.tvc"));
+    const QString second = f.workPath(QStringLiteral("second.tvc"));
+    f.dialogs.fileAnswers.enqueue(first);
+    f.action("mnuFile_SaveAs")->trigger();
+
+    f.dialogs.reset();
+    f.dialogs.fileAnswers.enqueue(second);
+    f.action("mnuFile_SaveAs")->trigger();
+    QCOMPARE(f.dialogs.texts(Shown::SaveDialog), QStringList{first});
+    QCOMPARE(f.window().windowTitle(), second);
+    QVERIFY(QFile::exists(second));
+
+    // Save now writes the current file without a dialog.
+    f.dialogs.reset();
+    f.type("txtProjectName", QStringLiteral("changed"));
+    f.action("mnuFile_Save")->trigger();
+    QVERIFY(f.dialogs.shown.isEmpty());
+    QVERIFY(!f.window().DataChanged());
+}
+
+void tst_MainWindowDocument::failedSavesNameThePath_data()
+{
+    QTest::addColumn<QString>("command");
+    QTest::addColumn<QString>("target");
+    QTest::addColumn<QString>("prefix");
+    QTest::newRow("Save As into a missing directory") << "mnuFile_SaveAs"
+                                                      << "missing/x.tvc"
+                                                      << "Error Saving File:\r\n";
+    QTest::newRow("Save onto a directory") << "mnuFile_Save"
+                                           << "folder.tvc"
+                                           << "Error saving file:\r\n";
+}
+
+void tst_MainWindowDocument::failedSavesNameThePath()
+{
+    QFETCH(QString, command);
+    QFETCH(QString, target);
+    QFETCH(QString, prefix);
+    WindowFixture f;
+    QVERIFY(QDir(f.workPath({})).mkpath(QStringLiteral("folder.tvc")));
+    f.type("txtProjectName", QStringLiteral("x"));
+    const QString path = f.workPath(target);
+    f.dialogs.fileAnswers.enqueue(path);
+    f.action(qPrintable(command))->trigger();
+    QCOMPARE(f.dialogs.errors(), QStringList{prefix + path});
+    QCOMPARE(f.dialogs.shown.last().title, QStringLiteral("Error"));
+    QCOMPARE(f.window().windowTitle(), Base);
+    QVERIFY(f.window().CurrentFileName().isEmpty());
+    QVERIFY(f.window().DataChanged());
+}
+
+void tst_MainWindowDocument::rejectedFileLeavesEmptyUntitledDocument()
+{
+    WindowFixture f;
+    const QString path = f.workPath(QStringLiteral("notes.tvc"));
+    {
+        QFile file(path);
+        QVERIFY(file.open(QIODevice::WriteOnly));
+        file.write("shopping list\r\neggs\r\n");
+    }
+    f.fillMethod1Example();
+    f.dialogs.fileAnswers.enqueue(path);
+    f.action("mnuFile_Open")->trigger();
+    QCOMPARE(f.dialogs.errors(),
+             QStringList{QStringLiteral("The selected file input format is invalid")});
+    QCOMPARE(f.dialogs.shown.last().title, QStringLiteral("Error"));
+    QVERIFY(f.text("txtNumChambers")->text().isEmpty());
+    QVERIFY(f.text("txtPorosity")->text().isEmpty());
+    QCOMPARE(f.chamberType()->currentIndex(), -1);
+    QVERIFY(f.window().CurrentFileName().isEmpty());
+    QCOMPARE(f.window().windowTitle(), Base);
+    QVERIFY(f.window().DataChanged());
+}
+
+void tst_MainWindowDocument::openCancelledOrMissingChangesNothing()
+{
+    WindowFixture f;
+    f.type("txtProjectName", QStringLiteral("kept"));
+    f.action("mnuFile_Open")->trigger(); // cancelled
+    f.dialogs.fileAnswers.enqueue(f.workPath(QStringLiteral("nowhere.tvc")));
+    f.action("mnuFile_Open")->trigger();
+    QCOMPARE(f.text("txtProjectName")->text(), QStringLiteral("kept"));
+    QCOMPARE(f.dialogs.count(Shown::Error), 0);
+    QCOMPARE(f.window().windowTitle(), Base);
+}
+
+QTEST_MAIN(tst_MainWindowDocument)
+#include "tst_MainWindowDocument.moc"

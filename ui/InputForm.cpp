@@ -1,0 +1,189 @@
+#include "InputForm.h"
+
+#include "EnterKeyChain.h"
+#include "InputRows.h"
+#include "LabelFit.h"
+#include "WidgetPlacement.h"
+
+#include <QButtonGroup>
+#include <QCheckBox>
+#include <QComboBox>
+#include <QGroupBox>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QRadioButton>
+
+InputForm::InputForm(QWidget *parent) : QWidget(parent)
+{
+    setObjectName(QStringLiteral("picPage1"));
+    createMethodFrame();
+    createInputFrame();
+    createBottomControls();
+    linkEnterChain();
+    setTabOrder();
+    m_picInput->ArrangeInputFields(1);
+}
+
+void InputForm::createMethodFrame()
+{
+    m_grpCalculationMethod = new QGroupBox(tr("Calculation Method"), this);
+    m_grpCalculationMethod->setObjectName(QStringLiteral("grpCalculationMethod"));
+    m_grpCalculationMethod->setGeometry(0, 0, 400, 81);
+
+    m_optMethod1 = new QRadioButton(tr("#1 - Default (known bed area and number of chambers)"),
+                                    m_grpCalculationMethod);
+    m_optMethod1->setObjectName(QStringLiteral("optMethod_1"));
+    m_optMethod1->setGeometry(40, 19, 318, 25);
+    FitButtonWidth(m_optMethod1, 318);
+    m_optMethod2 = new QRadioButton(tr("#2 - Simple Rectangular Array"), m_grpCalculationMethod);
+    m_optMethod2->setObjectName(QStringLiteral("optMethod_2"));
+    m_optMethod2->setGeometry(40, 43, 265, 25);
+    FitButtonWidth(m_optMethod2, 265);
+
+    m_methodGroup = new QButtonGroup(this);
+    m_methodGroup->addButton(m_optMethod1, 1);
+    m_methodGroup->addButton(m_optMethod2, 2);
+    m_optMethod1->setChecked(true);
+    connect(m_methodGroup, &QButtonGroup::idToggled, this, [this](int id, bool checked) {
+        if (checked)
+            optMethod_Click(id);
+    });
+}
+
+void InputForm::createInputFrame()
+{
+    m_grpInputParameters = new QGroupBox(tr("Input Data"), this);
+    m_grpInputParameters->setObjectName(QStringLiteral("grpInputParameters"));
+    m_grpInputParameters->setGeometry(0, 90, 400, 335);
+    m_picInput = new InputRows(m_grpInputParameters);
+    m_picInput->setGeometry(10, 20, 380, 305);
+    connect(m_picInput, &InputRows::edited, this, &InputForm::inputChanged);
+}
+
+void InputForm::createBottomControls()
+{
+    m_chkBottomArea = new QCheckBox(
+        tr("Preserve Bottom Area for Vertical Unsaturated Infiltration in VELDO"), this);
+    m_chkBottomArea->setObjectName(QStringLiteral("chkBottomArea"));
+    m_chkBottomArea->setGeometry(13, 441, 350, 22);
+    FitButtonWidth(m_chkBottomArea, 350);
+    connect(m_chkBottomArea, &QCheckBox::toggled, this, &InputForm::inputChanged);
+
+    m_cmdHelp = new QPushButton(tr("<-- Help"), this);
+    m_cmdHelp->setObjectName(QStringLiteral("cmdHelp"));
+    m_cmdHelp->setGeometry(364, 441, 60, 21);
+    m_cmdHelp->setAutoDefault(false);
+
+    m_cmdCalculate = new QPushButton(tr("Calculate"), this);
+    m_cmdCalculate->setObjectName(QStringLiteral("cmdCalculate"));
+    m_cmdCalculate->setGeometry(510, 482, 100, 32);
+    m_cmdCalculate->setAutoDefault(false);
+}
+
+void InputForm::linkEnterChain()
+{
+    using R = InputRows;
+    m_enterChain = new EnterKeyChain(this);
+    auto field = [this](R::Row row) { return m_picInput->control(row); };
+    m_enterChain->link(field(R::ProjectName), field(R::ChamberType));
+    m_enterChain->link(field(R::NumChambers), field(R::BedArea));
+    m_enterChain->link(field(R::BedArea), field(R::FoundationDepth));
+    m_enterChain->link(field(R::Rows), field(R::Cols));
+    m_enterChain->link(field(R::Cols), field(R::FoundationDepth));
+    m_enterChain->link(field(R::FoundationDepth), field(R::CoverThickness));
+    // The only field whose successor depends on the method, so the chain never enters a
+    // hidden row.
+    m_enterChain->link(field(R::CoverThickness), [this, field]() -> QWidget * {
+        return m_optMethod2->isChecked() ? field(R::InternalSpacing) : field(R::Porosity);
+    });
+    m_enterChain->link(field(R::InternalSpacing), field(R::PerimeterThickness));
+    m_enterChain->link(field(R::PerimeterThickness), field(R::Porosity));
+    m_enterChain->link(field(R::Porosity), field(R::BaseElevation));
+    m_enterChain->link(field(R::BaseElevation), m_chkBottomArea);
+}
+
+void InputForm::setTabOrder()
+{
+    QWidget *previous = m_optMethod1;
+    auto next = [&previous](QWidget *widget) {
+        QWidget::setTabOrder(previous, widget);
+        previous = widget;
+    };
+    next(m_optMethod2);
+    for (int row = 0; row < InputRows::RowCount; ++row)
+        next(m_picInput->control(static_cast<InputRows::Row>(row)));
+    next(m_chkBottomArea);
+    next(m_cmdHelp);
+    next(m_cmdCalculate);
+}
+
+QWidget *InputForm::lastInTabOrder() const
+{
+    return m_cmdCalculate;
+}
+
+void InputForm::optMethod_Click(int index)
+{
+    m_picInput->ArrangeInputFields(index);
+    emit inputChanged();
+}
+
+QRadioButton *InputForm::optMethod(int index) const
+{
+    return index == 1 ? m_optMethod1 : index == 2 ? m_optMethod2 : nullptr;
+}
+
+int InputForm::selectedMethod() const
+{
+    return m_optMethod1->isChecked() ? 1 : m_optMethod2->isChecked() ? 2 : 0;
+}
+
+void InputForm::selectMethod(int method)
+{
+    if (QRadioButton *option = optMethod(method)) {
+        if (option->isChecked())
+            optMethod_Click(method); // selecting the selected option still counts as a click
+        else
+            option->setChecked(true);
+        return;
+    }
+    // No method: neither option selected and no rows, as a file may ask for.
+    m_methodGroup->setExclusive(false);
+    m_optMethod1->setChecked(false);
+    m_optMethod2->setChecked(false);
+    m_methodGroup->setExclusive(true);
+    m_picInput->ArrangeInputFields(method);
+    emit inputChanged();
+}
+
+CalcInputs InputForm::inputs() const
+{
+    CalcInputs inputs;
+    inputs.method = selectedMethod();
+    m_picInput->readInto(inputs);
+    inputs.bottomAreaValue = m_chkBottomArea->isChecked() ? 1 : 0;
+    return inputs;
+}
+
+void InputForm::setInputs(const CalcInputs &inputs)
+{
+    selectMethod(inputs.method);
+    m_picInput->fillFrom(inputs);
+    m_chkBottomArea->setChecked(inputs.bottomAreaChecked());
+}
+
+void InputForm::clearInputs()
+{
+    selectMethod(1);
+    m_picInput->clearAll();
+    m_chkBottomArea->setChecked(false);
+}
+
+void InputForm::layoutFrames()
+{
+    const int pageWidth = width();
+    for (QGroupBox *frame : {m_grpCalculationMethod, m_grpInputParameters})
+        MoveIfPositive(frame, QRect(0, frame->y(), pageWidth, frame->height()));
+    const QSize frame = m_grpInputParameters->size();
+    MoveIfPositive(m_picInput, QRect(10, 20, frame.width() - 20, frame.height() - 30));
+}

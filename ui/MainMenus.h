@@ -1,0 +1,44 @@
+#pragma once
+
+#include <QObject>
+
+#include <array>
+
+class QAction;
+class QMenu;
+class QMenuBar;
+
+// The File, Edit and Help menus of the main window. Only builds them; the window connects
+// the actions. No item has a shortcut key.
+class MainMenus : public QObject
+{
+    Q_OBJECT
+
+public:
+    explicit MainMenus(QMenuBar *menuBar);
+
+    QMenu *mnuFile = nullptr;
+    QAction *mnuFile_Clear = nullptr;
+    QAction *mnuFile_Open = nullptr;
+    QAction *mnuFile_Save = nullptr;
+    QAction *mnuFile_SaveAs = nullptr;
+    QAction *mnuFile_Exit = nullptr;
+
+    QMenu *mnuEdit = nullptr;
+    QMenu *mnuEdit_Copy = nullptr;
+    QAction *mnuEdit_Copy_StageArea = nullptr;
+    QAction *mnuEdit_Copy_Length = nullptr;
+    QAction *mnuEdit_Copy_Width = nullptr;
+
+    QMenu *mnuHelp = nullptr;
+    QAction *mnuHelp_Manual = nullptr;
+    QAction *mnuHelp_Website = nullptr;
+    QMenu *mnuHelp_Image = nullptr;
+    std::array<QAction *, 5> mnuHelp_Image_Size{}; // indices 1 to 4; 0 unused
+    QAction *mnuHelp_About = nullptr;
+
+private:
+    void createFileMenu(QMenuBar *menuBar);
+    void createEditMenu(QMenuBar *menuBar);
+    void createHelpMenu(QMenuBar *menuBar);
+};

@@ -1,0 +1,22 @@
+#pragma once
+
+#include "UserDialogs.h"
+
+class QWidget;
+
+// The real message boxes and file dialogs, modal over the given window.
+class QtUserDialogs : public UserDialogs
+{
+public:
+    explicit QtUserDialogs(QWidget *owner = nullptr);
+
+    void setOwner(QWidget *owner) { m_owner = owner; }
+
+    void showError(const QString &text, const QString &title) override;
+    bool askYesNo(const QString &text, const QString &title) override;
+    QString askOpenFileName() override;
+    QString askSaveFileName(const QString &initialName) override;
+
+private:
+    QWidget *m_owner = nullptr;
+};

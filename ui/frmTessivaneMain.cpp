@@ -1,0 +1,350 @@
+#include "frmTessivaneMain.h"
+
+#include "Calculator.h"
+#include "ClipboardText.h"
+#include "DocumentCommands.h"
+#include "HelpViewerHost.h"
+#include "InputForm.h"
+#include "InputRows.h"
+#include "MainMenus.h"
+#include "ReportView.h"
+#include "ResultHolder.h"
+#include "UserDialogs.h"
+#include "WidgetPlacement.h"
+
+#include <QAction>
+#include <QClipboard>
+#include <QCloseEvent>
+#include <QComboBox>
+#include <QGuiApplication>
+#include <QLocale>
+#include <QMenu>
+#include <QMenuBar>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QScreen>
+#include <QTabBar>
+#include <QTabWidget>
+
+namespace {
+
+constexpr int ClientWidth = 762;
+constexpr int ClientHeight = 617;
+constexpr int InputTab = 0;
+constexpr int OutputTab = 1;
+constexpr int HelpTab = 2;
+
+char decimalSeparator()
+{
+    const QString point = QLocale().decimalPoint();
+    return point.size() == 1 && point.at(0).unicode() < 0x80 ? point.at(0).toLatin1() : '.';
+}
+
+} // namespace
+
+frmTessivaneMain::frmTessivaneMain(UserDialogs &dialogs, const QString &appDir, QWidget *parent)
+    : QMainWindow(parent), m_dialogs(dialogs), m_appDir(appDir)
+{
+    setObjectName(QStringLiteral("frmTessivaneMain"));
+    setWindowTitle(QStringLiteral("Tessivane Stage vs Area Calculator for VELDO 3.2"));
+    QFont windowFont = font();
+    windowFont.setPointSizeF(8.25);
+    setFont(windowFont);
+
+    m_client = new QWidget(this);
+    m_client->setObjectName(QStringLiteral("clientArea"));
+    m_client->installEventFilter(this);
+    setCentralWidget(m_client);
+
+    createPages();
+    m_results = std::make_unique<ResultHolder>(m_txtOut);
+    m_document = new DocumentCommands(*this, m_dialogs, this);
+    m_menus = new MainMenus(menuBar());
+    connectMenus();
+
+    Form_Load();
+
+    resize(ClientWidth, ClientHeight + menuBar()->sizeHint().height());
+    if (const QScreen *screen = QGuiApplication::primaryScreen())
+        move(screen->availableGeometry().center() - rect().center());
+}
+
+frmTessivaneMain::~frmTessivaneMain() = default;
+
+void frmTessivaneMain::createPages()
+{
+    m_SSTab1 = new QTabWidget(m_client);
+    m_SSTab1->setObjectName(QStringLiteral("SSTab1"));
+    QFont tabFont = m_SSTab1->tabBar()->font();
+    tabFont.setPointSizeF(9.75);
+    m_SSTab1->tabBar()->setFont(tabFont);
+    // The pages proper sit on top of the tab control and are switched by SSTab1_Click,
+    // so that they can be placed exactly inside it.
+    for (const QString &caption : {tr("Input Data"), tr("Output"), tr("Help")})
+        m_SSTab1->addTab(new QWidget, caption);
+
+    m_picPage1 = new InputForm(m_SSTab1);
+    m_txtOut = new ReportView(m_SSTab1);
+    m_helpViewer = new HelpViewerHost(m_appDir, m_SSTab1);
+    for (QWidget *page : {static_cast<QWidget *>(m_picPage1), static_cast<QWidget *>(m_txtOut),
+                          m_helpViewer->widget()})
+        page->raise();
+
+    connect(m_SSTab1, &QTabWidget::currentChanged, this, &frmTessivaneMain::SSTab1_Click);
+    connect(m_picPage1, &InputForm::inputChanged, this, &frmTessivaneMain::inputChanged);
+    connect(m_picPage1->cmdCalculate(), &QPushButton::clicked, this,
+            &frmTessivaneMain::cmdCalculate_Click);
+    connect(m_picPage1->cmdHelp(), &QPushButton::clicked, this, &frmTessivaneMain::cmdHelp_Click);
+
+    QWidget::setTabOrder(m_SSTab1, m_picPage1->optMethod(1));
+    QWidget::setTabOrder(m_picPage1->lastInTabOrder(), m_txtOut);
+    QWidget::setTabOrder(m_txtOut, m_helpViewer->widget());
+}
+
+void frmTessivaneMain::connectMenus()
+{
+    MainMenus &m = *m_menus;
+    connect(m.mnuFile_Clear, &QAction::triggered, this, &frmTessivaneMain::ClearData);
+    connect(m.mnuFile_Open, &QAction::triggered, m_document, &DocumentCommands::mnuFile_Open_Click);
+    connect(m.mnuFile_Save, &QAction::triggered, m_document, &DocumentCommands::mnuFile_Save_Click);
+    connect(m.mnuFile_SaveAs, &QAction::triggered, m_document,
+            &DocumentCommands::mnuFile_SaveAs_Click);
+    connect(m.mnuFile_Exit, &QAction::triggered, this, &frmTessivaneMain::mnuFile_Exit_Click);
+
+    connect(m.mnuEdit, &QMenu::aboutToShow, this, &frmTessivaneMain::mnuEdit_Click);
+    connect(m.mnuEdit_Copy, &QMenu::aboutToShow, this, &frmTessivaneMain::mnuEdit_Copy_Click);
+    connect(m.mnuEdit_Copy_StageArea, &QAction::triggered, this,
+            &frmTessivaneMain::mnuEdit_Copy_StageArea_Click);
+    connect(m.mnuEdit_Copy_Length, &QAction::triggered, this,
+            &frmTessivaneMain::mnuEdit_Copy_Length_Click);
+    connect(m.mnuEdit_Copy_Width, &QAction::triggered, this,
+            &frmTessivaneMain::mnuEdit_Copy_Width_Click);
+
+    connect(m.mnuHelp_Manual, &QAction::triggered, this, &frmTessivaneMain::mnuHelp_Manual_Click);
+    connect(m.mnuHelp_Website, &QAction::triggered, this, &frmTessivaneMain::mnuHelp_Website_Click);
+    for (int index = 1; index <= 4; ++index)
+        connect(m.mnuHelp_Image_Size[index], &QAction::triggered, this,
+                [this, index] { cmd_ImageSize(index); });
+    connect(m.mnuHelp_About, &QAction::triggered, this, &frmTessivaneMain::mnuHelp_About_Click);
+}
+
+void frmTessivaneMain::Form_Load()
+{
+    m_document->setBaseCaption(windowTitle());
+    // Help images: the help side fills the list, the size items and the first picture.
+    m_picPage1->rows()->cmbChamberType()->setCurrentIndex(-1);
+    m_SSTab1->setCurrentIndex(InputTab);
+    SSTab1_Click(InputTab);
+    m_txtOut->setTabStopsFrom(font());
+    m_results->ClearResults();
+    m_picPage1->rows()->ArrangeInputFields(1);
+    // The start-up texts are not edits: the document starts unchanged.
+    setCaption(m_document->BaseCaption());
+}
+
+// ---- layout and pages
+
+bool frmTessivaneMain::eventFilter(QObject *watched, QEvent *event)
+{
+    if (watched == m_client && event->type() == QEvent::Resize)
+        Form_Resize();
+    return QMainWindow::eventFilter(watched, event);
+}
+
+void frmTessivaneMain::Form_Resize()
+{
+    const QSize client = m_client->size();
+    MoveIfPositive(m_SSTab1, QRect(10, 10, client.width() - 20, client.height() - 20));
+
+    const int strip = m_SSTab1->tabBar()->sizeHint().height();
+    const QSize tab = m_SSTab1->size();
+    const QRect page(10, strip + 10, tab.width() - 20, tab.height() - strip - 20);
+    for (QWidget *widget : {static_cast<QWidget *>(m_picPage1), m_helpViewer->widget(),
+                            static_cast<QWidget *>(m_txtOut)})
+        MoveIfPositive(widget, page);
+
+    m_picPage1->layoutFrames();
+}
+
+void frmTessivaneMain::SSTab1_Click(int index)
+{
+    if (index < InputTab || index > HelpTab)
+        return;
+    m_picPage1->setVisible(index == InputTab);
+    m_txtOut->setVisible(index == OutputTab);
+    m_helpViewer->widget()->setVisible(index == HelpTab);
+}
+
+// ---- inputs and the calculation
+
+void frmTessivaneMain::inputChanged()
+{
+    m_results->discardOnEdit();
+    m_document->markChanged();
+}
+
+void frmTessivaneMain::ClearResults()
+{
+    m_results->ClearResults();
+}
+
+void frmTessivaneMain::cmdCalculate_Click()
+{
+    CalcEnvironment environment;
+    environment.dataDir = m_appDir.toStdString();
+    environment.decimalSeparator = decimalSeparator();
+    environment.askYesNo = [this](const std::string &question) {
+        return m_dialogs.askYesNo(QString::fromStdString(question));
+    };
+
+    const CalcOutcome outcome =
+        ::cmdCalculate_Click(m_picPage1->inputs(), environment, m_results->state());
+
+    if (outcome.outputCleared)
+        m_txtOut->clearReport();
+    switch (outcome.status) {
+    case CalcOutcome::Status::Done:
+        m_txtOut->setReport(outcome.report);
+        m_SSTab1->setCurrentIndex(OutputTab);
+        break;
+    case CalcOutcome::Status::Refused:
+        if (QWidget *field = m_picPage1->rows()->controlFor(outcome.field)) {
+            m_SSTab1->setCurrentIndex(InputTab);
+            field->setFocus(Qt::OtherFocusReason);
+        }
+        m_dialogs.showError(QString::fromStdString(outcome.message));
+        break;
+    case CalcOutcome::Status::Declined:
+        break;
+    }
+}
+
+// ---- Edit menu
+
+void frmTessivaneMain::mnuEdit_Click()
+{
+    m_menus->mnuEdit_Copy->menuAction()->setEnabled(ResultsValid());
+}
+
+void frmTessivaneMain::mnuEdit_Copy_Click()
+{
+    const bool rectangular = m_picPage1->selectedMethod() == 2;
+    m_menus->mnuEdit_Copy_Length->setEnabled(rectangular);
+    m_menus->mnuEdit_Copy_Width->setEnabled(rectangular);
+}
+
+void frmTessivaneMain::copyResultText(const std::string &text)
+{
+    // setText replaces everything on the clipboard with one plain-text entry.
+    QGuiApplication::clipboard()->setText(QString::fromStdString(text));
+}
+
+void frmTessivaneMain::mnuEdit_Copy_StageArea_Click()
+{
+    if (ResultsValid())
+        copyResultText(StageAreaClipboardText(m_results->state()));
+}
+
+void frmTessivaneMain::mnuEdit_Copy_Length_Click()
+{
+    if (ResultsValid())
+        copyResultText(LengthClipboardText(m_results->state()));
+}
+
+void frmTessivaneMain::mnuEdit_Copy_Width_Click()
+{
+    if (ResultsValid())
+        copyResultText(WidthClipboardText(m_results->state()));
+}
+
+// ---- document
+
+bool frmTessivaneMain::DataChanged() const
+{
+    return m_document->DataChanged();
+}
+QString frmTessivaneMain::CurrentFileName() const
+{
+    return m_document->CurrentFileName();
+}
+QString frmTessivaneMain::BaseCaption() const
+{
+    return m_document->BaseCaption();
+}
+bool frmTessivaneMain::ResultsValid() const
+{
+    return m_results->ResultsValid();
+}
+
+bool frmTessivaneMain::openFile(const QString &path)
+{
+    return m_document->openFile(path);
+}
+
+ProjectDocument frmTessivaneMain::currentDocument() const
+{
+    ProjectDocument document;
+    document.inputs = m_picPage1->inputs();
+    document.results = m_results->state();
+    if (ResultsValid())
+        document.reportText = m_txtOut->report();
+    return document;
+}
+
+void frmTessivaneMain::showDocument(const ProjectDocument &document)
+{
+    // Inputs first: their change events discard results, so the results come after.
+    m_picPage1->setInputs(document.inputs);
+    m_results->restore(document.results, document.reportText);
+}
+
+void frmTessivaneMain::ClearData()
+{
+    m_picPage1->clearInputs();
+    m_txtOut->clearReport();
+    m_results->ClearResults();
+    m_document->resetToUntitled();
+}
+
+void frmTessivaneMain::setCaption(const QString &caption)
+{
+    setWindowTitle(caption);
+}
+
+void frmTessivaneMain::mnuFile_Exit_Click()
+{
+    close();
+}
+
+void frmTessivaneMain::closeEvent(QCloseEvent *event)
+{
+    // Exit and the window's own close button ask the same question; a Yes whose save
+    // failed keeps the window open so the edits are not lost.
+    if (m_document->confirmClose())
+        event->accept();
+    else
+        event->ignore();
+}
+
+// ---- Help: the help side of the program fills these in.
+
+void frmTessivaneMain::cmd_ImageSize(int index)
+{
+    if (index < 1 || index > 4)
+        return;
+    for (int size = 1; size <= 4; ++size)
+        m_menus->mnuHelp_Image_Size[size]->setChecked(size == index);
+}
+
+void frmTessivaneMain::ShowFile(const QString &fileName)
+{
+    Q_UNUSED(fileName);
+}
+void frmTessivaneMain::ShowWebPage(const QString &address)
+{
+    Q_UNUSED(address);
+}
+void frmTessivaneMain::mnuHelp_About_Click() {}
+void frmTessivaneMain::mnuHelp_Website_Click() {}
+void frmTessivaneMain::mnuHelp_Manual_Click() {}
+void frmTessivaneMain::cmdHelp_Click() {}

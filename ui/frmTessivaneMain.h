@@ -1,0 +1,94 @@
+#pragma once
+
+#include "DocumentView.h"
+
+#include <QMainWindow>
+
+#include <memory>
+#include <string>
+
+class DocumentCommands;
+class HelpViewerHost;
+class InputForm;
+class MainMenus;
+class QTabWidget;
+class ReportView;
+class ResultHolder;
+class UserDialogs;
+
+// The calculator's main window: binds the input form, the report, the help page and the
+// menus to the calculation engine and the project files. Holds no calculation or file
+// format logic of its own.
+class frmTessivaneMain : public QMainWindow, public DocumentView
+{
+    Q_OBJECT
+
+public:
+    // appDir holds the chamber data files and the control library; dialogs must outlive
+    // the window.
+    frmTessivaneMain(UserDialogs &dialogs, const QString &appDir, QWidget *parent = nullptr);
+    ~frmTessivaneMain() override;
+
+    // Document state.
+    bool DataChanged() const;
+    QString CurrentFileName() const;
+    QString BaseCaption() const;
+    bool ResultsValid() const;
+
+    // Opens a project file as File > Open does once a name is chosen.
+    bool openFile(const QString &path);
+
+    // DocumentView
+    ProjectDocument currentDocument() const override;
+    void showDocument(const ProjectDocument &document) override;
+    void ClearData() override;
+    void setCaption(const QString &caption) override;
+
+    void ClearResults();
+
+    // Parts of the window for the help side.
+    HelpViewerHost *helpViewer() const { return m_helpViewer; }
+    MainMenus *menus() const { return m_menus; }
+
+public slots:
+    void cmdCalculate_Click();
+    void SSTab1_Click(int index);
+    void Form_Resize();
+
+    void mnuEdit_Click();
+    void mnuEdit_Copy_Click();
+    void mnuEdit_Copy_StageArea_Click();
+    void mnuEdit_Copy_Length_Click();
+    void mnuEdit_Copy_Width_Click();
+    void mnuFile_Exit_Click();
+
+    void cmd_ImageSize(int index);
+    void ShowFile(const QString &fileName);
+    void ShowWebPage(const QString &address);
+    void mnuHelp_About_Click();
+    void mnuHelp_Website_Click();
+    void mnuHelp_Manual_Click();
+    void cmdHelp_Click();
+
+protected:
+    void closeEvent(QCloseEvent *event) override;
+    bool eventFilter(QObject *watched, QEvent *event) override;
+
+private:
+    void createPages();
+    void connectMenus();
+    void Form_Load();
+    void inputChanged();
+    void copyResultText(const std::string &text);
+
+    UserDialogs &m_dialogs;
+    QString m_appDir;
+    QWidget *m_client = nullptr;
+    QTabWidget *m_SSTab1 = nullptr;
+    InputForm *m_picPage1 = nullptr;
+    ReportView *m_txtOut = nullptr;
+    HelpViewerHost *m_helpViewer = nullptr;
+    MainMenus *m_menus = nullptr;
+    std::unique_ptr<ResultHolder> m_results;
+    DocumentCommands *m_document = nullptr;
+};
