@@ -85,7 +85,7 @@ void frmTessivaneMain::createPages()
 
     m_picPage1 = new InputForm(m_SSTab1);
     m_txtOut = new ReportView(m_SSTab1);
-    m_helpViewer = new HelpViewerHost(m_appDir, m_SSTab1);
+    m_helpViewer = new HelpViewerHost(m_SSTab1);
     for (QWidget *page : {static_cast<QWidget *>(m_picPage1), static_cast<QWidget *>(m_txtOut),
                           m_helpViewer->widget()})
         page->raise();

@@ -24,7 +24,7 @@ class frmTessivaneMain : public QMainWindow, public DocumentView
     Q_OBJECT
 
 public:
-    // appDir holds the chamber data files and the control library; dialogs must outlive
+    // appDir holds the chamber data files; dialogs must outlive
     // the window.
     frmTessivaneMain(UserDialogs &dialogs, const QString &appDir, QWidget *parent = nullptr);
     ~frmTessivaneMain() override;

@@ -1,5 +1,9 @@
 #include "WindowFixture.h"
 
+#ifdef VELDO_CONTROLS_LIBRARY
+#include "VeldoControlHost.h"
+#endif
+
 #include <QAction>
 #include <QCheckBox>
 #include <QFile>
@@ -20,10 +24,27 @@ void writeFile(const QString &path, const QByteArray &content)
     file.write(content);
 }
 
+void registerControlLibrary(const QString &registryDir)
+{
+#ifdef VELDO_CONTROLS_LIBRARY
+    VeldoHost::RegistryFile file(registryDir + QStringLiteral("/registry.json"));
+    file.insert({QStringLiteral("VeldoSharedControls.ctrlPictureViewer"),
+                 QStringLiteral("{E651B9AF-0442-46C6-9426-86DC77AA5677}"),
+                 QStringLiteral(VELDO_CONTROLS_LIBRARY), QStringLiteral("3.2")});
+    if (!file.save())
+        qFatal("cannot write the control registry: %s", qPrintable(file.errorString()));
+#else
+    Q_UNUSED(registryDir);
+#endif
+}
+
 } // namespace
 
-WindowFixture::WindowFixture()
+WindowFixture::WindowFixture(bool registerControls)
 {
+    qputenv("VELDO_REGISTRY_DIR", m_registryDir.path().toLocal8Bit());
+    if (registerControls)
+        registerControlLibrary(m_registryDir.path());
     writeFile(m_appDir.filePath(QStringLiteral("RX-160.dat")),
               "Layered test chamber\r\n34\r\n16\r\n85\r\n3\r\n0, 0\r\n12, 10\r\n24, 20\r\n");
     writeFile(m_appDir.filePath(QStringLiteral("RX-300.dat")),

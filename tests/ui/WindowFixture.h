@@ -20,7 +20,9 @@ class QTextEdit;
 class WindowFixture
 {
 public:
-    WindowFixture();
+    // The control registry is an empty one of the fixture's own unless the test registers
+    // the built control library in it.
+    explicit WindowFixture(bool registerControls = false);
 
     frmTessivaneMain &window() { return *m_window; }
     FakeUserDialogs dialogs;
@@ -52,5 +54,6 @@ public:
 private:
     QTemporaryDir m_appDir;
     QTemporaryDir m_workDir;
+    QTemporaryDir m_registryDir;
     std::unique_ptr<frmTessivaneMain> m_window;
 };

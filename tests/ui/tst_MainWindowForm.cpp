@@ -10,6 +10,7 @@
 #include <QLabel>
 #include <QMenu>
 #include <QMenuBar>
+#include <QPixmap>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QTabBar>
@@ -36,6 +37,8 @@ private slots:
     void resizeTooNarrowKeepsLastSize();
     void pageSwitch();
     void reportFontAndTabStops();
+    void helpPageWithoutControlLibrary();
+    void helpPageHostsRegisteredViewer();
 };
 
 void tst_MainWindowForm::startUpState()
@@ -403,6 +406,41 @@ void tst_MainWindowForm::reportFontAndTabStops()
     QCOMPARE(view->tabStopPositions(), expected);
     QCOMPARE(view->toPlainText(), QStringLiteral("[User Input]\n\tA\tB\n"));
     QCOMPARE(view->report(), std::string("[User Input]\r\n\tA\tB\r\n"));
+}
+
+void tst_MainWindowForm::helpPageWithoutControlLibrary()
+{
+    WindowFixture f; // its registry is empty
+    HelpViewerHost *host = f.window().helpViewer();
+    QVERIFY(!host->hasViewer());
+    auto *notice = qobject_cast<QLabel *>(host->widget());
+    QVERIFY(notice);
+    QVERIFY(notice->text().contains(QStringLiteral("VeldoSharedControls.ctrlPictureViewer")));
+    QVERIFY(!host->SetPicture(QPixmap(8, 8)));
+    f.tabs()->setCurrentIndex(2);
+    QVERIFY(notice->isVisible());
+    QCOMPARE(notice->geometry(), f.report()->geometry());
+}
+
+void tst_MainWindowForm::helpPageHostsRegisteredViewer()
+{
+#ifndef VELDO_CONTROLS_LIBRARY
+    QSKIP("the control library is not part of this build");
+#else
+    WindowFixture f(true);
+    HelpViewerHost *host = f.window().helpViewer();
+    QVERIFY2(host->hasViewer(), qPrintable(host->failure()));
+    QCOMPARE(host->widget()->objectName(), QStringLiteral("ctrlPictureViewer1"));
+    QCOMPARE(host->widget()->parentWidget(), f.tabs());
+    QPixmap picture(40, 30);
+    picture.fill(Qt::blue);
+    QVERIFY(host->SetPicture(picture));
+    QVERIFY(host->Refresh());
+    QVERIFY(!host->widget()->isVisible());
+    f.tabs()->setCurrentIndex(2);
+    QVERIFY(host->widget()->isVisible());
+    QCOMPARE(host->widget()->geometry(), f.report()->geometry());
+#endif
 }
 
 QTEST_MAIN(tst_MainWindowForm)
