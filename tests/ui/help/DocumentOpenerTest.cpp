@@ -1,0 +1,154 @@
+#include "DocumentOpener.h"
+#include "HelpResources.h"
+#include "TestDoubles.h"
+
+#include <QCoreApplication>
+#include <QDir>
+#include <QFile>
+#include <QTemporaryDir>
+#include <QTest>
+#include <QUrl>
+
+class DocumentOpenerTest : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void init()
+    {
+        m_launcher = FakeLauncher();
+        m_dialogs = RecordingDialogs();
+        QVERIFY(m_dir.isValid());
+        m_memo = QDir(m_dir.path()).filePath(HelpResources::TechnicalMemoFileName);
+        QFile memo(m_memo);
+        QVERIFY(memo.open(QIODevice::WriteOnly));
+        memo.write("%PDF-1.4\n");
+    }
+
+    void quotingRule_data()
+    {
+        QTest::addColumn<QString>("name");
+        QTest::addColumn<QString>("quoted");
+        QTest::newRow("plain") << "/opt/app/Design Manual.pdf"
+                               << "\"/opt/app/Design Manual.pdf\"";
+        QTest::newRow("already quoted") << "\"/opt/app/a b.pdf\""
+                                        << "\"/opt/app/a b.pdf\"";
+        QTest::newRow("quote in front only") << "\"/opt/a b.pdf"
+                                             << "\"/opt/a b.pdf\"";
+        QTest::newRow("quote at end only") << "/opt/a b.pdf\""
+                                           << "\"/opt/a b.pdf\"";
+        QTest::newRow("empty") << ""
+                               << "\"\"";
+    }
+
+    void quotingRule()
+    {
+        QFETCH(QString, name);
+        QFETCH(QString, quoted);
+        QCOMPARE(DocumentOpener::quotedFileName(name), quoted);
+    }
+
+    void anExistingDocumentIsStartedWithItsPathAsOneArgument()
+    {
+        DocumentOpener opener(m_launcher, m_dialogs);
+        opener.ShowFile(m_memo);
+        QCOMPARE(m_launcher.starts.size(), 1);
+        QCOMPARE(m_launcher.starts.first(), qMakePair(QStringLiteral("Viewer"), m_memo));
+        QVERIFY(m_dialogs.errors.isEmpty());
+    }
+
+    void aMissingDocumentDoesNothing_data()
+    {
+        QTest::addColumn<QString>("path");
+        QTest::newRow("no such file") << QDir(m_dir.path()).filePath("Tessivane Design Manual.pdf");
+        QTest::newRow("a directory") << m_dir.path();
+        QTest::newRow("empty name") << QString();
+    }
+
+    void aMissingDocumentDoesNothing()
+    {
+        QFETCH(QString, path);
+        DocumentOpener opener(m_launcher, m_dialogs);
+        opener.ShowFile(path);
+        QVERIFY(m_launcher.filesLookedUp.isEmpty());
+        QVERIFY(m_launcher.starts.isEmpty());
+        QVERIFY(m_dialogs.errors.isEmpty());
+    }
+
+    void documentFailuresAreReported_data()
+    {
+        QTest::addColumn<bool>("hasProgram");
+        QTest::addColumn<QString>("text");
+        QTest::addColumn<QString>("title");
+        QTest::addColumn<int>("startsTried");
+        QTest::newRow("no associated program")
+            << false << "Could not find default executable for\r\n"
+            << "Error" << 0;
+        QTest::newRow("program fails to start") << true << "File not opened\r\n"
+                                                << "URL Failed" << 1;
+    }
+
+    void documentFailuresAreReported()
+    {
+        QFETCH(bool, hasProgram);
+        QFETCH(QString, text);
+        QFETCH(QString, title);
+        QFETCH(int, startsTried);
+        if (!hasProgram)
+            m_launcher.fileProgram.reset();
+        m_launcher.startSucceeds = false;
+        DocumentOpener opener(m_launcher, m_dialogs);
+        opener.ShowFile(m_memo);
+        QCOMPARE(m_launcher.starts.size(), startsTried);
+        QCOMPARE(m_dialogs.errors.size(), 1);
+        QCOMPARE(m_dialogs.errors.first().first, text + m_memo);
+        QCOMPARE(m_dialogs.errors.first().second, title);
+    }
+
+    void theWebSiteOpensInTheBrowser()
+    {
+        QVERIFY(QUrl(HelpResources::WebSiteAddress).scheme() == QStringLiteral("https"));
+        DocumentOpener opener(m_launcher, m_dialogs);
+        opener.ShowWebPage(HelpResources::WebSiteAddress);
+        QCOMPARE(m_launcher.starts.size(), 1);
+        QCOMPARE(m_launcher.starts.first(),
+                 qMakePair(QStringLiteral("Browser"), HelpResources::WebSiteAddress));
+        QVERIFY(m_dialogs.errors.isEmpty());
+    }
+
+    void webFailuresAreReported_data()
+    {
+        QTest::addColumn<bool>("hasBrowser");
+        QTest::addColumn<QString>("text");
+        QTest::addColumn<QString>("title");
+        QTest::newRow("no browser") << false << "Could not find default browser."
+                                    << "Error";
+        QTest::newRow("browser fails to start") << true << "Web page not opened."
+                                                << "URL Failed";
+    }
+
+    void webFailuresAreReported()
+    {
+        QFETCH(bool, hasBrowser);
+        QFETCH(QString, text);
+        QFETCH(QString, title);
+        if (!hasBrowser)
+            m_launcher.browser.reset();
+        m_launcher.startSucceeds = false;
+        const QStringList before = QDir(QCoreApplication::applicationDirPath()).entryList();
+        DocumentOpener opener(m_launcher, m_dialogs);
+        opener.ShowWebPage(HelpResources::WebSiteAddress);
+        QCOMPARE(m_dialogs.errors, (QList<QPair<QString, QString>>{qMakePair(text, title)}));
+        // Nothing is written beside the program, successful or not.
+        QCOMPARE(QDir(QCoreApplication::applicationDirPath()).entryList(), before);
+    }
+
+private:
+    QTemporaryDir m_dir;
+    QString m_memo;
+    FakeLauncher m_launcher;
+    RecordingDialogs m_dialogs;
+};
+
+QTEST_MAIN(DocumentOpenerTest)
+#include "DocumentOpenerTest.moc"

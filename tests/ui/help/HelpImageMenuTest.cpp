@@ -1,0 +1,195 @@
+#include "HelpImageMenu.h"
+#include "TestImages.h"
+
+#include <QDir>
+#include <QFile>
+#include <QTemporaryDir>
+#include <QTest>
+
+namespace {
+
+// What the window would show: the enabled and checked states of the four size items, the
+// pictures passed to the viewer and the viewer refreshes, in order.
+struct FakeWindow
+{
+    bool enabled[5] = {false, true, true, true, true};
+    bool checked[5] = {};
+    QList<QSize> pictures;
+    QStringList calls;
+
+    HelpImageMenu::Hooks hooks()
+    {
+        return {[this](int i, bool on) { enabled[i] = on; },
+                [this](int i, bool on) { checked[i] = on; },
+                [this](const QPixmap &picture) {
+                    pictures << picture.size();
+                    calls << QStringLiteral("SetPicture");
+                },
+                [this] { calls << QStringLiteral("Refresh"); }};
+    }
+
+    int checkedCount() const { return checked[1] + checked[2] + checked[3] + checked[4]; }
+};
+
+// Each size gets its own picture size so a test can tell which one the viewer got.
+QSize imageSize(int index)
+{
+    return QSize(100 * index, 60 * index);
+}
+
+} // namespace
+
+class HelpImageMenuTest : public QObject
+{
+    Q_OBJECT
+
+private:
+    void writeImages(const QString &dir, int presentMask)
+    {
+        for (int i = 1; i <= HelpImageMenu::Count; ++i) {
+            if (presentMask & (1 << (i - 1)))
+                QVERIFY(TestImages::writeImage(dir, HelpImageMenu::ImageFiles(i), imageSize(i)));
+        }
+    }
+
+private slots:
+    void theFourSizes()
+    {
+        const QStringList files{"H075dpi.png", "H100dpi.png", "H150dpi.png", "H200dpi.png"};
+        const QStringList captions{"Smallest", "Small", "Medium", "Large"};
+        for (int i = 1; i <= 4; ++i) {
+            QCOMPARE(HelpImageMenu::ImageFiles(i), files.at(i - 1));
+            QCOMPARE(HelpImageMenu::caption(i), captions.at(i - 1));
+        }
+        QVERIFY(HelpImageMenu::ImageFiles(0).isEmpty());
+        QVERIFY(HelpImageMenu::caption(5).isEmpty());
+    }
+
+    // Every combination of present files: missing ones are disabled, the first present one is
+    // shown and checked, and with none nothing is shown or checked.
+    void startStateForEachCombinationOfImages_data()
+    {
+        QTest::addColumn<int>("presentMask");
+        for (int mask = 0; mask < 16; ++mask) {
+            QString name;
+            for (int i = 1; i <= 4; ++i)
+                name += (mask & (1 << (i - 1))) ? HelpImageMenu::caption(i).left(3) : "---";
+            QTest::newRow(qPrintable(name)) << mask;
+        }
+    }
+
+    void startStateForEachCombinationOfImages()
+    {
+        QFETCH(int, presentMask);
+        QTemporaryDir appDir;
+        writeImages(appDir.path(), presentMask);
+        FakeWindow window;
+        HelpImageMenu menu(appDir.path(), window.hooks());
+        menu.loadAtStart();
+
+        int firstPresent = 0;
+        for (int i = 1; i <= 4; ++i) {
+            const bool present = presentMask & (1 << (i - 1));
+            QCOMPARE(window.enabled[i], present);
+            if (present && !firstPresent)
+                firstPresent = i;
+        }
+        QCOMPARE(menu.checkedIndex(), firstPresent);
+        if (firstPresent) {
+            QCOMPARE(window.checkedCount(), 1);
+            QVERIFY(window.checked[firstPresent]);
+            QCOMPARE(window.pictures, QList<QSize>{imageSize(firstPresent)});
+        } else {
+            QCOMPARE(window.checkedCount(), 0);
+            QVERIFY(window.pictures.isEmpty());
+        }
+    }
+
+    void choosingASizeShowsItRefreshesAndMovesTheCheckMark()
+    {
+        QTemporaryDir appDir;
+        writeImages(appDir.path(), 0b1111);
+        FakeWindow window;
+        HelpImageMenu menu(appDir.path(), window.hooks());
+        menu.loadAtStart();
+        window.calls.clear();
+        window.pictures.clear();
+
+        menu.cmd_ImageSize(4);
+        QCOMPARE(window.pictures, QList<QSize>{imageSize(4)});
+        QCOMPARE(window.calls, QStringList({"SetPicture", "Refresh"}));
+        QCOMPARE(window.checkedCount(), 1);
+        QVERIFY(window.checked[4]);
+        QCOMPARE(menu.checkedIndex(), 4);
+    }
+
+    void aSizeWhoseFileWentMissingMovesTheCheckButKeepsThePicture()
+    {
+        QTemporaryDir appDir;
+        writeImages(appDir.path(), 0b0011);
+        FakeWindow window;
+        HelpImageMenu menu(appDir.path(), window.hooks());
+        menu.loadAtStart();
+        window.calls.clear();
+        QVERIFY(QFile::remove(QDir(appDir.path()).filePath(HelpImageMenu::ImageFiles(2))));
+
+        menu.cmd_ImageSize(2);
+        QCOMPARE(window.calls, QStringList{"Refresh"});
+        QVERIFY(window.checked[2]);
+        QVERIFY(!window.checked[1]);
+    }
+
+    void indexesOutsideTheFourSizesAreIgnored()
+    {
+        QTemporaryDir appDir;
+        writeImages(appDir.path(), 0b1111);
+        FakeWindow window;
+        HelpImageMenu menu(appDir.path(), window.hooks());
+        menu.loadAtStart();
+        window.calls.clear();
+        for (int index : {0, 5, -1, 32767})
+            menu.cmd_ImageSize(index);
+        QVERIFY(window.calls.isEmpty());
+        QCOMPARE(menu.checkedIndex(), 1);
+    }
+
+    void anUnreadableOrNonFileImageIsNeverPassedToTheViewer()
+    {
+        QTemporaryDir appDir;
+        QFile broken(QDir(appDir.path()).filePath(HelpImageMenu::ImageFiles(1)));
+        QVERIFY(broken.open(QIODevice::WriteOnly));
+        broken.write("\x89PNG but cut short");
+        broken.close();
+        QVERIFY(QDir(appDir.path()).mkdir(HelpImageMenu::ImageFiles(2)));
+        writeImages(appDir.path(), 0b0100);
+
+        FakeWindow window;
+        HelpImageMenu menu(appDir.path(), window.hooks());
+        menu.loadAtStart();
+        // The broken file exists, so its item is enabled and checked; the directory is not
+        // an image file at all.
+        QVERIFY(window.enabled[1]);
+        QVERIFY(!window.enabled[2]);
+        QVERIFY(window.checked[1]);
+        QVERIFY(window.pictures.isEmpty());
+
+        menu.cmd_ImageSize(3);
+        QCOMPARE(window.pictures, QList<QSize>{imageSize(3)});
+        QVERIFY(menu.LoadHelpImage(HelpImageMenu::ImageFiles(1)).isNull());
+        QVERIFY(menu.LoadHelpImage(QStringLiteral("no such file.png")).isNull());
+    }
+
+    void theLoadedPictureKeepsItsNaturalSize()
+    {
+        QTemporaryDir appDir;
+        QVERIFY(TestImages::writeImage(appDir.path(), QStringLiteral("H200dpi.png"),
+                                       QSize(1731, 1207)));
+        HelpImageMenu menu(appDir.path(), {});
+        const QPixmap picture = menu.LoadHelpImage(QStringLiteral("H200dpi.png"));
+        QCOMPARE(picture.size(), QSize(1731, 1207));
+        QCOMPARE(picture.devicePixelRatio(), 1.0);
+    }
+};
+
+QTEST_MAIN(HelpImageMenuTest)
+#include "HelpImageMenuTest.moc"
