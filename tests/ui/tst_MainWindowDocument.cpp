@@ -32,7 +32,7 @@ private slots:
     void closeButtonAsksLikeExit();
     void exitYesOnUntitledCancelledDialogStillCloses();
     void exitYesWithFailedSaveKeepsWindowOpen();
-    void saveUntitledCancelledChangesNothing();
+    void cancelledDialogsChangeNothing();
     void saveAndOpenRoundTrip();
     void openReplacesInputsWithoutAsking();
     void saveAfterFileWasDeletedAsksForName();
@@ -40,7 +40,6 @@ private slots:
     void failedSavesNameThePath_data();
     void failedSavesNameThePath();
     void rejectedFileLeavesEmptyUntitledDocument();
-    void openCancelledOrMissingChangesNothing();
 };
 
 void tst_MainWindowDocument::clearDataEmptiesEverything()
@@ -144,7 +143,7 @@ void tst_MainWindowDocument::exitYesWithFailedSaveKeepsWindowOpen()
     QCOMPARE(f.text("txtProjectName")->text(), QStringLiteral("x"));
 }
 
-void tst_MainWindowDocument::saveUntitledCancelledChangesNothing()
+void tst_MainWindowDocument::cancelledDialogsChangeNothing()
 {
     WindowFixture f;
     f.type("txtProjectName", QStringLiteral("x"));
@@ -154,6 +153,13 @@ void tst_MainWindowDocument::saveUntitledCancelledChangesNothing()
     QCOMPARE(f.window().windowTitle(), Base);
     QVERIFY(f.window().CurrentFileName().isEmpty());
     QVERIFY(f.window().DataChanged());
+
+    // Open cancelled, or naming a file that is not there: nothing changes either.
+    f.action("mnuFile_Open")->trigger();
+    f.dialogs.fileAnswers.enqueue(f.workPath(QStringLiteral("nowhere.tvc")));
+    f.action("mnuFile_Open")->trigger();
+    QCOMPARE(f.text("txtProjectName")->text(), QStringLiteral("x"));
+    QCOMPARE(f.dialogs.count(Shown::Error), 0);
 }
 
 void tst_MainWindowDocument::saveAndOpenRoundTrip()
@@ -312,18 +318,6 @@ void tst_MainWindowDocument::rejectedFileLeavesEmptyUntitledDocument()
     QVERIFY(f.window().CurrentFileName().isEmpty());
     QCOMPARE(f.window().windowTitle(), Base);
     QVERIFY(f.window().DataChanged());
-}
-
-void tst_MainWindowDocument::openCancelledOrMissingChangesNothing()
-{
-    WindowFixture f;
-    f.type("txtProjectName", QStringLiteral("kept"));
-    f.action("mnuFile_Open")->trigger(); // cancelled
-    f.dialogs.fileAnswers.enqueue(f.workPath(QStringLiteral("nowhere.tvc")));
-    f.action("mnuFile_Open")->trigger();
-    QCOMPARE(f.text("txtProjectName")->text(), QStringLiteral("kept"));
-    QCOMPARE(f.dialogs.count(Shown::Error), 0);
-    QCOMPARE(f.window().windowTitle(), Base);
 }
 
 QTEST_MAIN(tst_MainWindowDocument)
