@@ -53,18 +53,6 @@ private:
     }
 
 private slots:
-    void theFourSizes()
-    {
-        const QStringList files{"H075dpi.png", "H100dpi.png", "H150dpi.png", "H200dpi.png"};
-        const QStringList captions{"Smallest", "Small", "Medium", "Large"};
-        for (int i = 1; i <= 4; ++i) {
-            QCOMPARE(HelpImageMenu::ImageFiles(i), files.at(i - 1));
-            QCOMPARE(HelpImageMenu::caption(i), captions.at(i - 1));
-        }
-        QVERIFY(HelpImageMenu::ImageFiles(0).isEmpty());
-        QVERIFY(HelpImageMenu::caption(5).isEmpty());
-    }
-
     // Every combination of present files: missing ones are disabled, the first present one is
     // shown and checked, and with none nothing is shown or checked.
     void startStateForEachCombinationOfImages_data()
@@ -177,17 +165,6 @@ private slots:
         QCOMPARE(window.pictures, QList<QSize>{imageSize(3)});
         QVERIFY(menu.LoadHelpImage(HelpImageMenu::ImageFiles(1)).isNull());
         QVERIFY(menu.LoadHelpImage(QStringLiteral("no such file.png")).isNull());
-    }
-
-    void theLoadedPictureKeepsItsNaturalSize()
-    {
-        QTemporaryDir appDir;
-        QVERIFY(TestImages::writeImage(appDir.path(), QStringLiteral("H200dpi.png"),
-                                       QSize(1731, 1207)));
-        HelpImageMenu menu(appDir.path(), {});
-        const QPixmap picture = menu.LoadHelpImage(QStringLiteral("H200dpi.png"));
-        QCOMPARE(picture.size(), QSize(1731, 1207));
-        QCOMPARE(picture.devicePixelRatio(), 1.0);
     }
 };
 

@@ -157,22 +157,23 @@ private slots:
     void runWithSplashRunsTheProgramAndCleansUp()
     {
         QPointer<QWidget> main;
+        QList<bool> visibleWhenShownRan;
         const int exitCode = runWithSplash(
             *qApp,
             [&]() -> QWidget * {
                 main = new FakeMainWindow(m_log, 0, nullptr);
-                // The user closes the window once it is up, which ends the program.
-                auto *user = new QTimer(main);
-                connect(user, &QTimer::timeout, main, [&] {
-                    if (main->isVisible())
-                        main->close();
-                });
-                user->start(10);
                 return main;
             },
-            m_appDir.path(), 20);
+            m_appDir.path(), 20,
+            [&](QWidget *shown) {
+                visibleWhenShownRan << (shown == main && shown->isVisible());
+                m_log << QStringLiteral("after shown");
+                // The user closes the window, which ends the program.
+                QTimer::singleShot(0, shown, &QWidget::close);
+            });
         QCOMPARE(exitCode, 0);
-        QVERIFY(m_log.contains(QStringLiteral("main shown")));
+        QCOMPARE(visibleWhenShownRan, QList<bool>{true});
+        QCOMPARE(m_log, QStringList({"load begins", "load ends", "main shown", "after shown"}));
         QVERIFY(main.isNull());
     }
 
