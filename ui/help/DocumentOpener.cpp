@@ -36,7 +36,8 @@ void DocumentOpener::ShowFile(const QString &FileName)
                             FileName);
         return;
     }
-    if (!m_launcher.start(*program, FileName))
+    // An absolute path can never be taken for an option of the started program.
+    if (!m_launcher.start(*program, QFileInfo(FileName).absoluteFilePath()))
         m_dialogs.showError(QStringLiteral("File not opened") + lineBreak + FileName, failedTitle);
 }
 

@@ -57,6 +57,17 @@ private slots:
         QVERIFY(m_dialogs.errors.isEmpty());
     }
 
+    void aRelativeNameIsStartedAsAnAbsolutePath()
+    {
+        const QString previous = QDir::currentPath();
+        QVERIFY(QDir::setCurrent(m_dir.path()));
+        DocumentOpener opener(m_launcher, m_dialogs);
+        opener.ShowFile(QStringLiteral("./") + HelpResources::TechnicalMemoFileName);
+        QDir::setCurrent(previous);
+        QCOMPARE(m_launcher.starts.size(), 1);
+        QCOMPARE(m_launcher.starts.first().second, QFileInfo(m_memo).absoluteFilePath());
+    }
+
     void aMissingDocumentDoesNothing_data()
     {
         QTest::addColumn<QString>("path");
