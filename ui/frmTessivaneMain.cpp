@@ -3,6 +3,7 @@
 #include "Calculator.h"
 #include "ClipboardText.h"
 #include "DocumentCommands.h"
+#include "HelpCommands.h"
 #include "HelpViewerHost.h"
 #include "InputForm.h"
 #include "InputRows.h"
@@ -60,6 +61,7 @@ frmTessivaneMain::frmTessivaneMain(UserDialogs &dialogs, const QString &appDir, 
     m_results = std::make_unique<ResultHolder>(m_txtOut);
     m_document = new DocumentCommands(*this, m_dialogs, this);
     m_menus = new MainMenus(menuBar());
+    m_help = std::make_unique<HelpCommands>(m_appDir, m_dialogs, *m_menus, *m_helpViewer, this);
     connectMenus();
 
     Form_Load();
@@ -131,7 +133,7 @@ void frmTessivaneMain::connectMenus()
 void frmTessivaneMain::Form_Load()
 {
     m_document->setBaseCaption(windowTitle());
-    // Help images: the help side fills the list, the size items and the first picture.
+    m_help->loadAtStart();
     m_picPage1->rows()->cmbChamberType()->setCurrentIndex(-1);
     m_SSTab1->setCurrentIndex(InputTab);
     SSTab1_Click(InputTab);
@@ -326,25 +328,33 @@ void frmTessivaneMain::closeEvent(QCloseEvent *event)
         event->ignore();
 }
 
-// ---- Help: the help side of the program fills these in.
+// ---- Help
 
 void frmTessivaneMain::cmd_ImageSize(int index)
 {
-    if (index < 1 || index > 4)
-        return;
-    for (int size = 1; size <= 4; ++size)
-        m_menus->mnuHelp_Image_Size[size]->setChecked(size == index);
+    m_help->cmd_ImageSize(index);
 }
-
 void frmTessivaneMain::ShowFile(const QString &fileName)
 {
-    Q_UNUSED(fileName);
+    m_help->ShowFile(fileName);
 }
 void frmTessivaneMain::ShowWebPage(const QString &address)
 {
-    Q_UNUSED(address);
+    m_help->ShowWebPage(address);
 }
-void frmTessivaneMain::mnuHelp_About_Click() {}
-void frmTessivaneMain::mnuHelp_Website_Click() {}
-void frmTessivaneMain::mnuHelp_Manual_Click() {}
-void frmTessivaneMain::cmdHelp_Click() {}
+void frmTessivaneMain::mnuHelp_About_Click()
+{
+    m_help->showAbout();
+}
+void frmTessivaneMain::mnuHelp_Website_Click()
+{
+    m_help->showWebSite();
+}
+void frmTessivaneMain::mnuHelp_Manual_Click()
+{
+    m_help->showDesignManual();
+}
+void frmTessivaneMain::cmdHelp_Click()
+{
+    m_help->showTechnicalMemo();
+}

@@ -8,6 +8,7 @@
 #include <string>
 
 class DocumentCommands;
+class HelpCommands;
 class HelpViewerHost;
 class InputForm;
 class MainMenus;
@@ -91,4 +92,5 @@ private:
     MainMenus *m_menus = nullptr;
     std::unique_ptr<ResultHolder> m_results;
     DocumentCommands *m_document = nullptr;
+    std::unique_ptr<HelpCommands> m_help;
 };

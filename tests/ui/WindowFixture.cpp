@@ -7,6 +7,7 @@
 #include <QAction>
 #include <QCheckBox>
 #include <QFile>
+#include <QImage>
 #include <QMenu>
 #include <QPushButton>
 #include <QRadioButton>
@@ -40,8 +41,14 @@ void registerControlLibrary(const QString &registryDir)
 
 } // namespace
 
-WindowFixture::WindowFixture(bool registerControls)
+WindowFixture::WindowFixture(bool registerControls, const QStringList &helpImages)
 {
+    for (const QString &name : helpImages) {
+        QImage picture(16, 12, QImage::Format_RGB32);
+        picture.fill(Qt::darkCyan);
+        if (!picture.save(m_appDir.filePath(name)))
+            qFatal("cannot write %s", qPrintable(name));
+    }
     qputenv("VELDO_REGISTRY_DIR", m_registryDir.path().toLocal8Bit());
     if (registerControls)
         registerControlLibrary(m_registryDir.path());

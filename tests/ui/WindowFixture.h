@@ -22,7 +22,8 @@ class WindowFixture
 public:
     // The control registry is an empty one of the fixture's own unless the test registers
     // the built control library in it.
-    explicit WindowFixture(bool registerControls = false);
+    // helpImages are written into the application directory as small pictures.
+    explicit WindowFixture(bool registerControls = false, const QStringList &helpImages = {});
 
     frmTessivaneMain &window() { return *m_window; }
     FakeUserDialogs dialogs;

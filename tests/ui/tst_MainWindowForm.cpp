@@ -16,7 +16,9 @@
 #include <QTabBar>
 #include <QTabWidget>
 #include <QTest>
+
 #include <QTextEdit>
+#include <array>
 
 class tst_MainWindowForm : public QObject
 {
@@ -37,6 +39,7 @@ private slots:
     void reportFontAndTabStops();
     void helpPageWithoutControlLibrary();
     void helpPageHostsRegisteredViewer();
+    void helpImageSizesFollowTheImageFiles();
 };
 
 void tst_MainWindowForm::startUpState()
@@ -360,6 +363,17 @@ void tst_MainWindowForm::helpPageHostsRegisteredViewer()
     QVERIFY(host->widget()->isVisible());
     QCOMPARE(host->widget()->geometry(), f.report()->geometry());
 #endif
+}
+
+void tst_MainWindowForm::helpImageSizesFollowTheImageFiles()
+{
+    WindowFixture f(false, {QStringLiteral("H150dpi.png")});
+    const std::array<const char *, 4> sizes = {"mnuHelp_Image_Size_1", "mnuHelp_Image_Size_2",
+                                               "mnuHelp_Image_Size_3", "mnuHelp_Image_Size_4"};
+    for (int i = 0; i < 4; ++i) {
+        QCOMPARE(f.action(sizes[i])->isEnabled(), i == 2);
+        QCOMPARE(f.action(sizes[i])->isChecked(), i == 2);
+    }
 }
 
 QTEST_MAIN(tst_MainWindowForm)
