@@ -1,0 +1,111 @@
+// The real message boxes and file dialogs: their titles, icons, buttons, filters and
+// default suffix, inspected while they are open and then answered.
+#include "QtUserDialogs.h"
+
+#include <QAbstractButton>
+#include <QApplication>
+#include <QFileDialog>
+#include <QMessageBox>
+#include <QPushButton>
+#include <QTemporaryDir>
+#include <QTest>
+#include <QTimer>
+
+#include <functional>
+
+namespace {
+
+// Runs the check on the modal dialog once it is shown.
+template <typename Dialog> void whenShown(std::function<void(Dialog *)> check)
+{
+    QTimer::singleShot(0, [check] {
+        auto *dialog = qobject_cast<Dialog *>(QApplication::activeModalWidget());
+        QVERIFY(dialog);
+        check(dialog);
+    });
+}
+
+} // namespace
+
+class tst_QtUserDialogs : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void errorBox();
+    void yesNoQuestion();
+    void fileDialogs();
+};
+
+void tst_QtUserDialogs::errorBox()
+{
+    QtUserDialogs real;
+    UserDialogs &dialogs = real; // the window calls through the interface
+    bool seen = false;
+    whenShown<QMessageBox>([&seen](QMessageBox *box) {
+        QCOMPARE(box->windowTitle(), QStringLiteral("Error"));
+        QCOMPARE(box->icon(), QMessageBox::Warning);
+        QCOMPARE(box->standardButtons(), QMessageBox::Ok);
+        QCOMPARE(box->text(), QStringLiteral("Error saving file:\n/x/y.tvc"));
+        seen = true;
+        box->accept();
+    });
+    dialogs.showError(QStringLiteral("Error saving file:\r\n/x/y.tvc"));
+    QVERIFY(seen);
+}
+
+void tst_QtUserDialogs::yesNoQuestion()
+{
+    QtUserDialogs real;
+    UserDialogs &dialogs = real; // the window calls through the interface
+    for (const bool yes : {true, false}) {
+        whenShown<QMessageBox>([yes](QMessageBox *box) {
+            QCOMPARE(box->windowTitle(), QStringLiteral("Warning"));
+            QCOMPARE(box->icon(), QMessageBox::NoIcon);
+            QCOMPARE(box->standardButtons(), QMessageBox::Yes | QMessageBox::No);
+            QCOMPARE(static_cast<QAbstractButton *>(box->defaultButton()),
+                     box->button(QMessageBox::Yes));
+            box->button(yes ? QMessageBox::Yes : QMessageBox::No)->click();
+        });
+        QCOMPARE(dialogs.askYesNo(QStringLiteral("Proceed?")), yes);
+    }
+}
+
+void tst_QtUserDialogs::fileDialogs()
+{
+    QTemporaryDir dir;
+    const QString existing = dir.filePath(QStringLiteral("bed.tvc"));
+    QFile(existing).open(QIODevice::WriteOnly);
+    QtUserDialogs real;
+    UserDialogs &dialogs = real; // the window calls through the interface
+
+    auto checkCommon = [](QFileDialog *dialog) {
+        QCOMPARE(dialog->nameFilters(),
+                 (QStringList{QStringLiteral("All Files (*.*)"),
+                              QStringLiteral("Tessivane Stage vs Area (*.tvc)")}));
+        QCOMPARE(dialog->selectedNameFilter(), QStringLiteral("Tessivane Stage vs Area (*.tvc)"));
+        QCOMPARE(dialog->defaultSuffix(), QStringLiteral("tvc"));
+    };
+
+    whenShown<QFileDialog>([&](QFileDialog *dialog) {
+        checkCommon(dialog);
+        QCOMPARE(dialog->acceptMode(), QFileDialog::AcceptOpen);
+        QCOMPARE(dialog->fileMode(), QFileDialog::ExistingFile);
+        dialog->reject();
+    });
+    QVERIFY(dialogs.askOpenFileName().isEmpty()); // a cancel is an empty name
+
+    whenShown<QFileDialog>([&](QFileDialog *dialog) {
+        checkCommon(dialog);
+        QCOMPARE(dialog->acceptMode(), QFileDialog::AcceptSave);
+        QVERIFY(!dialog->testOption(QFileDialog::DontConfirmOverwrite));
+        QCOMPARE(dialog->selectedFiles(), QStringList{existing});
+        dialog->selectFile(dir.filePath(QStringLiteral("new")));
+        QMetaObject::invokeMethod(dialog, "accept");
+    });
+    // A name typed without an extension gets ".tvc".
+    QCOMPARE(dialogs.askSaveFileName(existing), dir.filePath(QStringLiteral("new.tvc")));
+}
+
+QTEST_MAIN(tst_QtUserDialogs)
+#include "tst_QtUserDialogs.moc"
