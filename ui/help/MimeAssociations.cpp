@@ -144,7 +144,8 @@ QStringList MimeAssociations::applicationsFor(const QString &mimeType) const
 
 QString MimeAssociations::desktopFilePath(const QString &desktopId) const
 {
-    if (desktopId.isEmpty() || desktopId.contains(u'/') || desktopId.startsWith(u'.'))
+    // Ids come from editable lists; none may lead out of the applications directories.
+    if (desktopId.isEmpty() || desktopId.contains(u'/') || desktopId.contains(QLatin1String("..")))
         return {};
     for (const QString &dir : applicationDirs()) {
         // "a-b-c.desktop" may be a-b-c.desktop, a/b-c.desktop, a/b/c.desktop and so on.

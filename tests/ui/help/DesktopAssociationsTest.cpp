@@ -171,7 +171,9 @@ private slots:
                  QStringList({"vendor-alpha.desktop", "zed.desktop"}));
         QCOMPARE(associations.desktopFilePath("vendor-alpha.desktop"),
                  desktop.applications() + "/vendor/alpha.desktop");
-        QVERIFY(associations.desktopFilePath("../escape.desktop").isEmpty());
+        QVERIFY(writeFile(desktop.root() + "/data/escape.desktop", applicationEntry("escape")));
+        QVERIFY(associations.desktopFilePath("..-escape.desktop").isEmpty());
+        QVERIFY(associations.desktopFilePath("vendor-..-..-escape.desktop").isEmpty());
         QVERIFY(associations.desktopFilePath("none.desktop").isEmpty());
     }
 
