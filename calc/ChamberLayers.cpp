@@ -19,3 +19,30 @@ ChamberLayers::ChamberLayers(const ChamberDesignData &record)
         DeltaChamber[i] = single(double(record.Storage[i + 1]) - record.Storage[i]);
     }
 }
+
+void appendFoundationRows(std::vector<float> &stage, std::vector<float> &area,
+                          const FoundationRows &rows)
+{
+    const float E0 = rows.baseElevation;
+    if (rows.bottomAreaRow) {
+        stage.push_back(E0);
+        area.push_back(rows.bottomArea);
+        stage.push_back(single(double(E0) + rows.firstRowHeight));
+        area.push_back(rows.stoneArea);
+    } else {
+        stage.push_back(E0);
+        area.push_back(rows.stoneArea);
+    }
+    stage.push_back(single(double(E0) + rows.foundationDepth));
+    area.push_back(rows.stoneArea);
+}
+
+void appendCoverRows(std::vector<float> &stage, std::vector<float> &area, float coverThickness,
+                     float stoneArea)
+{
+    const float lastChamberStage = stage.back();
+    stage.push_back(single(double(lastChamberStage) + 1.0 / 12.0));
+    area.push_back(stoneArea);
+    stage.push_back(single(double(lastChamberStage) + coverThickness));
+    area.push_back(stoneArea);
+}

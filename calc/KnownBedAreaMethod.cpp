@@ -96,17 +96,8 @@ CalcOutcome CalcKnownBedArea(const CalcInputs &inputs, const CalcEnvironment &en
     stage.clear();
     area.clear();
     const float stoneArea = single(double(n) * A);
-    if (inputs.bottomAreaChecked()) {
-        stage.push_back(E0);
-        area.push_back(A);
-        stage.push_back(single(double(E0) + 0.5 / 12.0));
-        area.push_back(stoneArea);
-    } else {
-        stage.push_back(E0);
-        area.push_back(stoneArea);
-    }
-    stage.push_back(single(double(E0) + Df));
-    area.push_back(stoneArea);
+    appendFoundationRows(stage, area,
+                         {E0, Df, stoneArea, A, inputs.bottomAreaChecked(), 0.5 / 12.0});
 
     const ChamberLayers layers(record);
     for (std::size_t i = 0; i < layers.count(); ++i) {
@@ -118,11 +109,7 @@ CalcOutcome CalcKnownBedArea(const CalcInputs &inputs, const CalcEnvironment &en
         area.push_back(single(double(volume) / dS));
     }
 
-    const float lastChamberStage = stage.back();
-    stage.push_back(single(double(lastChamberStage) + 1.0 / 12.0));
-    area.push_back(stoneArea);
-    stage.push_back(single(double(lastChamberStage) + Dc));
-    area.push_back(stoneArea);
+    appendCoverRows(stage, area, Dc, stoneArea);
 
     result.EquivRows = static_cast<int16_t>(stage.size());
     result.ResultsValid = true;

@@ -108,17 +108,9 @@ CalcOutcome CalcRectangularArray(const CalcInputs &inputs, const CalcEnvironment
     auto &stage = result.EquivStage;
     auto &area = result.EquivArea;
     const float stoneArea = single(double(n) * result.BottomArea);
-    if (inputs.bottomAreaChecked()) {
-        stage.push_back(E0);
-        area.push_back(result.BottomArea);
-        stage.push_back(single(double(E0) + 1.0 / 12.0));
-        area.push_back(stoneArea);
-    } else {
-        stage.push_back(E0);
-        area.push_back(stoneArea);
-    }
-    stage.push_back(single(double(E0) + Df));
-    area.push_back(stoneArea);
+    appendFoundationRows(
+        stage, area,
+        {E0, Df, stoneArea, result.BottomArea, inputs.bottomAreaChecked(), 1.0 / 12.0});
 
     const auto chambers = static_cast<int16_t>(Nr * Nc);
     for (std::size_t i = 0; i < M; ++i) {
@@ -130,11 +122,7 @@ CalcOutcome CalcRectangularArray(const CalcInputs &inputs, const CalcEnvironment
         area.push_back(single(double(T) / dS));
     }
 
-    const float lastChamberStage = stage.back();
-    stage.push_back(single(double(lastChamberStage) + 1.0 / 12.0));
-    area.push_back(stoneArea);
-    stage.push_back(single(double(lastChamberStage) + Dc));
-    area.push_back(stoneArea);
+    appendCoverRows(stage, area, Dc, stoneArea);
 
     result.EquivRows = static_cast<int16_t>(stage.size());
     result.ResultsValid = true;

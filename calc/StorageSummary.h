@@ -40,13 +40,13 @@ std::optional<BedModel> describeBed(const CalcInputs &inputs, const std::string 
 // (zero on the first row).
 struct StorageRow
 {
-    double stage = 0;          // ft datum, as the pond table holds it
-    double area = 0;           // ft², as the pond table holds it
-    double interval = 0;       // ft³ the pond holds between the previous stage and this one
-    double cumulative = 0;     // ft³ the pond holds up to this stage
-    double chamberPart = 0;    // ft³ of the bed's interval held inside the chambers
-    double stonePart = 0;      // ft³ of the bed's interval held in the stone voids
-    double bedCumulative = 0;  // ft³ the bed holds up to this stage
+    double stage = 0;         // ft datum, as the pond table holds it
+    double area = 0;          // ft², as the pond table holds it
+    double interval = 0;      // ft³ the pond holds between the previous stage and this one
+    double cumulative = 0;    // ft³ the pond holds up to this stage
+    double chamberPart = 0;   // ft³ of the bed's interval held inside the chambers
+    double stonePart = 0;     // ft³ of the bed's interval held in the stone voids
+    double bedCumulative = 0; // ft³ the bed holds up to this stage
 };
 
 // The storage table and totals of a result, and the check that the pond stores what the bed
@@ -54,13 +54,15 @@ struct StorageRow
 struct StorageSummary
 {
     std::vector<StorageRow> rows;
-    bool bedKnown = false;       // false: pond figures only, the bed parts and check are empty
-    double pondStorage = 0;      // ft³ up to the pond's last stage
-    double bedStorage = 0;       // ft³ the whole bed holds
-    double stoneStorage = 0;     // ft³ of it in the stone voids
-    double chamberStorage = 0;   // ft³ of it in the chambers
-    double largestDifference = 0; // ft³, largest |pond cumulative - bed cumulative| over the rows
-    double tolerance = 0;         // ft³ the check allows for the pond table's single precision
+    bool bedKnown = false;        // false: pond figures only, the bed parts and check are empty
+    double pondStorage = 0;       // ft³ up to the pond's last stage
+    double bedStorage = 0;        // ft³ the whole bed holds
+    double stoneStorage = 0;      // ft³ of it in the stone voids
+    double chamberStorage = 0;    // ft³ of it in the chambers
+    double largestDifference = 0; // ft³, largest |pond - bed| over the rows and at the top
+    // ft³ the check allows: a share of the bed's storage plus what the pond table's
+    // single-precision stages cannot resolve (their spacing times each row's area).
+    double tolerance = 0;
     bool pondMatchesBed = false;
 
     // Relative agreement the check asks for, of the bed's whole storage.

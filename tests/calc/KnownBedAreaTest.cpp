@@ -7,20 +7,9 @@
 #include <gtest/gtest.h>
 
 namespace {
-using Row = std::pair<float, float>;
-
-std::vector<Row> table(const ResultState &state)
-{
-    std::vector<Row> rows;
-    for (std::size_t i = 0; i < state.EquivStage.size(); ++i)
-        rows.emplace_back(state.EquivStage[i], state.EquivArea[i]);
-    return rows;
-}
-
-float f(double value)
-{
-    return static_cast<float>(value);
-}
+using test::f;
+using test::Row;
+using test::table;
 
 struct CalcRun
 {

@@ -2,15 +2,34 @@
 
 #include "CalcInputs.h"
 #include "CalcOutcome.h"
+#include "ResultState.h"
 
 #include <filesystem>
 #include <fstream>
 #include <ostream>
 #include <sstream>
 #include <string>
+#include <utility>
 #include <vector>
 
 namespace test {
+
+// The equivalent pond table as (stage, area) pairs, for comparing whole tables.
+using Row = std::pair<float, float>;
+
+inline std::vector<Row> table(const ResultState &state)
+{
+    std::vector<Row> rows;
+    for (std::size_t i = 0; i < state.EquivStage.size(); ++i)
+        rows.emplace_back(state.EquivStage[i], state.EquivArea[i]);
+    return rows;
+}
+
+// A value as the calculation stores it.
+inline float f(double value)
+{
+    return static_cast<float>(value);
+}
 
 inline std::string readFile(const std::filesystem::path &path)
 {
