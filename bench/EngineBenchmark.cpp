@@ -1,9 +1,10 @@
 // Throughput of the engine's hot paths: reading a chamber file, a full rectangular-array
 // calculation with its report on a 100-row chamber table, and a project file read and
-// written with results.
+// written with results, and the storage summary of a result (bed model included).
 #include "Calculator.h"
 #include "ChamberDataFile.h"
 #include "ProjectFile.h"
+#include "StorageSummary.h"
 #include "TextEncoding.h"
 
 #include <benchmark/benchmark.h>
@@ -102,6 +103,23 @@ void ProjectFileReadAndWrite(benchmark::State &state)
     state.SetBytesProcessed(static_cast<int64_t>(state.iterations() * bytes.size() * 2));
 }
 BENCHMARK(ProjectFileReadAndWrite);
+
+// What the window does when a result arrives: read the bed back from the inputs (this reads
+// the chamber file) and sum the storage of every row.
+void StorageSummaryOfAResult(benchmark::State &state)
+{
+    CalcEnvironment environment;
+    environment.dataDir = fixture().dir.string();
+    const CalcInputs inputs = rectangularArray();
+    ResultState result;
+    cmdCalculate_Click(inputs, environment, result);
+    for (auto _ : state) {
+        const auto bed = describeBed(inputs, environment.dataDir);
+        const StorageSummary summary = summarizeStorage(result, bed ? &*bed : nullptr);
+        benchmark::DoNotOptimize(summary.largestDifference);
+    }
+}
+BENCHMARK(StorageSummaryOfAResult);
 } // namespace
 
 BENCHMARK_MAIN();
