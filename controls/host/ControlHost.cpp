@@ -1,6 +1,6 @@
 #include "ControlHost.h"
 
-#include "RegistryFile.h"
+#include "RegistrySearch.h"
 
 #include <QPluginLoader>
 #include <QWidget>
@@ -17,18 +17,13 @@ void setError(QString *error, const QString &text)
 
 QString ControlHost::libraryFor(const QString &classNameOrId, QString *error)
 {
-    RegistryFile registry;
-    if (!registry.load()) {
-        setError(error, registry.errorString());
+    const auto entry = RegistrySearch().find(classNameOrId, error);
+    if (!entry)
         return {};
-    }
-    const auto entry = registry.find(classNameOrId);
-    if (!entry) {
-        setError(error, QStringLiteral("the class %1 is not registered in %2; register its "
-                                       "library with veldo-register")
-                            .arg(classNameOrId, registry.path()));
-        return {};
-    }
+    if (entry->library.isEmpty())
+        setError(error, QStringLiteral("the registry entry of %1 names no library file; register "
+                                       "its library again with veldo-register")
+                            .arg(classNameOrId));
     return entry->library;
 }
 

@@ -7,8 +7,9 @@ class QWidget;
 namespace VeldoHost {
 
 // Creates a registered control knowing only its class name or class id: looks the class up in
-// the registry file, loads its library as a Qt plugin and asks the class's factory for an
-// instance with the given parent. The library stays loaded for the rest of the process.
+// the registry files (RegistrySearch), loads its library as a Qt plugin and asks the class's
+// factory for an instance with the given parent. The library stays loaded for the rest of the
+// process.
 class ControlHost
 {
 public:

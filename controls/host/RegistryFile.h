@@ -16,9 +16,9 @@ struct RegisteredClass
     QString version;
 };
 
-// The per-user registry file (JSON) that maps class names and ids to library files. It lives in
-// $VELDO_REGISTRY_DIR when that is set (tests use this), else in
-// $XDG_DATA_HOME/veldo-components (normally ~/.local/share/veldo-components).
+// One registry file (JSON) that maps class names and ids to library files. The default one,
+// where registration writes, lives in $VELDO_REGISTRY_DIR when that is set (tests and installs
+// use this), else in $XDG_DATA_HOME/veldo-components (normally ~/.local/share/veldo-components).
 class RegistryFile
 {
 public:

@@ -5,3 +5,4 @@
 #include "ControlHost.h"
 #include "DispatchInvoker.h"
 #include "RegistryFile.h"
+#include "RegistrySearch.h"
