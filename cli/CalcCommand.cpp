@@ -2,10 +2,14 @@
 
 #include "Calculator.h"
 #include "ClipboardText.h"
+#include "CsvStorage.h"
+#include "JsonResult.h"
 #include "ProjectFileIO.h"
+#include "ResultExport.h"
 #include "TessivaneVersion.h"
 
 #include <filesystem>
+#include <optional>
 #include <ostream>
 #include <vector>
 
@@ -84,6 +88,22 @@ int CalcCommand::run(const CommandLine &line, const std::string &programDir)
     }
     document.reportText = outcome.report;
 
+    // Gathered before saving, so that a run which cannot print its document changes nothing.
+    std::optional<ResultExport> exported;
+    if (line.format != OutputFormat::Report) {
+        std::string error;
+        exported =
+            ResultExport::collect(document.inputs, document.results, environment.dataDir, error);
+        if (!exported) {
+            m_err << withUnixLineEnds(error) << "\n";
+            return Refused;
+        }
+        if (!exported->storage.bedKnown)
+            m_err << "tessivane-calc: the bed's storage is not known, so the storage check is "
+                     "left out: "
+                  << withUnixLineEnds(exported->bedUnknownReason) << "\n";
+    }
+
     if (line.save) {
         const SaveResult saved = SaveDataFile(line.projectPath, document);
         if (!saved.ok) {
@@ -91,7 +111,17 @@ int CalcCommand::run(const CommandLine &line, const std::string &programDir)
             return BadProject;
         }
     }
-    m_out << withUnixLineEnds(line.printTable ? StageAreaClipboardText(document.results)
-                                              : outcome.report);
+    switch (line.format) {
+    case OutputFormat::Report:
+        m_out << withUnixLineEnds(line.printTable ? StageAreaClipboardText(document.results)
+                                                  : outcome.report);
+        break;
+    case OutputFormat::Json:
+        m_out << jsonResultText(*exported);
+        break;
+    case OutputFormat::Csv:
+        m_out << csvStorageText(exported->storage);
+        break;
+    }
     return Done;
 }

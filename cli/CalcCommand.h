@@ -5,8 +5,8 @@
 #include <iosfwd>
 #include <string>
 
-// tessivane-calc: one project file in, its report (or table) out, as the window's
-// Calculate and File > Save would do it.
+// tessivane-calc: one project file in, its report (or table, JSON or CSV) out, as the
+// window's Calculate and File > Save would do it.
 class CalcCommand
 {
 public:

@@ -1,5 +1,24 @@
 #include "CommandLine.h"
 
+namespace {
+const char *const FormatNames = "report, json, csv";
+
+bool readFormat(const std::string &name, OutputFormat &format, std::string &error)
+{
+    if (name == "report")
+        format = OutputFormat::Report;
+    else if (name == "json")
+        format = OutputFormat::Json;
+    else if (name == "csv")
+        format = OutputFormat::Csv;
+    else {
+        error = "unknown format \"" + name + "\" (use one of " + FormatNames + ")";
+        return false;
+    }
+    return true;
+}
+} // namespace
+
 std::optional<CommandLine> CommandLine::parse(const std::vector<std::string> &args,
                                               std::string &error)
 {
@@ -24,6 +43,16 @@ std::optional<CommandLine> CommandLine::parse(const std::vector<std::string> &ar
             line.dataDir = args[++i];
         } else if (arg.rfind("--data-dir=", 0) == 0) {
             line.dataDir = arg.substr(11);
+        } else if (arg == "--format") {
+            if (i + 1 >= args.size()) {
+                error = std::string("--format needs one of ") + FormatNames;
+                return std::nullopt;
+            }
+            if (!readFormat(args[++i], line.format, error))
+                return std::nullopt;
+        } else if (arg.rfind("--format=", 0) == 0) {
+            if (!readFormat(arg.substr(9), line.format, error))
+                return std::nullopt;
         } else if (arg == "--") {
             if (i + 1 < args.size() && line.projectPath.empty() && i + 2 == args.size()) {
                 line.projectPath = args[i + 1];
@@ -41,6 +70,11 @@ std::optional<CommandLine> CommandLine::parse(const std::vector<std::string> &ar
             return std::nullopt;
         }
     }
+    if (line.printTable && line.format != OutputFormat::Report) {
+        error = "--table prints the report's table and cannot be combined with --format json "
+                "or csv (the CSV output is the storage table)";
+        return std::nullopt;
+    }
     if (!line.help && !line.version && line.projectPath.empty()) {
         error = "no project file given";
         return std::nullopt;
@@ -50,7 +84,8 @@ std::optional<CommandLine> CommandLine::parse(const std::vector<std::string> &ar
 
 std::string CommandLine::usage()
 {
-    return "Usage: tessivane-calc [--data-dir DIR] [--yes] [--table] [--save] PROJECT.tvc\n"
+    return "Usage: tessivane-calc [--data-dir DIR] [--yes] [--table | --format FORMAT] [--save]\n"
+           "                      PROJECT.tvc\n"
            "\n"
            "Calculates the equivalent pond of the chamber bed that PROJECT.tvc describes,\n"
            "exactly as the calculator's Calculate button does, and prints the report.\n"
@@ -60,6 +95,10 @@ std::string CommandLine::usage()
            "  --yes           answer Yes to the questions about a foundation or cover\n"
            "                  thinner than 6 inches (without it the run stops there)\n"
            "  --table         print the stage vs area table (stage TAB area) instead\n"
+           "  --format FORMAT what to print: report (the default), json (inputs, chamber\n"
+           "                  data, system size, equivalent pond, storage table and its\n"
+           "                  check against the bed, as one JSON document) or csv (the\n"
+           "                  storage table with a header line)\n"
            "  --save          write the project back with its results and report\n"
            "  --help          show this text\n"
            "  --version       show the version\n"

@@ -4,12 +4,21 @@
 #include <string>
 #include <vector>
 
+// What tessivane-calc prints after a successful calculation.
+enum class OutputFormat
+{
+    Report, // the report, or with --table the stage vs area table
+    Json,   // everything about the result as one JSON document
+    Csv,    // the storage table
+};
+
 // The options of tessivane-calc.
 struct CommandLine
 {
     std::string dataDir; // empty: the program's own directory
     bool answerYes = false;
     bool printTable = false;
+    OutputFormat format = OutputFormat::Report;
     bool save = false;
     bool help = false;
     bool version = false;

@@ -123,3 +123,137 @@ TEST(CalcCommand, ShippedDataFilesCalculateTheExamples)
         EXPECT_NE(result.out.find("[VELDO Equivalent Stage vs Area]"), std::string::npos);
     }
 }
+
+namespace {
+std::string example(const char *name)
+{
+    return std::string(EXAMPLES_DIR) + "/" + name;
+}
+
+std::vector<std::string> lines(const std::string &text)
+{
+    std::vector<std::string> result;
+    std::istringstream in(text);
+    for (std::string line; std::getline(in, line);)
+        result.push_back(line);
+    return result;
+}
+} // namespace
+
+// Regenerate after an intended change with:
+//   build/app/tessivane-calc --format json --data-dir data examples/rectangular-array.tvc
+//     > tests/cli/golden/rectangular-array.json
+TEST(CalcCommandFormats, JsonOfTheRectangularArrayExampleMatchesTheGolden)
+{
+    const Result result = runCalc(
+        {"--format", "json", "--data-dir", SHIPPED_DATA_DIR, example("rectangular-array.tvc")});
+    EXPECT_EQ(result.status, 0) << result.err;
+    EXPECT_EQ(result.err, "");
+    EXPECT_EQ(result.out, test::readFile(std::string(CLI_GOLDEN_DIR) + "/rectangular-array.json"));
+}
+
+TEST(CalcCommandFormats, JsonOfMethod1HasItsOwnInputsAndNoSystem)
+{
+    const Result result =
+        runCalc({"--format=json", "--data-dir", SHIPPED_DATA_DIR, example("known-bed-area.tvc")});
+    ASSERT_EQ(result.status, 0) << result.err;
+    EXPECT_NE(result.out.find("\"method\": 1,\n  \"methodName\": \"known bed area\""),
+              std::string::npos);
+    EXPECT_NE(result.out.find("\"numChambers\": "), std::string::npos);
+    EXPECT_NE(result.out.find("\"bedArea_sqft\": "), std::string::npos);
+    EXPECT_EQ(result.out.find("\"chambersPerRow\": "), std::string::npos);
+    EXPECT_EQ(result.out.find("\"system\""), std::string::npos);
+    EXPECT_EQ(result.out.find('\r'), std::string::npos);
+}
+
+TEST(CalcCommandFormats, CsvHasTheHeaderAndOneLinePerPondRow)
+{
+    test::TempDir dir;
+    test::writeFile(dir.path() / "p.tvc", Method1 + "6\r\n6\r\n40\r\n100\r\n1\r\n0\r\n");
+    const Result result =
+        runCalc({"--format", "csv", "--data-dir", dataSet("worked-bed"), dir.file("p.tvc")});
+    ASSERT_EQ(result.status, 0) << result.err;
+    const std::vector<std::string> csv = lines(result.out);
+    ASSERT_EQ(csv.size(), 1u + 7u) << result.out; // the worked example's 7 pond rows
+    EXPECT_EQ(csv[0], "stage_ft,area_sqft,interval_cuft,cumulative_cuft,chambers_cuft,"
+                      "stoneVoids_cuft,bedCumulative_cuft");
+    EXPECT_EQ(csv[1], "100,1000,0,0,0,0,0");
+    EXPECT_EQ(csv[3].rfind("100.5,400,", 0), 0u) << csv[3];
+    for (const std::string &line : csv)
+        EXPECT_EQ(std::count(line.begin(), line.end(), ','), 6) << line;
+    EXPECT_EQ(result.out.back(), '\n');
+    EXPECT_EQ(result.out.find('\r'), std::string::npos);
+}
+
+namespace {
+// A locale that writes numbers the German way, to show that no stream formatting is used.
+struct CommaDecimals : std::numpunct<char>
+{
+    char do_decimal_point() const override { return ','; }
+    char do_thousands_sep() const override { return '.'; }
+    std::string do_grouping() const override { return "\3"; }
+};
+} // namespace
+
+TEST(CalcCommandFormats, NumberTextsIgnoreTheLocale)
+{
+    test::TempDir dir;
+    test::writeFile(dir.path() / "p.tvc", Method1 + "6\r\n6\r\n40\r\n100\r\n0\r\n0\r\n");
+    const std::locale commas(std::locale::classic(), new CommaDecimals);
+    const std::locale previous = std::locale::global(commas);
+    for (const char *format : {"csv", "json"}) {
+        std::ostringstream out;
+        std::ostringstream err;
+        out.imbue(commas);
+        std::string error;
+        const auto line = CommandLine::parse(
+            {"--format", format, "--data-dir", dataSet("worked-bed"), dir.file("p.tvc")}, error);
+        ASSERT_TRUE(line) << error;
+        EXPECT_EQ(CalcCommand(out, err).run(*line, "/nonexistent"), 0) << err.str();
+        EXPECT_NE(out.str().find("1320"), std::string::npos) << format;
+        EXPECT_NE(out.str().find("100.5"), std::string::npos) << format;
+        EXPECT_EQ(out.str().find("1.320"), std::string::npos) << format;
+        EXPECT_EQ(out.str().find("100,5"), std::string::npos) << format;
+    }
+    std::locale::global(previous);
+}
+
+TEST(CalcCommandFormats, FailuresLeaveStandardOutputEmpty)
+{
+    test::TempDir dir;
+    const std::string path = dir.file("p.tvc");
+    test::writeFile(path, Method1 + "6\r\n6\r\n101\r\n100\r\n0\r\n0\r\n");
+    Result result = runCalc({"--format", "json", "--data-dir", dataSet("worked-bed"), path});
+    EXPECT_EQ(result.status, 2);
+    EXPECT_EQ(result.out, "");
+    EXPECT_EQ(result.err, std::string(Messages::PorosityRange) + "\n");
+
+    result = runCalc({"--format", "csv", dir.file("missing.tvc")});
+    EXPECT_EQ(result.status, 1);
+    EXPECT_EQ(result.out, "");
+
+    // A usage error through the real argument list: the reason, then the usage text.
+    std::ostringstream out;
+    std::ostringstream err;
+    std::vector<std::string> args = {"tessivane-calc", "--table", "--format", "json", path};
+    std::vector<char *> argv;
+    for (std::string &arg : args)
+        argv.push_back(arg.data());
+    EXPECT_EQ(CalcCommand(out, err).run(static_cast<int>(argv.size()), argv.data()), 1);
+    EXPECT_EQ(out.str(), "");
+    EXPECT_EQ(err.str().rfind("tessivane-calc: --table ", 0), 0u) << err.str();
+    EXPECT_NE(err.str().find("Usage: tessivane-calc"), std::string::npos);
+}
+
+TEST(CalcCommandFormats, SaveWithJsonWritesTheProjectAndPrintsOnlyTheDocument)
+{
+    test::TempDir dir;
+    const std::string path = dir.file("p.tvc");
+    test::writeFile(path, Method1 + "6\r\n6\r\n40\r\n100\r\n0\r\n0\r\n");
+    const Result result =
+        runCalc({"--save", "--format", "json", "--data-dir", dataSet("worked-bed"), path});
+    ASSERT_EQ(result.status, 0) << result.err;
+    EXPECT_EQ(result.out.rfind("{\n  \"program\": \"tessivane-calc\",\n", 0), 0u);
+    EXPECT_EQ(result.out.substr(result.out.size() - 2), "}\n");
+    EXPECT_NE(test::readFile(path).find("[VELDO Equivalent Stage vs Area]"), std::string::npos);
+}

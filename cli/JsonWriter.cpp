@@ -1,0 +1,190 @@
+#include "JsonWriter.h"
+
+#include "NumberTexts.h"
+
+#include <cassert>
+
+namespace {
+// Length of the valid UTF-8 sequence at the start of the text, 0 when it is not one.
+std::size_t utf8SequenceLength(std::string_view text)
+{
+    const auto byte = [&](std::size_t i) { return static_cast<unsigned char>(text[i]); };
+    const unsigned char lead = byte(0);
+    std::size_t length = 0;
+    unsigned char low = 0x80;
+    unsigned char high = 0xBF;
+    if (lead < 0x80)
+        return 1;
+    if (lead >= 0xC2 && lead <= 0xDF) {
+        length = 2;
+    } else if (lead >= 0xE0 && lead <= 0xEF) {
+        length = 3;
+        if (lead == 0xE0)
+            low = 0xA0; // overlong
+        if (lead == 0xED)
+            high = 0x9F; // surrogates
+    } else if (lead >= 0xF0 && lead <= 0xF4) {
+        length = 4;
+        if (lead == 0xF0)
+            low = 0x90; // overlong
+        if (lead == 0xF4)
+            high = 0x8F; // beyond U+10FFFF
+    } else {
+        return 0;
+    }
+    if (text.size() < length)
+        return 0;
+    if (byte(1) < low || byte(1) > high)
+        return 0;
+    for (std::size_t i = 2; i < length; ++i) {
+        if (byte(i) < 0x80 || byte(i) > 0xBF)
+            return 0;
+    }
+    return length;
+}
+} // namespace
+
+std::string JsonWriter::quoted(std::string_view text)
+{
+    static constexpr char hex[] = "0123456789ABCDEF";
+    std::string out = "\"";
+    out.reserve(text.size() + 2);
+    std::size_t i = 0;
+    while (i < text.size()) {
+        const auto c = static_cast<unsigned char>(text[i]);
+        if (c == '"' || c == '\\') {
+            out += '\\';
+            out += static_cast<char>(c);
+            ++i;
+        } else if (c < 0x20) {
+            out += "\\u00";
+            out += hex[c >> 4];
+            out += hex[c & 0xF];
+            ++i;
+        } else {
+            const std::size_t length = utf8SequenceLength(text.substr(i));
+            if (length == 0) {
+                out += "\xEF\xBF\xBD";
+                ++i;
+            } else {
+                out.append(text.substr(i, length));
+                i += length;
+            }
+        }
+    }
+    out += '"';
+    return out;
+}
+
+void JsonWriter::newLine()
+{
+    m_text += '\n';
+    m_text.append(2 * m_levels.size(), ' ');
+}
+
+void JsonWriter::beforeValue()
+{
+    if (m_keyWritten) {
+        m_keyWritten = false;
+        return;
+    }
+    assert(m_levels.empty() ? m_text.empty() : !m_levels.back().isObject);
+    if (m_levels.empty())
+        return;
+    if (!m_levels.back().empty)
+        m_text += ',';
+    m_levels.back().empty = false;
+    newLine();
+}
+
+JsonWriter &JsonWriter::key(std::string_view name)
+{
+    assert(!m_levels.empty() && m_levels.back().isObject && !m_keyWritten);
+    if (!m_levels.back().empty)
+        m_text += ',';
+    m_levels.back().empty = false;
+    newLine();
+    m_text += quoted(name);
+    m_text += ": ";
+    m_keyWritten = true;
+    return *this;
+}
+
+void JsonWriter::scalar(std::string_view literal)
+{
+    beforeValue();
+    m_text += literal;
+    if (m_levels.empty())
+        m_text += '\n';
+}
+
+void JsonWriter::open(char bracket, bool isObject)
+{
+    beforeValue();
+    m_text += bracket;
+    m_levels.push_back({isObject, true});
+}
+
+void JsonWriter::close(char bracket)
+{
+    assert(!m_levels.empty() && !m_keyWritten);
+    const bool empty = m_levels.back().empty;
+    m_levels.pop_back();
+    if (!empty)
+        newLine();
+    m_text += bracket;
+    if (m_levels.empty())
+        m_text += '\n';
+}
+
+void JsonWriter::beginObject()
+{
+    open('{', true);
+}
+
+void JsonWriter::endObject()
+{
+    assert(!m_levels.empty() && m_levels.back().isObject);
+    close('}');
+}
+
+void JsonWriter::beginArray()
+{
+    open('[', false);
+}
+
+void JsonWriter::endArray()
+{
+    assert(!m_levels.empty() && !m_levels.back().isObject);
+    close(']');
+}
+
+void JsonWriter::value(std::string_view text)
+{
+    scalar(quoted(text));
+}
+
+void JsonWriter::value(bool flag)
+{
+    scalar(flag ? "true" : "false");
+}
+
+void JsonWriter::value(int number)
+{
+    scalar(std::to_string(number));
+}
+
+void JsonWriter::value(float number)
+{
+    scalar(shortestText(number).value_or("null"));
+}
+
+void JsonWriter::value(double number)
+{
+    scalar(shortestText(number).value_or("null"));
+}
+
+void JsonWriter::null()
+{
+    scalar("null");
+}

@@ -1,0 +1,74 @@
+#include "CommandLine.h"
+
+#include <gtest/gtest.h>
+
+namespace {
+struct ParseCase
+{
+    const char *name;
+    std::vector<std::string> args;
+    std::optional<OutputFormat> format; // nothing: a usage error
+    const char *errorPart = "";
+};
+
+void PrintTo(const ParseCase &c, std::ostream *os)
+{
+    *os << c.name;
+}
+
+class CommandLineFormat : public testing::TestWithParam<ParseCase>
+{
+};
+} // namespace
+
+TEST_P(CommandLineFormat, Parses)
+{
+    const ParseCase &c = GetParam();
+    std::string error;
+    const auto line = CommandLine::parse(c.args, error);
+    if (c.format) {
+        ASSERT_TRUE(line) << error;
+        EXPECT_EQ(line->format, *c.format);
+        EXPECT_EQ(line->projectPath, "p.tvc");
+    } else {
+        EXPECT_FALSE(line);
+        EXPECT_NE(error.find(c.errorPart), std::string::npos) << error;
+    }
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Cases, CommandLineFormat,
+    testing::Values(
+        ParseCase{"Default", {"p.tvc"}, OutputFormat::Report},
+        ParseCase{"Json", {"--format", "json", "p.tvc"}, OutputFormat::Json},
+        ParseCase{"CsvAfterFile", {"p.tvc", "--format", "csv"}, OutputFormat::Csv},
+        ParseCase{"EqualsForm", {"--format=json", "p.tvc"}, OutputFormat::Json},
+        ParseCase{
+            "LastWins", {"--format=csv", "--format", "report", "p.tvc"}, OutputFormat::Report},
+        ParseCase{
+            "TableWithReport", {"--table", "--format", "report", "p.tvc"}, OutputFormat::Report},
+        ParseCase{
+            "TableWithJson", {"--table", "--format", "json", "p.tvc"}, std::nullopt, "--table"},
+        ParseCase{"CsvWithTable", {"--format=csv", "p.tvc", "--table"}, std::nullopt, "--table"},
+        ParseCase{"Unknown",
+                  {"--format", "xml", "p.tvc"},
+                  std::nullopt,
+                  "unknown format \"xml\" (use one of report, json, csv)"},
+        ParseCase{"CaseMatters", {"--format=JSON", "p.tvc"}, std::nullopt, "report, json, csv"},
+        ParseCase{"EmptyValue", {"--format=", "p.tvc"}, std::nullopt, "unknown format \"\""},
+        ParseCase{"MissingValue",
+                  {"p.tvc", "--format"},
+                  std::nullopt,
+                  "--format needs one of report, json, csv"},
+        ParseCase{"OptionAsValue",
+                  {"--format", "--table", "p.tvc"},
+                  std::nullopt,
+                  "unknown format \"--table\""}),
+    [](const testing::TestParamInfo<ParseCase> &caseInfo) { return caseInfo.param.name; });
+
+TEST(CommandLine, UsageNamesTheFormats)
+{
+    const std::string usage = CommandLine::usage();
+    EXPECT_NE(usage.find("--format FORMAT"), std::string::npos);
+    EXPECT_NE(usage.find("report (the default), json"), std::string::npos);
+}
