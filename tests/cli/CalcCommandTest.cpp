@@ -152,20 +152,6 @@ TEST(CalcCommandFormats, JsonOfTheRectangularArrayExampleMatchesTheGolden)
     EXPECT_EQ(result.out, test::readFile(std::string(CLI_GOLDEN_DIR) + "/rectangular-array.json"));
 }
 
-TEST(CalcCommandFormats, JsonOfMethod1HasItsOwnInputsAndNoSystem)
-{
-    const Result result =
-        runCalc({"--format=json", "--data-dir", SHIPPED_DATA_DIR, example("known-bed-area.tvc")});
-    ASSERT_EQ(result.status, 0) << result.err;
-    EXPECT_NE(result.out.find("\"method\": 1,\n  \"methodName\": \"known bed area\""),
-              std::string::npos);
-    EXPECT_NE(result.out.find("\"numChambers\": "), std::string::npos);
-    EXPECT_NE(result.out.find("\"bedArea_sqft\": "), std::string::npos);
-    EXPECT_EQ(result.out.find("\"chambersPerRow\": "), std::string::npos);
-    EXPECT_EQ(result.out.find("\"system\""), std::string::npos);
-    EXPECT_EQ(result.out.find('\r'), std::string::npos);
-}
-
 TEST(CalcCommandFormats, CsvHasTheHeaderAndOneLinePerPondRow)
 {
     test::TempDir dir;
@@ -243,17 +229,4 @@ TEST(CalcCommandFormats, FailuresLeaveStandardOutputEmpty)
     EXPECT_EQ(out.str(), "");
     EXPECT_EQ(err.str().rfind("tessivane-calc: --table ", 0), 0u) << err.str();
     EXPECT_NE(err.str().find("Usage: tessivane-calc"), std::string::npos);
-}
-
-TEST(CalcCommandFormats, SaveWithJsonWritesTheProjectAndPrintsOnlyTheDocument)
-{
-    test::TempDir dir;
-    const std::string path = dir.file("p.tvc");
-    test::writeFile(path, Method1 + "6\r\n6\r\n40\r\n100\r\n0\r\n0\r\n");
-    const Result result =
-        runCalc({"--save", "--format", "json", "--data-dir", dataSet("worked-bed"), path});
-    ASSERT_EQ(result.status, 0) << result.err;
-    EXPECT_EQ(result.out.rfind("{\n  \"program\": \"tessivane-calc\",\n", 0), 0u);
-    EXPECT_EQ(result.out.substr(result.out.size() - 2), "}\n");
-    EXPECT_NE(test::readFile(path).find("[VELDO Equivalent Stage vs Area]"), std::string::npos);
 }

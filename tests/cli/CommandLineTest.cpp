@@ -65,10 +65,3 @@ INSTANTIATE_TEST_SUITE_P(
                   std::nullopt,
                   "unknown format \"--table\""}),
     [](const testing::TestParamInfo<ParseCase> &caseInfo) { return caseInfo.param.name; });
-
-TEST(CommandLine, UsageNamesTheFormats)
-{
-    const std::string usage = CommandLine::usage();
-    EXPECT_NE(usage.find("--format FORMAT"), std::string::npos);
-    EXPECT_NE(usage.find("report (the default), json"), std::string::npos);
-}
