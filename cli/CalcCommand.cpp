@@ -123,5 +123,10 @@ int CalcCommand::run(const CommandLine &line, const std::string &programDir)
         m_out << csvStorageText(exported->storage);
         break;
     }
+    // Output lost on a full disk must not pass for a finished run.
+    if (!m_out.flush()) {
+        m_err << "tessivane-calc: could not write to standard output\n";
+        return BadProject;
+    }
     return Done;
 }

@@ -229,4 +229,15 @@ TEST(CalcCommandFormats, FailuresLeaveStandardOutputEmpty)
     EXPECT_EQ(out.str(), "");
     EXPECT_EQ(err.str().rfind("tessivane-calc: --table ", 0), 0u) << err.str();
     EXPECT_NE(err.str().find("Usage: tessivane-calc"), std::string::npos);
+
+    // Standard output that cannot be written (a full disk) fails the run.
+    test::writeFile(path, Method1 + "6\r\n6\r\n40\r\n100\r\n0\r\n0\r\n");
+    std::ostream unwritable(nullptr);
+    std::ostringstream reason;
+    std::string error;
+    const auto line =
+        CommandLine::parse({"--format=csv", "--data-dir", dataSet("worked-bed"), path}, error);
+    ASSERT_TRUE(line) << error;
+    EXPECT_EQ(CalcCommand(unwritable, reason).run(*line, "/nonexistent"), 1);
+    EXPECT_EQ(reason.str(), "tessivane-calc: could not write to standard output\n");
 }
