@@ -24,7 +24,13 @@ execute_process(
           "${VELDO_REGISTER_TOOL}" -s "${staged_library}"
   RESULT_VARIABLE result OUTPUT_VARIABLE output ERROR_VARIABLE errors)
 if(NOT result EQUAL 0)
-  message(FATAL_ERROR "Registering the control library failed (${result}): ${output}${errors}")
+  set(hint "")
+  if(EXISTS "${registry}")
+    # Registration never overwrites a registry file it cannot read.
+    set(hint "If ${registry} is damaged, fix or delete it and install again.")
+  endif()
+  message(FATAL_ERROR "Registering the control library failed (${result}): ${output}${errors}"
+                      "${hint}")
 endif()
 
 if(NOT "$ENV{DESTDIR}" STREQUAL "")
