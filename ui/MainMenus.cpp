@@ -39,6 +39,11 @@ void MainMenus::createFileMenu(QMenuBar *menuBar)
     mnuFile_Open = addItem(mnuFile, tr("&Open"), "mnuFile_Open");
     mnuFile_Save = addItem(mnuFile, tr("&Save"), "mnuFile_Save");
     mnuFile_SaveAs = addItem(mnuFile, tr("Save &As"), "mnuFile_SaveAs");
+    mnuFile->addSeparator();
+    mnuFile_ExportPdf = addItem(mnuFile, tr("&Export Report as PDF..."), "mnuFile_ExportPdf");
+    mnuFile_Print = addItem(mnuFile, tr("&Print Report..."), "mnuFile_Print");
+    mnuFile->addSeparator();
+    setResultCommandsEnabled(false);
     mnuFile_Exit = addItem(mnuFile, tr("E&xit"), "mnuFile_Exit");
 }
 
@@ -79,4 +84,10 @@ void MainMenus::createHelpMenu(QMenuBar *menuBar)
         mnuHelp_Image_Size[index] = size;
     }
     mnuHelp_About = addItem(mnuHelp, tr("&About"), "mnuHelp_About");
+}
+
+void MainMenus::setResultCommandsEnabled(bool enabled)
+{
+    mnuFile_ExportPdf->setEnabled(enabled);
+    mnuFile_Print->setEnabled(enabled);
 }

@@ -22,6 +22,8 @@ public:
     QAction *mnuFile_Open = nullptr;
     QAction *mnuFile_Save = nullptr;
     QAction *mnuFile_SaveAs = nullptr;
+    QAction *mnuFile_ExportPdf = nullptr;
+    QAction *mnuFile_Print = nullptr;
     QAction *mnuFile_Exit = nullptr;
 
     QMenu *mnuEdit = nullptr;
@@ -36,6 +38,9 @@ public:
     QMenu *mnuHelp_Image = nullptr;
     std::array<QAction *, 5> mnuHelp_Image_Size{}; // indices 1 to 4; 0 unused
     QAction *mnuHelp_About = nullptr;
+
+    // The report commands exist only while a result is valid.
+    void setResultCommandsEnabled(bool enabled);
 
 private:
     void createFileMenu(QMenuBar *menuBar);

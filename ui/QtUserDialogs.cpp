@@ -2,6 +2,8 @@
 
 #include <QFileDialog>
 #include <QMessageBox>
+#include <QPrintDialog>
+#include <QPrinter>
 #include <QStringList>
 
 namespace {
@@ -66,4 +68,23 @@ QString QtUserDialogs::askSaveFileName(const QString &initialName)
         dialog.selectFile(initialName);
     // The overwrite prompt is on by default (no DontConfirmOverwrite option).
     return chosenFile(dialog);
+}
+
+QString QtUserDialogs::askPdfFileName(const QString &initialName)
+{
+    QFileDialog dialog(m_owner);
+    dialog.setWindowTitle(QStringLiteral("Export Report as PDF"));
+    dialog.setAcceptMode(QFileDialog::AcceptSave);
+    dialog.setFileMode(QFileDialog::AnyFile);
+    dialog.setNameFilter(QStringLiteral("PDF files (*.pdf)"));
+    dialog.setDefaultSuffix(QStringLiteral("pdf"));
+    if (!initialName.isEmpty())
+        dialog.selectFile(initialName);
+    return chosenFile(dialog);
+}
+
+bool QtUserDialogs::askPrintSettings(QPrinter &printer)
+{
+    QPrintDialog dialog(&printer, m_owner);
+    return dialog.exec() == QDialog::Accepted;
 }

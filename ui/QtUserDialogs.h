@@ -16,6 +16,8 @@ public:
     bool askYesNo(const QString &text, const QString &title) override;
     QString askOpenFileName() override;
     QString askSaveFileName(const QString &initialName) override;
+    QString askPdfFileName(const QString &initialName) override;
+    bool askPrintSettings(QPrinter &printer) override;
 
 private:
     QWidget *m_owner = nullptr;

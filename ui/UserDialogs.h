@@ -2,6 +2,8 @@
 
 #include <QString>
 
+class QPrinter;
+
 // Every modal message box and file dialog of the calculator goes through this interface, so
 // that tests can read each message and answer it. The window owns one; the real one shows
 // Qt dialogs (see QtUserDialogs).
@@ -19,4 +21,18 @@ public:
     virtual QString askOpenFileName() = 0;
     // The Save As dialog, pre-set to initialName when not empty; empty text on cancel.
     virtual QString askSaveFileName(const QString &initialName) = 0;
+    // The export dialog for a PDF file, pre-set to initialName when not empty; the chosen
+    // path, or an empty text on cancel. Dialogs that offer no export cancel.
+    virtual QString askPdfFileName(const QString &initialName)
+    {
+        Q_UNUSED(initialName);
+        return {};
+    }
+    // The print dialog over the printer's settings; true to print. Dialogs that offer no
+    // printing cancel.
+    virtual bool askPrintSettings(QPrinter &printer)
+    {
+        Q_UNUSED(printer);
+        return false;
+    }
 };

@@ -8,8 +8,12 @@
 #include "InputForm.h"
 #include "InputRows.h"
 #include "MainMenus.h"
+#include "ReportCommands.h"
+#include "ReportDocument.h"
 #include "ReportView.h"
 #include "ResultHolder.h"
+#include "StoragePage.h"
+#include "TessivaneVersion.h"
 #include "UserDialogs.h"
 #include "WidgetPlacement.h"
 
@@ -17,6 +21,7 @@
 #include <QClipboard>
 #include <QCloseEvent>
 #include <QComboBox>
+#include <QDate>
 #include <QGuiApplication>
 #include <QLocale>
 #include <QMenu>
@@ -34,6 +39,7 @@ constexpr int ClientHeight = 617;
 constexpr int InputTab = 0;
 constexpr int OutputTab = 1;
 constexpr int HelpTab = 2;
+constexpr int StorageTab = 3;
 
 char decimalSeparator()
 {
@@ -60,6 +66,8 @@ frmTessivaneMain::frmTessivaneMain(UserDialogs &dialogs, const QString &appDir, 
     createPages();
     m_results = std::make_unique<ResultHolder>(m_txtOut);
     m_document = new DocumentCommands(*this, m_dialogs, this);
+    m_reportCommands = new ReportCommands(
+        m_dialogs, [this] { return reportContent(); }, this);
     m_menus = new MainMenus(menuBar());
     m_help = std::make_unique<HelpCommands>(m_appDir, m_dialogs, *m_menus, *m_helpViewer, this);
     connectMenus();
@@ -82,14 +90,15 @@ void frmTessivaneMain::createPages()
     m_SSTab1->tabBar()->setFont(tabFont);
     // The pages proper sit on top of the tab control and are switched by SSTab1_Click,
     // so that they can be placed exactly inside it.
-    for (const QString &caption : {tr("Input Data"), tr("Output"), tr("Help")})
+    for (const QString &caption : {tr("Input Data"), tr("Output"), tr("Help"), tr("Storage")})
         m_SSTab1->addTab(new QWidget, caption);
 
     m_picPage1 = new InputForm(m_SSTab1);
     m_txtOut = new ReportView(m_SSTab1);
     m_helpViewer = new HelpViewerHost(m_SSTab1);
+    m_storagePage = new StoragePage(m_SSTab1);
     for (QWidget *page : {static_cast<QWidget *>(m_picPage1), static_cast<QWidget *>(m_txtOut),
-                          m_helpViewer->widget()})
+                          m_helpViewer->widget(), static_cast<QWidget *>(m_storagePage)})
         page->raise();
 
     connect(m_SSTab1, &QTabWidget::currentChanged, this, &frmTessivaneMain::SSTab1_Click);
@@ -101,6 +110,7 @@ void frmTessivaneMain::createPages()
     QWidget::setTabOrder(m_SSTab1, m_picPage1->optMethod(1));
     QWidget::setTabOrder(m_picPage1->lastInTabOrder(), m_txtOut);
     QWidget::setTabOrder(m_txtOut, m_helpViewer->widget());
+    QWidget::setTabOrder(m_helpViewer->widget(), m_storagePage);
 }
 
 void frmTessivaneMain::connectMenus()
@@ -111,7 +121,12 @@ void frmTessivaneMain::connectMenus()
     connect(m.mnuFile_Save, &QAction::triggered, m_document, &DocumentCommands::mnuFile_Save_Click);
     connect(m.mnuFile_SaveAs, &QAction::triggered, m_document,
             &DocumentCommands::mnuFile_SaveAs_Click);
+    connect(m.mnuFile_ExportPdf, &QAction::triggered, m_reportCommands,
+            &ReportCommands::mnuFile_ExportPdf_Click);
+    connect(m.mnuFile_Print, &QAction::triggered, m_reportCommands,
+            &ReportCommands::mnuFile_Print_Click);
     connect(m.mnuFile_Exit, &QAction::triggered, this, &frmTessivaneMain::mnuFile_Exit_Click);
+    connect(m.mnuFile, &QMenu::aboutToShow, this, &frmTessivaneMain::mnuFile_Click);
 
     connect(m.mnuEdit, &QMenu::aboutToShow, this, &frmTessivaneMain::mnuEdit_Click);
     connect(m.mnuEdit_Copy, &QMenu::aboutToShow, this, &frmTessivaneMain::mnuEdit_Copy_Click);
@@ -139,6 +154,7 @@ void frmTessivaneMain::Form_Load()
     SSTab1_Click(InputTab);
     m_txtOut->setTabStopsFrom(font());
     m_results->ClearResults();
+    resultChanged();
     m_picPage1->rows()->ArrangeInputFields(1);
     // The start-up texts are not edits: the document starts unchanged.
     setCaption(m_document->BaseCaption());
@@ -161,8 +177,9 @@ void frmTessivaneMain::Form_Resize()
     const int strip = m_SSTab1->tabBar()->sizeHint().height();
     const QSize tab = m_SSTab1->size();
     const QRect page(10, strip + 10, tab.width() - 20, tab.height() - strip - 20);
-    for (QWidget *widget : {static_cast<QWidget *>(m_picPage1), m_helpViewer->widget(),
-                            static_cast<QWidget *>(m_txtOut)})
+    for (QWidget *widget :
+         {static_cast<QWidget *>(m_picPage1), m_helpViewer->widget(),
+          static_cast<QWidget *>(m_txtOut), static_cast<QWidget *>(m_storagePage)})
         MoveIfPositive(widget, page);
 
     m_picPage1->layoutFrames();
@@ -170,11 +187,12 @@ void frmTessivaneMain::Form_Resize()
 
 void frmTessivaneMain::SSTab1_Click(int index)
 {
-    if (index < InputTab || index > HelpTab)
+    if (index < InputTab || index > StorageTab)
         return;
     m_picPage1->setVisible(index == InputTab);
     m_txtOut->setVisible(index == OutputTab);
     m_helpViewer->widget()->setVisible(index == HelpTab);
+    m_storagePage->setVisible(index == StorageTab);
 }
 
 // ---- inputs and the calculation
@@ -183,11 +201,23 @@ void frmTessivaneMain::inputChanged()
 {
     m_results->discardOnEdit();
     m_document->markChanged();
+    resultChanged();
 }
 
 void frmTessivaneMain::ClearResults()
 {
     m_results->ClearResults();
+    resultChanged();
+}
+
+void frmTessivaneMain::resultChanged()
+{
+    // A valid result is described afresh each time: it may be a new one.
+    if (ResultsValid())
+        m_storagePage->showResult(m_results->state(), m_picPage1->inputs(), m_appDir);
+    else if (m_storagePage->hasSummary())
+        m_storagePage->clear();
+    m_menus->setResultCommandsEnabled(ResultsValid());
 }
 
 void frmTessivaneMain::cmdCalculate_Click()
@@ -207,6 +237,7 @@ void frmTessivaneMain::cmdCalculate_Click()
     switch (outcome.status) {
     case CalcOutcome::Status::Done:
         m_txtOut->setReport(outcome.report);
+        resultChanged();
         m_SSTab1->setCurrentIndex(OutputTab);
         break;
     case CalcOutcome::Status::Refused:
@@ -298,6 +329,7 @@ void frmTessivaneMain::showDocument(const ProjectDocument &document)
     // Inputs first: their change events discard results, so the results come after.
     m_picPage1->setInputs(document.inputs);
     m_results->restore(document.results, document.reportText);
+    resultChanged();
 }
 
 void frmTessivaneMain::ClearData()
@@ -305,12 +337,36 @@ void frmTessivaneMain::ClearData()
     m_picPage1->clearInputs();
     m_txtOut->clearReport();
     m_results->ClearResults();
+    resultChanged();
     m_document->resetToUntitled();
 }
 
 void frmTessivaneMain::setCaption(const QString &caption)
 {
     setWindowTitle(caption);
+}
+
+void frmTessivaneMain::mnuFile_Click()
+{
+    m_menus->setResultCommandsEnabled(ResultsValid());
+}
+
+ReportContent frmTessivaneMain::reportContent() const
+{
+    ReportContent content;
+    content.programTitle = QStringLiteral("Tessivane " TESSIVANE_VERSION);
+    content.projectName = QString::fromStdString(m_picPage1->inputs().projectName);
+    content.date = QDate::currentDate();
+    content.fileName = CurrentFileName();
+    content.reportText = QString::fromStdString(m_txtOut->report());
+    content.reportFont = m_txtOut->font();
+    // The Output tab's stops are screen pixels; paper needs them as lengths.
+    const qreal pointsPerPixel = 72.0 / m_txtOut->logicalDpiX();
+    for (qreal stop : m_txtOut->tabStopPositions())
+        content.tabStops.append(stop * pointsPerPixel);
+    content.summary = m_storagePage->summary();
+    content.bedProblem = m_storagePage->bedProblem();
+    return content;
 }
 
 void frmTessivaneMain::mnuFile_Exit_Click()

@@ -13,8 +13,11 @@ class HelpViewerHost;
 class InputForm;
 class MainMenus;
 class QTabWidget;
+class ReportCommands;
+struct ReportContent;
 class ReportView;
 class ResultHolder;
+class StoragePage;
 class UserDialogs;
 
 // The calculator's main window: binds the input form, the report, the help page and the
@@ -50,6 +53,9 @@ public:
     // Parts of the window for the help side.
     HelpViewerHost *helpViewer() const { return m_helpViewer; }
     MainMenus *menus() const { return m_menus; }
+    StoragePage *storagePage() const { return m_storagePage; }
+    // What File > Export Report as PDF... and Print Report... put on paper.
+    ReportContent reportContent() const;
 
 public slots:
     void cmdCalculate_Click();
@@ -61,6 +67,7 @@ public slots:
     void mnuEdit_Copy_StageArea_Click();
     void mnuEdit_Copy_Length_Click();
     void mnuEdit_Copy_Width_Click();
+    void mnuFile_Click();
     void mnuFile_Exit_Click();
 
     void cmd_ImageSize(int index);
@@ -80,6 +87,8 @@ private:
     void connectMenus();
     void Form_Load();
     void inputChanged();
+    // Fills or empties what depends on a valid result: the Storage tab, the report commands.
+    void resultChanged();
     void copyResultText(const std::string &text);
 
     UserDialogs &m_dialogs;
@@ -89,8 +98,10 @@ private:
     InputForm *m_picPage1 = nullptr;
     ReportView *m_txtOut = nullptr;
     HelpViewerHost *m_helpViewer = nullptr;
+    StoragePage *m_storagePage = nullptr;
     MainMenus *m_menus = nullptr;
     std::unique_ptr<ResultHolder> m_results;
     DocumentCommands *m_document = nullptr;
+    ReportCommands *m_reportCommands = nullptr;
     std::unique_ptr<HelpCommands> m_help;
 };

@@ -3,6 +3,7 @@
 #include "UserDialogs.h"
 
 #include <QList>
+#include <QPrinter>
 #include <QQueue>
 #include <QString>
 
@@ -18,7 +19,9 @@ public:
             Error,
             Question,
             OpenDialog,
-            SaveDialog
+            SaveDialog,
+            PdfDialog,
+            PrintDialog
         };
         Kind kind;
         QString text; // message text, or the Save As dialog's initial name
@@ -45,6 +48,22 @@ public:
         return fileAnswers.isEmpty() ? QString() : fileAnswers.dequeue();
     }
 
+    QString askPdfFileName(const QString &initialName) override
+    {
+        shown.append({Shown::PdfDialog, initialName, {}});
+        return fileAnswers.isEmpty() ? QString() : fileAnswers.dequeue();
+    }
+    // Prints into printToPdf as a PDF file when it is set; cancels otherwise.
+    bool askPrintSettings(QPrinter &printer) override
+    {
+        shown.append({Shown::PrintDialog, {}, {}});
+        if (printToPdf.isEmpty())
+            return false;
+        printer.setOutputFormat(QPrinter::PdfFormat);
+        printer.setOutputFileName(printToPdf);
+        return true;
+    }
+
     QStringList errors() const { return texts(Shown::Error); }
     QStringList questions() const { return texts(Shown::Question); }
     int count(Shown::Kind kind) const
@@ -67,9 +86,11 @@ public:
         shown.clear();
         yesNoAnswers.clear();
         fileAnswers.clear();
+        printToPdf.clear();
     }
 
     QList<Shown> shown;
     QQueue<bool> yesNoAnswers;
     QQueue<QString> fileAnswers;
+    QString printToPdf;
 };

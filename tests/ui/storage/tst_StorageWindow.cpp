@@ -1,0 +1,350 @@
+// The Storage tab and the report commands in the real window: the fourth tab, its figures for
+// both methods and when they go, the File menu's two items, and the PDF and printed report.
+#include "PdfPages.h"
+#include "StorageChart.h"
+#include "StoragePage.h"
+#include "WindowFixture.h"
+
+#include <QAction>
+#include <QDir>
+#include <QFile>
+#include <QLabel>
+#include <QMenu>
+#include <QTabBar>
+#include <QTabWidget>
+#include <QTableWidget>
+#include <QTest>
+#include <QTextEdit>
+
+using Shown = FakeUserDialogs::Shown;
+
+namespace {
+
+StoragePage *page(WindowFixture &f)
+{
+    return f.window().storagePage();
+}
+
+QString cell(WindowFixture &f, int row, int column)
+{
+    const QTableWidgetItem *item = page(f)->table()->item(row, column);
+    return item ? item->text() : QString();
+}
+
+bool isEmptyPage(WindowFixture &f)
+{
+    return !page(f)->hasSummary() && page(f)->table()->rowCount() == 0 &&
+           page(f)->totalTexts().isEmpty() && page(f)->chart()->summary().rows.empty() &&
+           page(f)->findChild<QLabel *>(QStringLiteral("lblStorageHint"))->isVisibleTo(page(f));
+}
+
+void openFileMenu(WindowFixture &f)
+{
+    emit f.window().findChild<QMenu *>(QStringLiteral("mnuFile"))->aboutToShow();
+}
+
+bool reportCommandsEnabled(WindowFixture &f)
+{
+    openFileMenu(f);
+    const bool pdf = f.action("mnuFile_ExportPdf")->isEnabled();
+    const bool print = f.action("mnuFile_Print")->isEnabled();
+    if (pdf != print)
+        qFatal("the two report commands disagree");
+    return pdf;
+}
+
+// A chamber table long enough for a report of several pages.
+void writeLongChamberTable(WindowFixture &f)
+{
+    QFile file(f.appDir() + QStringLiteral("/RX-300.dat"));
+    QVERIFY(file.open(QIODevice::WriteOnly));
+    QByteArray text = "Long test chamber\r\n30\r\n18\r\n48\r\n150\r\n";
+    for (int i = 0; i < 150; ++i)
+        text += QByteArray::number(i * 0.12) + ", " + QByteArray::number(i * 0.06) + "\r\n";
+    file.write(text);
+}
+
+} // namespace
+
+class tst_StorageWindow : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void fourthTabIsStorage();
+    void tabFilledForWorkedExamples_data();
+    void tabFilledForWorkedExamples();
+    void tabEmptiesWhenResultIsDiscarded();
+    void openedFileFillsTabAndSaysWhyBedIsUnknown();
+    void reportCommandsInFileMenu();
+    void exportWritesPdf();
+    void failedExportShowsMessageAndLeavesNoFile_data();
+    void failedExportShowsMessageAndLeavesNoFile();
+    void printRendersTheSameDocument();
+    void longReportTakesMorePages();
+};
+
+void tst_StorageWindow::fourthTabIsStorage()
+{
+    WindowFixture f;
+    QTabWidget *tabs = f.tabs();
+    QCOMPARE(tabs->count(), 4);
+    const QStringList captions = {"Input Data", "Output", "Help", "Storage"};
+    for (int i = 0; i < 4; ++i)
+        QCOMPARE(tabs->tabText(i), captions.at(i));
+    QVERIFY(isEmptyPage(f));
+
+    QTest::mouseClick(tabs->tabBar(), Qt::LeftButton, {}, tabs->tabBar()->tabRect(3).center());
+    QCOMPARE(tabs->currentIndex(), 3);
+    QVERIFY(page(f)->isVisible());
+    QVERIFY(!f.report()->isVisible());
+    QVERIFY(!f.window().findChild<QWidget *>(QStringLiteral("picPage1"))->isVisible());
+    QCOMPARE(page(f)->geometry(), f.report()->geometry());
+    // The resize rule places it like the other pages.
+    f.window().centralWidget()->resize(900, 500);
+    QCOMPARE(page(f)->geometry(), f.report()->geometry());
+    QCOMPARE(page(f)->width(), 900 - 40);
+
+    tabs->setCurrentIndex(1);
+    QVERIFY(!page(f)->isVisible());
+    QVERIFY(f.report()->isVisible());
+}
+
+void tst_StorageWindow::tabFilledForWorkedExamples_data()
+{
+    QTest::addColumn<int>("method");
+    QTest::addColumn<bool>("checked");
+    QTest::addColumn<int>("rows");
+    QTest::addColumn<QStringList>("lastRow");
+    QTest::addColumn<QStringList>("totals");
+
+    // Known bed area: 10 chambers of 20 cu ft in 1000 sq ft, 3 ft deep at 40 % voids:
+    // 0.4 * (3000 - 200) + 200 = 1320 cu ft; the pond: 400 * 0.5 + 460 + 460 + 400 / 12 +
+    // 400 * (0.5 - 1 / 12).
+    const QStringList method1 = {"Storage of the equivalent pond: 1320.000 cu ft",
+                                 "Total storage of the bed: 1320.000 cu ft",
+                                 "In the stone voids: 1120.000 cu ft",
+                                 "In the chambers: 200.000 cu ft"};
+    QTest::newRow("#1") << 1 << false << 6 << QStringList{"103.0000", "400.00", "166.667",
+                                                          "1320.000", "0.000",  "166.667"}
+                        << method1;
+    QTest::newRow("#1 bottom area")
+        << 1 << true << 7
+        << QStringList{"103.0000", "400.00", "166.667", "1320.000", "0.000", "166.667"} << method1;
+    // Rectangular array: 12 x 7.5 ft, 6 chambers of 8 cu ft, 2 ft deep:
+    // 0.4 * (180 - 48) + 48 = 100.8 cu ft.
+    QTest::newRow("#2") << 2 << false << 6
+                        << QStringList{"102.0000", "36.00", "15.000", "100.800", "0.000", "15.000"}
+                        << QStringList{"Storage of the equivalent pond: 100.800 cu ft",
+                                       "Total storage of the bed: 100.800 cu ft",
+                                       "In the stone voids: 52.800 cu ft",
+                                       "In the chambers: 48.000 cu ft"};
+}
+
+void tst_StorageWindow::tabFilledForWorkedExamples()
+{
+    QFETCH(int, method);
+    QFETCH(bool, checked);
+    QFETCH(int, rows);
+    QFETCH(QStringList, lastRow);
+    QFETCH(QStringList, totals);
+
+    WindowFixture f;
+    if (method == 1)
+        f.fillMethod1Example(checked);
+    else
+        f.fillMethod2Example(checked);
+    f.clickCalculate();
+    QVERIFY(f.window().ResultsValid());
+    QCOMPARE(f.tabs()->currentIndex(), 1); // the Output tab still comes first
+
+    QVERIFY(page(f)->hasSummary());
+    QVERIFY(page(f)->summary().bedKnown);
+    QCOMPARE(page(f)->table()->rowCount(), rows);
+    QCOMPARE(cell(f, 0, 0), QStringLiteral("100.0000"));
+    QCOMPARE(cell(f, 0, 3), QStringLiteral("0.000"));
+    QStringList last;
+    for (int column = 0; column < 6; ++column)
+        last << cell(f, rows - 1, column);
+    // The stages are single floats (102.5833): volumes over the interval that ends at the
+    // top are exact to a few thousandths only.
+    for (int column : {2, 5}) {
+        QVERIFY(std::fabs(last.at(column).toDouble() - lastRow.at(column).toDouble()) < 0.005);
+        last[column] = lastRow.at(column);
+    }
+    QCOMPARE(last, lastRow);
+    QVERIFY(!page(f)->table()->isColumnHidden(5));
+
+    const QStringList shown = page(f)->totalTexts();
+    QCOMPARE(shown.mid(0, 4), totals);
+    QVERIFY2(shown.value(4).startsWith(QStringLiteral(
+                 "The equivalent pond stores what the bed stores at every stage (largest "
+                 "difference ")),
+             qPrintable(shown.value(4)));
+    QVERIFY(!page(f)->findChild<QLabel *>(QStringLiteral("lblStorageCheckFailed")));
+    QCOMPARE(page(f)->chart()->summary().rows.size(), std::size_t(rows));
+}
+
+void tst_StorageWindow::tabEmptiesWhenResultIsDiscarded()
+{
+    WindowFixture f;
+    f.fillMethod1Example();
+    f.clickCalculate();
+    QVERIFY(page(f)->hasSummary());
+    f.type("txtPorosity", QStringLiteral("35"));
+    QVERIFY(isEmptyPage(f));
+
+    f.clickCalculate();
+    QVERIFY(page(f)->hasSummary());
+    f.action("mnuFile_Clear")->trigger();
+    QVERIFY(isEmptyPage(f));
+
+    // A new calculation after a refused one shows the new figures, not the old ones.
+    f.fillMethod2Example();
+    f.clickCalculate();
+    QCOMPARE(page(f)->summary().rows.back().cumulative, page(f)->summary().pondStorage);
+    QVERIFY(std::fabs(page(f)->summary().bedStorage - 100.8) < 1e-3);
+}
+
+void tst_StorageWindow::openedFileFillsTabAndSaysWhyBedIsUnknown()
+{
+    WindowFixture f;
+    f.fillMethod2Example();
+    f.clickCalculate();
+    const QStringList before = page(f)->totalTexts();
+    const QString path = f.workPath(QStringLiteral("array.tvc"));
+    f.dialogs.fileAnswers.enqueue(path);
+    f.action("mnuFile_SaveAs")->trigger();
+    f.action("mnuFile_Clear")->trigger();
+    QVERIFY(isEmptyPage(f));
+
+    QVERIFY(f.window().openFile(path));
+    QCOMPARE(page(f)->totalTexts(), before);
+    QCOMPARE(page(f)->table()->rowCount(), 6);
+
+    // Without its chamber file the bed cannot be described: pond figures and the reason.
+    QVERIFY(QFile::remove(f.appDir() + QStringLiteral("/RX-300.dat")));
+    QVERIFY(f.window().openFile(path));
+    QVERIFY(f.window().ResultsValid());
+    QVERIFY(!page(f)->summary().bedKnown);
+    // The missing file's message is the calculation's own.
+    const QStringList shown = page(f)->totalTexts();
+    QCOMPARE(shown.size(), 2);
+    QCOMPARE(shown.at(0), QStringLiteral("Storage of the equivalent pond: 100.800 cu ft"));
+    QVERIFY2(shown.at(1).startsWith(QStringLiteral("The bed check is not available: ")) &&
+                 shown.at(1).endsWith(QStringLiteral(" design data file not found.")),
+             qPrintable(shown.at(1)));
+    QVERIFY(page(f)->table()->isColumnHidden(4));
+    QVERIFY(page(f)->table()->isColumnHidden(5));
+    QCOMPARE(cell(f, 5, 3), QStringLiteral("100.800"));
+}
+
+void tst_StorageWindow::reportCommandsInFileMenu()
+{
+    WindowFixture f;
+    QStringList items;
+    for (QAction *action : f.window().findChild<QMenu *>(QStringLiteral("mnuFile"))->actions())
+        items << (action->isSeparator() ? QStringLiteral("-") : action->text());
+    QCOMPARE(items, (QStringList{"&Clear Data", "&Open", "&Save", "Save &As", "-",
+                                 "&Export Report as PDF...", "&Print Report...", "-", "E&xit"}));
+
+    QVERIFY(!reportCommandsEnabled(f));
+    f.fillMethod1Example();
+    f.clickCalculate();
+    QVERIFY(f.action("mnuFile_ExportPdf")->isEnabled()); // also before the menu opens
+    QVERIFY(reportCommandsEnabled(f));
+    f.type("txtNumChambers", QStringLiteral("11"));
+    QVERIFY(!reportCommandsEnabled(f));
+    f.clickCalculate();
+    QVERIFY(reportCommandsEnabled(f));
+    f.action("mnuFile_Clear")->trigger();
+    QVERIFY(!reportCommandsEnabled(f));
+}
+
+void tst_StorageWindow::exportWritesPdf()
+{
+    WindowFixture f;
+    f.fillMethod1Example();
+    f.clickCalculate();
+    f.dialogs.reset();
+    f.action("mnuFile_ExportPdf")->trigger(); // cancelled: nothing happens
+    QCOMPARE(f.dialogs.texts(Shown::PdfDialog), QStringList{QString()});
+
+    const QString project = f.workPath(QStringLiteral("bed.tvc"));
+    f.dialogs.fileAnswers.enqueue(project);
+    f.action("mnuFile_SaveAs")->trigger();
+    f.dialogs.reset();
+    const QString pdf = f.workPath(QStringLiteral("exported.pdf"));
+    f.dialogs.fileAnswers.enqueue(pdf);
+    f.action("mnuFile_ExportPdf")->trigger();
+    // Offered beside the project file, under its name.
+    QCOMPARE(f.dialogs.texts(Shown::PdfDialog), QStringList{f.workPath(QStringLiteral("bed.pdf"))});
+    QVERIFY2(f.dialogs.errors().isEmpty(), qPrintable(f.dialogs.errors().join('|')));
+    QCOMPARE(pdfPageCount(pdf), 2);
+    // Exporting changes nothing of the document.
+    QVERIFY(!f.window().DataChanged());
+    QVERIFY(f.window().ResultsValid());
+}
+
+void tst_StorageWindow::failedExportShowsMessageAndLeavesNoFile_data()
+{
+    QTest::addColumn<QString>("name");
+    QTest::addColumn<bool>("directoryInTheWay");
+    QTest::newRow("missing directory") << "missing/report.pdf" << false;
+    QTest::newRow("directory where the file should be") << "taken.pdf" << true;
+}
+
+void tst_StorageWindow::failedExportShowsMessageAndLeavesNoFile()
+{
+    QFETCH(QString, name);
+    QFETCH(bool, directoryInTheWay);
+    WindowFixture f;
+    f.fillMethod2Example();
+    f.clickCalculate();
+    const QString path = f.workPath(name);
+    if (directoryInTheWay)
+        QVERIFY(QDir().mkdir(path));
+    f.dialogs.fileAnswers.enqueue(path);
+    f.action("mnuFile_ExportPdf")->trigger();
+
+    QCOMPARE(f.dialogs.errors().size(), 1);
+    QVERIFY2(f.dialogs.errors().constFirst().startsWith(
+                 QStringLiteral("Error exporting the report as PDF:\r\n") + path + "\r\n"),
+             qPrintable(f.dialogs.errors().constFirst()));
+    QCOMPARE(f.dialogs.shown.constLast().title, QStringLiteral("Error"));
+    QCOMPARE(QFileInfo(path).isDir(), directoryInTheWay);
+    QCOMPARE(QDir(f.workPath(QString()))
+                 .entryList(QDir::AllEntries | QDir::NoDotAndDotDot | QDir::Hidden),
+             directoryInTheWay ? QStringList{name} : QStringList{});
+}
+
+void tst_StorageWindow::printRendersTheSameDocument()
+{
+    WindowFixture f;
+    f.fillMethod1Example(true);
+    f.clickCalculate();
+    f.action("mnuFile_Print")->trigger(); // cancelled dialog prints nothing
+    QCOMPARE(f.dialogs.count(Shown::PrintDialog), 1);
+
+    f.dialogs.printToPdf = f.workPath(QStringLiteral("printed.pdf"));
+    f.action("mnuFile_Print")->trigger();
+    QVERIFY(f.dialogs.errors().isEmpty());
+    QCOMPARE(pdfPageCount(f.dialogs.printToPdf), 2);
+}
+
+void tst_StorageWindow::longReportTakesMorePages()
+{
+    WindowFixture f;
+    writeLongChamberTable(f);
+    f.fillMethod2Example();
+    f.clickCalculate();
+    QVERIFY2(f.dialogs.errors().isEmpty(), qPrintable(f.dialogs.errors().join('|')));
+    QVERIFY(page(f)->table()->rowCount() > 100);
+    const QString pdf = f.workPath(QStringLiteral("long.pdf"));
+    f.dialogs.fileAnswers.enqueue(pdf);
+    f.action("mnuFile_ExportPdf")->trigger();
+    QVERIFY(pdfPageCount(pdf) > 4);
+}
+
+QTEST_MAIN(tst_StorageWindow)
+#include "tst_StorageWindow.moc"

@@ -1,0 +1,76 @@
+#include "ReportCommands.h"
+
+#include "UserDialogs.h"
+
+#include <QDir>
+#include <QFileInfo>
+#include <QPageLayout>
+#include <QPdfWriter>
+#include <QPrinter>
+#include <QSaveFile>
+
+namespace {
+
+const QString LineBreak = QStringLiteral("\r\n");
+
+// Beside the project file, named after it; nothing when the project has no file yet.
+QString suggestedPdfName(const QString &projectFile)
+{
+    if (projectFile.isEmpty())
+        return {};
+    const QFileInfo info(projectFile);
+    return info.dir().filePath(info.completeBaseName() + QStringLiteral(".pdf"));
+}
+
+} // namespace
+
+ReportCommands::ReportCommands(UserDialogs &dialogs, ContentSource content, QObject *parent)
+    : QObject(parent), m_dialogs(dialogs), m_content(std::move(content))
+{
+}
+
+QString ReportCommands::writePdf(const QString &path, const ReportContent &content)
+{
+    QSaveFile file(path);
+    if (!file.open(QIODevice::WriteOnly))
+        return file.errorString();
+    {
+        QPdfWriter writer(&file);
+        writer.setPageLayout(ReportDocument::defaultPageLayout());
+        writer.setTitle(content.projectName.isEmpty() ? content.programTitle : content.projectName);
+        writer.setCreator(content.programTitle);
+        if (!ReportDocument(content).render(writer)) {
+            file.cancelWriting();
+            return QStringLiteral("The report could not be drawn.");
+        }
+    }
+    if (!file.commit())
+        return file.errorString();
+    return {};
+}
+
+void ReportCommands::mnuFile_ExportPdf_Click()
+{
+    const ReportContent content = m_content();
+    const QString path = m_dialogs.askPdfFileName(suggestedPdfName(content.fileName));
+    if (path.isEmpty())
+        return;
+    const QString failure = writePdf(path, content);
+    if (!failure.isEmpty())
+        m_dialogs.showError(QStringLiteral("Error exporting the report as PDF:") + LineBreak +
+                            path + LineBreak + failure);
+}
+
+void ReportCommands::mnuFile_Print_Click()
+{
+    const ReportContent content = m_content();
+    QPrinter printer(QPrinter::HighResolution);
+    printer.setDocName(content.projectName.isEmpty() ? content.programTitle : content.projectName);
+    printer.setPageMargins(QMarginsF(15, 15, 15, 15), QPageLayout::Millimeter);
+    if (!m_dialogs.askPrintSettings(printer))
+        return;
+    if (!ReportDocument(content).render(printer))
+        m_dialogs.showError(QStringLiteral("Error printing the report:") + LineBreak +
+                            (printer.outputFileName().isEmpty() ? printer.printerName()
+                                                                : printer.outputFileName()));
+}

@@ -1,0 +1,52 @@
+#pragma once
+
+#include "StorageSummary.h"
+
+#include <QDate>
+#include <QFont>
+#include <QList>
+#include <QString>
+
+class QPageLayout;
+class QPagedPaintDevice;
+class QPaintDevice;
+
+// What the printed report holds: the title block, the report text as the Output tab holds
+// it, and the storage figures for the last page.
+struct ReportContent
+{
+    QString programTitle; // program name and version
+    QString projectName;
+    QDate date;
+    QString fileName;   // empty when the project has no file
+    QString reportText; // CR LF line breaks, as the calculation wrote it
+    QFont reportFont;
+    QList<qreal> tabStops; // points from the text's left edge
+    StorageSummary summary;
+    QString bedProblem;
+};
+
+// The report as pages: a title block, the report text in its fixed-pitch font with its tab
+// stops over as many pages as it needs, then the chart with the storage table and totals on a
+// page of their own. The same drawing serves the PDF file and the printer.
+class ReportDocument
+{
+public:
+    explicit ReportDocument(ReportContent content);
+
+    // The pages the document takes on a device of this size and resolution.
+    int pageCount(QPagedPaintDevice &device) const;
+    // Paints every page; false when painting on the device could not start.
+    bool render(QPagedPaintDevice &device) const;
+
+    // Letter or A4 as the default printer (or else the locale) has it, margins of 15 mm.
+    static QPageLayout defaultPageLayout();
+
+private:
+    class Pager;
+    void lay(Pager &pager) const;
+    void layReport(Pager &pager) const;
+    void layStorage(Pager &pager) const;
+
+    ReportContent m_content;
+};

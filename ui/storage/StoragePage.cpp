@@ -1,0 +1,125 @@
+#include "StoragePage.h"
+
+#include "StorageChart.h"
+#include "StorageTexts.h"
+
+#include <QHeaderView>
+#include <QLabel>
+#include <QSplitter>
+#include <QStackedWidget>
+#include <QTableWidget>
+#include <QVBoxLayout>
+
+StoragePage::StoragePage(QWidget *parent) : QWidget(parent)
+{
+    setObjectName(QStringLiteral("picStorage"));
+    auto *outer = new QVBoxLayout(this);
+    outer->setContentsMargins(0, 0, 0, 0);
+    m_stack = new QStackedWidget(this);
+    outer->addWidget(m_stack);
+
+    auto *hint = new QLabel(tr("Calculate to see the storage of the bed."));
+    hint->setObjectName(QStringLiteral("lblStorageHint"));
+    hint->setAlignment(Qt::AlignCenter);
+    m_stack->addWidget(hint);
+
+    auto *splitter = new QSplitter(Qt::Horizontal);
+    m_chart = new StorageChart;
+    splitter->addWidget(m_chart);
+    auto *side = new QWidget;
+    auto *sideLayout = new QVBoxLayout(side);
+    sideLayout->setContentsMargins(0, 0, 0, 0);
+    m_table = new QTableWidget(0, int(StorageTexts::columnCaptions().size()));
+    m_table->setObjectName(QStringLiteral("tblStorage"));
+    m_table->setHorizontalHeaderLabels(StorageTexts::columnCaptions());
+    m_table->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    m_table->setSelectionBehavior(QAbstractItemView::SelectRows);
+    m_table->verticalHeader()->setVisible(false);
+    m_table->verticalHeader()->setDefaultSectionSize(m_table->fontMetrics().height() + 4);
+    sideLayout->addWidget(m_table, 1);
+    m_totals = new QWidget;
+    m_totalsLayout = new QVBoxLayout(m_totals);
+    m_totalsLayout->setContentsMargins(2, 2, 2, 2);
+    sideLayout->addWidget(m_totals);
+    splitter->addWidget(side);
+    splitter->setStretchFactor(0, 2);
+    splitter->setStretchFactor(1, 3);
+    m_stack->addWidget(splitter);
+
+    clear();
+}
+
+void StoragePage::showResult(const ResultState &result, const CalcInputs &inputs,
+                             const QString &dataDir)
+{
+    std::string why;
+    const std::optional<BedModel> bed = describeBed(inputs, dataDir.toStdString(), &why);
+    showSummary(summarizeStorage(result, bed ? &*bed : nullptr),
+                bed ? QString() : QString::fromStdString(why));
+}
+
+void StoragePage::showSummary(const StorageSummary &summary, const QString &bedProblem)
+{
+    m_summary = summary;
+    m_bedProblem = bedProblem;
+    m_hasSummary = true;
+    m_chart->setSummary(m_summary);
+    fillTable();
+    fillTotals();
+    m_stack->setCurrentIndex(1);
+}
+
+void StoragePage::clear()
+{
+    m_summary = StorageSummary{};
+    m_bedProblem.clear();
+    m_hasSummary = false;
+    m_chart->setSummary(m_summary);
+    fillTable();
+    fillTotals();
+    m_stack->setCurrentIndex(0);
+}
+
+void StoragePage::fillTable()
+{
+    m_table->setRowCount(int(m_summary.rows.size()));
+    for (int row = 0; row < m_table->rowCount(); ++row) {
+        const QStringList cells = StorageTexts::rowCells(m_summary, row);
+        for (int column = 0; column < cells.size(); ++column) {
+            auto *item = new QTableWidgetItem(cells.at(column));
+            item->setTextAlignment(Qt::AlignRight | Qt::AlignVCenter);
+            m_table->setItem(row, column, item);
+        }
+    }
+    m_table->setColumnHidden(4, m_hasSummary && !m_summary.bedKnown);
+    m_table->setColumnHidden(5, m_hasSummary && !m_summary.bedKnown);
+    m_table->resizeColumnsToContents();
+}
+
+void StoragePage::fillTotals()
+{
+    while (QLayoutItem *item = m_totalsLayout->takeAt(0)) {
+        delete item->widget();
+        delete item;
+    }
+    if (!m_hasSummary)
+        return;
+    for (const StorageTexts::Line &line : StorageTexts::totalLines(m_summary, m_bedProblem)) {
+        auto *label = new QLabel(line.text, m_totals);
+        label->setWordWrap(true);
+        label->setTextInteractionFlags(Qt::TextSelectableByMouse);
+        if (line.warning) {
+            label->setObjectName(QStringLiteral("lblStorageCheckFailed"));
+            label->setStyleSheet(QStringLiteral("QLabel { color: #b00000; font-weight: bold; }"));
+        }
+        m_totalsLayout->addWidget(label);
+    }
+}
+
+QStringList StoragePage::totalTexts() const
+{
+    QStringList texts;
+    for (const QLabel *label : m_totals->findChildren<QLabel *>(Qt::FindDirectChildrenOnly))
+        texts << label->text();
+    return texts;
+}

@@ -1,0 +1,52 @@
+#pragma once
+
+#include "StorageSummary.h"
+
+#include <QWidget>
+
+struct CalcInputs;
+struct ResultState;
+class QLabel;
+class QStackedWidget;
+class QTableWidget;
+class QVBoxLayout;
+class StorageChart;
+
+// The Storage tab: the chart and, beside it, the storage table with the totals and the check
+// under it; a short hint while there is no result. Shows the figures of calc/ only.
+class StoragePage : public QWidget
+{
+    Q_OBJECT
+
+public:
+    explicit StoragePage(QWidget *parent = nullptr);
+
+    // Describes the bed of the inputs (chamber data read from dataDir) and shows the storage
+    // of the result.
+    void showResult(const ResultState &result, const CalcInputs &inputs, const QString &dataDir);
+    // bedProblem says why the bed is not known when summary.bedKnown is false.
+    void showSummary(const StorageSummary &summary, const QString &bedProblem);
+    void clear();
+
+    bool hasSummary() const { return m_hasSummary; }
+    const StorageSummary &summary() const { return m_summary; }
+    const QString &bedProblem() const { return m_bedProblem; }
+
+    StorageChart *chart() const { return m_chart; }
+    QTableWidget *table() const { return m_table; }
+    // The totals and check lines under the table, in order.
+    QStringList totalTexts() const;
+
+private:
+    void fillTable();
+    void fillTotals();
+
+    StorageSummary m_summary;
+    QString m_bedProblem;
+    bool m_hasSummary = false;
+    QStackedWidget *m_stack = nullptr;
+    StorageChart *m_chart = nullptr;
+    QTableWidget *m_table = nullptr;
+    QWidget *m_totals = nullptr;
+    QVBoxLayout *m_totalsLayout = nullptr;
+};
