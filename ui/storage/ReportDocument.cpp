@@ -257,8 +257,11 @@ void ReportDocument::layStorage(Pager &pager) const
                                columnWidth - smallMetrics.averageCharWidth(), height),
                         Qt::AlignRight | Qt::AlignVCenter | Qt::TextWordWrap, texts.value(c));
     };
+    QStringList captions;
+    for (const QString &caption : StorageTexts::columnCaptions())
+        captions << StorageTexts::twoLineCaption(caption);
     const auto header = [&] {
-        cells(StorageTexts::columnCaptions(), headerHeight, true);
+        cells(captions, headerHeight, true);
         pager.y += headerHeight;
         if (p)
             p->drawLine(QPointF(0, pager.y), QPointF(pager.width(), pager.y));

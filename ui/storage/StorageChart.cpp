@@ -15,6 +15,8 @@ namespace {
 const QString StageTitle = QStringLiteral("Stage (ft)");
 const QString AreaTitle = QStringLiteral("Area (sq ft)");
 const QString StorageTitle = QStringLiteral("Cumulative storage (cu ft)");
+const QString AreaLegend = QStringLiteral("Equivalent pond area");
+const QString StorageLegend = QStringLiteral("Cumulative storage");
 
 struct Ranges
 {
@@ -69,16 +71,24 @@ struct Frame
     QRectF plot;
     NiceScale stage, area, storage;
     double stageLabelWidth = 0;
+    bool legendOnTwoRows = false;
 };
+
+double legendEntryWidth(const QFontMetricsF &m, const QString &text)
+{
+    return m.height() * 3.5 + m.horizontalAdvance(text);
+}
 
 Frame frameOf(const QFontMetricsF &m, const QRectF &bounds, const StorageSummary &summary)
 {
     const Ranges r = rangesOf(summary);
     const double h = m.height();
-    // Rows from the top: legend, top axis title, top labels; from the bottom: title, labels.
-    const double top = bounds.top() + h * 3.6;
-    const double bottom = bounds.bottom() - h * 2.4;
     Frame f;
+    f.legendOnTwoRows =
+        legendEntryWidth(m, AreaLegend) + legendEntryWidth(m, StorageLegend) > bounds.width() - h;
+    // Rows from the top: legend, top axis title, top labels; from the bottom: title, labels.
+    const double top = bounds.top() + h * (f.legendOnTwoRows ? 4.6 : 3.6);
+    const double bottom = bounds.bottom() - h * 2.4;
     f.stage = stageScale(m, r, bottom - top);
     for (double tick : f.stage.ticks())
         f.stageLabelWidth =
@@ -97,9 +107,8 @@ double along(const NiceScale &scale, double value)
     return (value - scale.first) / (scale.last() - scale.first);
 }
 
-// Returns the x where the next entry may start.
-double drawLegendEntry(QPainter &p, const QFontMetricsF &m, QPointF at, const QColor &color,
-                       const QString &text, double width)
+void drawLegendEntry(QPainter &p, const QFontMetricsF &m, QPointF at, const QColor &color,
+                     const QString &text, double width)
 {
     p.setPen(QPen(color, width));
     const double y = at.y() + m.height() / 2;
@@ -107,7 +116,6 @@ double drawLegendEntry(QPainter &p, const QFontMetricsF &m, QPointF at, const QC
     p.setPen(Qt::black);
     p.drawText(QRectF(at.x() + m.height() * 2, at.y(), m.horizontalAdvance(text) + 2, m.height()),
                Qt::AlignLeft | Qt::AlignVCenter, text);
-    return at.x() + m.height() * 3.5 + m.horizontalAdvance(text);
 }
 
 void drawAxes(QPainter &p, const QFontMetricsF &m, const Frame &f, double lineWidth)
@@ -199,11 +207,12 @@ void StorageChart::paint(QPainter &painter, const QRectF &bounds, const StorageS
     const double lineWidth = std::max(1.0, m.height() / 7);
     drawAxes(painter, m, f, lineWidth);
 
-    const double next =
-        drawLegendEntry(painter, m, QPointF(f.plot.left(), bounds.top()), areaColor(),
-                        QStringLiteral("Equivalent pond area"), lineWidth * 1.5);
-    drawLegendEntry(painter, m, QPointF(next, bounds.top()), storageColor(),
-                    QStringLiteral("Cumulative storage"), lineWidth * 1.5);
+    const QPointF legend(bounds.left() + m.height() / 2, bounds.top());
+    drawLegendEntry(painter, m, legend, areaColor(), AreaLegend, lineWidth * 1.5);
+    drawLegendEntry(painter, m,
+                    f.legendOnTwoRows ? legend + QPointF(0, m.height())
+                                      : legend + QPointF(legendEntryWidth(m, AreaLegend), 0),
+                    storageColor(), StorageLegend, lineWidth * 1.5);
     if (summary.rows.empty()) {
         painter.setPen(Qt::darkGray);
         painter.drawText(f.plot, Qt::AlignCenter, QStringLiteral("No storage figures"));

@@ -5,10 +5,13 @@
 
 #include <QHeaderView>
 #include <QLabel>
+#include <QScrollBar>
 #include <QSplitter>
 #include <QStackedWidget>
 #include <QTableWidget>
 #include <QVBoxLayout>
+
+#include <algorithm>
 
 StoragePage::StoragePage(QWidget *parent) : QWidget(parent)
 {
@@ -24,6 +27,7 @@ StoragePage::StoragePage(QWidget *parent) : QWidget(parent)
     m_stack->addWidget(hint);
 
     auto *splitter = new QSplitter(Qt::Horizontal);
+    m_splitter = splitter;
     m_chart = new StorageChart;
     splitter->addWidget(m_chart);
     auto *side = new QWidget;
@@ -31,7 +35,13 @@ StoragePage::StoragePage(QWidget *parent) : QWidget(parent)
     sideLayout->setContentsMargins(0, 0, 0, 0);
     m_table = new QTableWidget(0, int(StorageTexts::columnCaptions().size()));
     m_table->setObjectName(QStringLiteral("tblStorage"));
-    m_table->setHorizontalHeaderLabels(StorageTexts::columnCaptions());
+    // Each caption on two lines, name over unit, so the columns need only the numbers' width.
+    for (int column = 0; column < m_table->columnCount(); ++column) {
+        const QString caption = StorageTexts::columnCaptions().at(column);
+        auto *header = new QTableWidgetItem(StorageTexts::twoLineCaption(caption));
+        header->setToolTip(caption);
+        m_table->setHorizontalHeaderItem(column, header);
+    }
     m_table->setEditTriggers(QAbstractItemView::NoEditTriggers);
     m_table->setSelectionBehavior(QAbstractItemView::SelectRows);
     m_table->verticalHeader()->setVisible(false);
@@ -93,7 +103,38 @@ void StoragePage::fillTable()
     }
     m_table->setColumnHidden(4, m_hasSummary && !m_summary.bedKnown);
     m_table->setColumnHidden(5, m_hasSummary && !m_summary.bedKnown);
-    m_table->resizeColumnsToContents();
+    fitColumns();
+}
+
+void StoragePage::fitColumns()
+{
+    const QFontMetrics metrics = m_table->fontMetrics();
+    const QFontMetrics captionMetrics = m_table->horizontalHeader()->fontMetrics();
+    const int padding = metrics.averageCharWidth() * 2;
+    int tableWidth = m_table->frameWidth() * 2 + m_table->verticalScrollBar()->sizeHint().width();
+    for (int column = 0; column < m_table->columnCount(); ++column) {
+        int width = 0;
+        // The header's own margins need a little more than the cells.
+        for (const QString &part :
+             StorageTexts::twoLineCaption(StorageTexts::columnCaptions().at(column)).split('\n'))
+            width = std::max(width, captionMetrics.horizontalAdvance(part) + padding / 2);
+        for (int row = 0; row < m_table->rowCount(); ++row)
+            width = std::max(width, metrics.horizontalAdvance(m_table->item(row, column)->text()));
+        m_table->setColumnWidth(column, width + padding);
+        if (!m_table->isColumnHidden(column))
+            tableWidth += width + padding;
+    }
+    // The table gets the width its columns need, the chart the rest, but at least two fifths.
+    const int total = width();
+    const int side = std::min(tableWidth, total * 3 / 5);
+    m_splitter->setSizes({total - side, side});
+}
+
+void StoragePage::resizeEvent(QResizeEvent *event)
+{
+    QWidget::resizeEvent(event);
+    if (m_hasSummary)
+        fitColumns();
 }
 
 void StoragePage::fillTotals()

@@ -7,6 +7,7 @@
 struct CalcInputs;
 struct ResultState;
 class QLabel;
+class QSplitter;
 class QStackedWidget;
 class QTableWidget;
 class QVBoxLayout;
@@ -37,14 +38,19 @@ public:
     // The totals and check lines under the table, in order.
     QStringList totalTexts() const;
 
+protected:
+    void resizeEvent(QResizeEvent *event) override;
+
 private:
     void fillTable();
+    void fitColumns();
     void fillTotals();
 
     StorageSummary m_summary;
     QString m_bedProblem;
     bool m_hasSummary = false;
     QStackedWidget *m_stack = nullptr;
+    QSplitter *m_splitter = nullptr;
     StorageChart *m_chart = nullptr;
     QTableWidget *m_table = nullptr;
     QWidget *m_totals = nullptr;

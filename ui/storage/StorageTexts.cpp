@@ -46,6 +46,15 @@ QStringList columnCaptions()
             QStringLiteral("Chambers (cu ft)"), QStringLiteral("Stone voids (cu ft)")};
 }
 
+QString twoLineCaption(const QString &caption)
+{
+    QString text = caption;
+    const qsizetype unit = text.lastIndexOf(QStringLiteral(" ("));
+    if (unit > 0)
+        text[unit] = QLatin1Char('\n');
+    return text;
+}
+
 QStringList rowCells(const StorageSummary &summary, int row)
 {
     const StorageRow &r = summary.rows.at(std::size_t(row));

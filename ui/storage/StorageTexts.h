@@ -12,6 +12,8 @@ namespace StorageTexts {
 
 // Column captions of the storage table, in order.
 QStringList columnCaptions();
+// A caption on two lines, the unit under the name ("Stage\n(ft)").
+QString twoLineCaption(const QString &caption);
 // The cells of one table row, in column order; the bed's parts are empty when the bed is not
 // known.
 QStringList rowCells(const StorageSummary &summary, int row);
