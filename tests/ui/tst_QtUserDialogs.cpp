@@ -105,6 +105,16 @@ void tst_QtUserDialogs::fileDialogs()
     });
     // A name typed without an extension gets ".tvc".
     QCOMPARE(dialogs.askSaveFileName(existing), dir.filePath(QStringLiteral("new.tvc")));
+
+    whenShown<QFileDialog>([&](QFileDialog *dialog) {
+        QCOMPARE(dialog->nameFilters(), QStringList{QStringLiteral("PDF files (*.pdf)")});
+        QCOMPARE(dialog->acceptMode(), QFileDialog::AcceptSave);
+        QCOMPARE(dialog->selectedFiles(), QStringList{dir.filePath(QStringLiteral("bed.pdf"))});
+        dialog->selectFile(dir.filePath(QStringLiteral("report")));
+        QMetaObject::invokeMethod(dialog, "accept");
+    });
+    QCOMPARE(dialogs.askPdfFileName(dir.filePath(QStringLiteral("bed.pdf"))),
+             dir.filePath(QStringLiteral("report.pdf")));
 }
 
 QTEST_MAIN(tst_QtUserDialogs)

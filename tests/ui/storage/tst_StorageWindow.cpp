@@ -174,6 +174,14 @@ void tst_StorageWindow::tabFilledForWorkedExamples()
     }
     QCOMPARE(last, lastRow);
     QVERIFY(!page(f)->table()->isColumnHidden(5));
+    // Shown as name over unit; the whole caption is the header's tip.
+    QCOMPARE(page(f)->table()->horizontalHeaderItem(3)->text(),
+             QStringLiteral("Cumulative\n(cu ft)"));
+    for (int column = 0; column < 6; ++column)
+        QCOMPARE(page(f)->table()->horizontalHeaderItem(column)->toolTip(),
+                 (QStringList{"Stage (ft)", "Area (sq ft)", "Interval (cu ft)",
+                              "Cumulative (cu ft)", "Chambers (cu ft)", "Stone voids (cu ft)"}
+                      .at(column)));
 
     const QStringList shown = page(f)->totalTexts();
     QCOMPARE(shown.mid(0, 4), totals);
@@ -199,7 +207,7 @@ void tst_StorageWindow::tabEmptiesWhenResultIsDiscarded()
     f.action("mnuFile_Clear")->trigger();
     QVERIFY(isEmptyPage(f));
 
-    // A new calculation after a refused one shows the new figures, not the old ones.
+    // The next result's figures are its own.
     f.fillMethod2Example();
     f.clickCalculate();
     QCOMPARE(page(f)->summary().rows.back().cumulative, page(f)->summary().pondStorage);
