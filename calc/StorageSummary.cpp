@@ -86,8 +86,17 @@ std::optional<BedModel> describeBed(const CalcInputs &inputs, const std::string 
     CalcEnvironment environment;
     environment.dataDir = dataDir;
     ChamberDesignData record;
-    if (auto failure = loadSelectedChamber(inputs, environment, record))
+    if (auto failure = loadSelectedChamber(inputs, environment, record)) {
+        // The calculation's own message names one chamber type whichever file is missing.
+        if (failure->field == InputField::None) {
+            const std::string file = ChamberTypeNames.at(std::size_t(inputs.chamberTypeIndex));
+            return refused(why, "the chamber data file " + file + ".dat " +
+                                    (failure->message == Messages::DataFileNotFound
+                                         ? "was not found."
+                                         : "could not be read."));
+        }
         return refused(why, failure->message);
+    }
 
     BedModel bed;
     FieldReader read;

@@ -204,8 +204,14 @@ TEST(BedModel, InputsThatWouldNotCalculateHaveNoBed)
     EXPECT_FALSE(describeBed(inputs, dataSet("worked-bed"), &why));
     EXPECT_EQ(why, Messages::ChooseMethod);
 
-    EXPECT_FALSE(describeBed(test::knownBedAreaExample(), dataSet("missing"), &why));
-    EXPECT_EQ(why, Messages::DataFileNotFound);
+    inputs = test::knownBedAreaExample();
+    inputs.chamberTypeIndex = 1;
+    EXPECT_FALSE(describeBed(inputs, dataSet("missing"), &why));
+    EXPECT_EQ(why, "the chamber data file RX-300.dat was not found.");
+    EXPECT_FALSE(describeBed(inputs, CALC_TEST_DATA, &why)); // a folder without chamber files
+    inputs.chamberTypeIndex = -1;
+    EXPECT_FALSE(describeBed(inputs, dataSet("worked-bed"), &why));
+    EXPECT_EQ(why, Messages::SelectChamberType);
 
     inputs = test::rectangularArrayExample();
     inputs.internalSpacing = "six";
