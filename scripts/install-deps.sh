@@ -6,9 +6,10 @@ packages=(
   build-essential cmake ninja-build git pkg-config
   clang libclang-rt-14-dev clang-format
   libgtest-dev libgmock-dev libbenchmark-dev
-  qt6-base-dev qt6-tools-dev qt6-tools-dev-tools qt6-charts-dev qt6-qpa-plugins
+  qt6-base-dev qt6-tools-dev qt6-tools-dev-tools qt6-qpa-plugins
   libqt6opengl6-dev libxkbcommon-dev libgl-dev libvulkan-dev designer-qt6
   xvfb xauth xdotool imagemagick fonts-dejavu-core poppler-utils xdg-utils
+  desktop-file-utils
 )
 
 missing=()
