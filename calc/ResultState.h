@@ -1,5 +1,6 @@
 #pragma once
 
+#include <algorithm>
 #include <cstdint>
 #include <vector>
 
@@ -14,6 +15,13 @@ struct ResultState
     float SystemLength = 0.0f;     // ft
     float SystemWidth = 0.0f;      // ft
     float BottomArea = 0.0f;       // ft²
+
+    // The rows the count and both columns agree on (a hand-edited state may disagree).
+    std::size_t rowCount() const
+    {
+        return std::min(
+            {std::size_t(std::max<int>(EquivRows, 0)), EquivStage.size(), EquivArea.size()});
+    }
 
     // Discards the result (the window empties the report beside it).
     void ClearResults() { *this = ResultState{}; }

@@ -135,9 +135,7 @@ std::optional<BedModel> describeBed(const CalcInputs &inputs, const std::string 
 StorageSummary summarizeStorage(const ResultState &result, const BedModel *bed)
 {
     StorageSummary summary;
-    const std::size_t count =
-        std::min<std::size_t>({std::size_t(std::max<int>(result.EquivRows, 0)),
-                               result.EquivStage.size(), result.EquivArea.size()});
+    const std::size_t count = result.rowCount();
     double spacingAllowance = 0;
     for (std::size_t i = 0; i < count; ++i) {
         StorageRow row;

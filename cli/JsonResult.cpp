@@ -85,8 +85,7 @@ void writeSystem(JsonWriter &json, const ResultState &result)
 void writeEquivalentPond(JsonWriter &json, const ResultState &result)
 {
     json.key("equivalentPond").beginArray();
-    const std::size_t rows = std::min({static_cast<std::size_t>(std::max<int>(result.EquivRows, 0)),
-                                       result.EquivStage.size(), result.EquivArea.size()});
+    const std::size_t rows = result.rowCount();
     for (std::size_t i = 0; i < rows; ++i) {
         json.beginObject();
         json.key("stage_ft").value(result.EquivStage[i]);
