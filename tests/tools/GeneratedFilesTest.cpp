@@ -1,5 +1,7 @@
 // The files the build generates into the application directory: the help images, the
 // splash bitmap and the two PDF documents.
+#include "PdfPages.h"
+
 #include <QFile>
 #include <QFontMetrics>
 #include <QImage>
@@ -17,19 +19,6 @@ QString appFile(const QString &name)
 const QString memoName = QStringLiteral(
     "VELDO Technical Memo - Adjusting Geometry Parameters for an Exfiltration Trench.pdf");
 const QString manualName = QStringLiteral("Tessivane Design Manual.pdf");
-
-int pdfPageCount(const QByteArray &pdf)
-{
-    // Page objects are "/Type /Page" not followed by "s" (that would be the page tree).
-    static const QRegularExpression pageObject(QStringLiteral("/Type\\s*/Page(?![s\\w])"));
-    int count = 0;
-    auto matches = pageObject.globalMatch(QString::fromLatin1(pdf));
-    while (matches.hasNext()) {
-        matches.next();
-        ++count;
-    }
-    return count;
-}
 
 // Share of pixels that differ clearly once both images are brought to one small size.
 double differingShare(const QImage &a, const QImage &b, QSize size)
