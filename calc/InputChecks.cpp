@@ -1,10 +1,10 @@
 #include "InputChecks.h"
 
+#include "Platform.h"
+
 #include <charconv>
 #include <cmath>
-#include <filesystem>
 #include <limits>
-#include <system_error>
 
 namespace {
 bool isDigit(char c)
@@ -39,10 +39,7 @@ bool IsIntegerText(std::string_view text)
 
 bool FileExists(const std::string &path)
 {
-    if (path.empty())
-        return false;
-    std::error_code error;
-    return std::filesystem::is_regular_file(std::filesystem::path(path), error);
+    return platform::isOrdinaryFile(path);
 }
 
 bool IsNumberText(std::string_view text)

@@ -4,24 +4,23 @@
 #include "ClipboardText.h"
 #include "CsvStorage.h"
 #include "JsonResult.h"
+#include "Platform.h"
 #include "ProjectFileIO.h"
 #include "ResultExport.h"
 #include "TessivaneVersion.h"
 
-#include <filesystem>
 #include <optional>
 #include <ostream>
 #include <vector>
 
 namespace {
-std::string programDirectory(const char *argv0)
+// Output lost on a full disk must not pass for a finished run.
+bool flushed(std::ostream &out, std::ostream &err)
 {
-    std::error_code error;
-    const auto self = std::filesystem::read_symlink("/proc/self/exe", error);
-    if (!error)
-        return self.parent_path().string();
-    const auto fromArgv = std::filesystem::absolute(argv0 ? argv0 : ".", error).parent_path();
-    return fromArgv.string();
+    if (out.flush())
+        return true;
+    err << "tessivane-calc: could not write to standard output\n";
+    return false;
 }
 } // namespace
 
@@ -46,18 +45,18 @@ int CalcCommand::run(int argc, char **argv)
         m_err << "tessivane-calc: " << error << "\n" << CommandLine::usage();
         return BadProject;
     }
-    return run(*line, programDirectory(argc > 0 ? argv[0] : nullptr));
+    return run(*line, platform::programDirectory(argc > 0 ? argv[0] : nullptr));
 }
 
 int CalcCommand::run(const CommandLine &line, const std::string &programDir)
 {
     if (line.help) {
         m_out << CommandLine::usage();
-        return Done;
+        return flushed(m_out, m_err) ? Done : BadProject;
     }
     if (line.version) {
         m_out << "tessivane-calc " << TESSIVANE_VERSION << "\n";
-        return Done;
+        return flushed(m_out, m_err) ? Done : BadProject;
     }
 
     ProjectDocument document;
@@ -88,7 +87,6 @@ int CalcCommand::run(const CommandLine &line, const std::string &programDir)
     }
     document.reportText = outcome.report;
 
-    // Gathered before saving, so that a run which cannot print its document changes nothing.
     std::optional<ResultExport> exported;
     if (line.format != OutputFormat::Report) {
         std::string error;
@@ -104,13 +102,6 @@ int CalcCommand::run(const CommandLine &line, const std::string &programDir)
                   << withUnixLineEnds(exported->bedUnknownReason) << "\n";
     }
 
-    if (line.save) {
-        const SaveResult saved = SaveDataFile(line.projectPath, document);
-        if (!saved.ok) {
-            m_err << "Error saving file:\n" << line.projectPath << "\n(" << saved.error << ")\n";
-            return BadProject;
-        }
-    }
     switch (line.format) {
     case OutputFormat::Report:
         m_out << withUnixLineEnds(line.printTable ? StageAreaClipboardText(document.results)
@@ -123,10 +114,16 @@ int CalcCommand::run(const CommandLine &line, const std::string &programDir)
         m_out << csvStorageText(exported->storage);
         break;
     }
-    // Output lost on a full disk must not pass for a finished run.
-    if (!m_out.flush()) {
-        m_err << "tessivane-calc: could not write to standard output\n";
+    // The file is saved only once the output is out, so a run that fails changes nothing.
+    if (!flushed(m_out, m_err))
         return BadProject;
+    if (line.save) {
+        const SaveResult saved = SaveDataFile(line.projectPath, document);
+        if (!saved.ok) {
+            m_err << "tessivane-calc: Error saving file: " << line.projectPath << ": "
+                  << saved.error << "\n";
+            return BadProject;
+        }
     }
     return Done;
 }

@@ -7,6 +7,7 @@
 #include <filesystem>
 #include <fstream>
 #include <ostream>
+#include <random>
 #include <sstream>
 #include <string>
 #include <utility>
@@ -51,9 +52,14 @@ class TempDir
 public:
     TempDir()
     {
-        std::string pattern =
-            (std::filesystem::temp_directory_path() / "tessivane-test-XXXXXX").string();
-        m_path = mkdtemp(pattern.data());
+        std::random_device random;
+        for (;;) {
+            m_path = std::filesystem::temp_directory_path() /
+                     ("tessivane-test-" + std::to_string(random()));
+            std::error_code error;
+            if (std::filesystem::create_directory(m_path, error) || error)
+                break;
+        }
     }
     ~TempDir()
     {

@@ -241,3 +241,40 @@ TEST(CalcCommandFormats, FailuresLeaveStandardOutputEmpty)
     EXPECT_EQ(CalcCommand(unwritable, reason).run(*line, "/nonexistent"), 1);
     EXPECT_EQ(reason.str(), "tessivane-calc: could not write to standard output\n");
 }
+
+TEST(CalcCommandSave, ReadOnlyProjectIsRefusedWithOneLineAndLeftAlone)
+{
+    test::TempDir dir;
+    const std::string path = dir.file("p.tvc");
+    const std::string before = Method1 + "6\r\n6\r\n40\r\n100\r\n0\r\n0\r\n";
+    test::writeFile(path, before);
+    std::filesystem::permissions(path, std::filesystem::perms::owner_read);
+    const Result result = runCalc({"--save", "--data-dir", dataSet("worked-bed"), path});
+    EXPECT_EQ(result.status, 1);
+    EXPECT_EQ(result.err,
+              "tessivane-calc: Error saving file: " + path + ": the file is read-only\n");
+    EXPECT_EQ(test::readFile(path), before);
+}
+
+TEST(CalcCommandSave, NothingIsSavedOrReportedDoneWhenTheOutputCannotBeWritten)
+{
+    test::TempDir dir;
+    const std::string path = dir.file("p.tvc");
+    const std::string before = Method1 + "6\r\n6\r\n40\r\n100\r\n0\r\n0\r\n";
+    test::writeFile(path, before);
+    const std::string reason = "tessivane-calc: could not write to standard output\n";
+    std::string error;
+    for (const std::vector<std::string> &args :
+         {std::vector<std::string>{"--save", "--data-dir", dataSet("worked-bed"), path},
+          {"--save", "--table", "--data-dir", dataSet("worked-bed"), path},
+          {"--help"},
+          {"--version"}}) {
+        std::ostream unwritable(nullptr);
+        std::ostringstream err;
+        const auto line = CommandLine::parse(args, error);
+        ASSERT_TRUE(line) << error;
+        EXPECT_EQ(CalcCommand(unwritable, err).run(*line, "/nonexistent"), 1) << args[0];
+        EXPECT_EQ(err.str(), reason);
+    }
+    EXPECT_EQ(test::readFile(path), before);
+}
