@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # Installs what is missing, builds everything and runs every test:
 #   1. formatting check, 2. the full build (warnings are errors) with all tests,
-#   3. the standard-library parts under AddressSanitizer/UBSan, 4. short fuzz runs.
+#   3. the standard-library parts built for Windows and run under wine, 4. the same parts under
+#   AddressSanitizer/UBSan, 5. short fuzz runs.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 root=$PWD
@@ -17,6 +18,10 @@ fi
 echo "== build and tests"
 ./scripts/build.sh build-ci -DTESSIVANE_WERROR=ON
 QT_QPA_PLATFORM=offscreen ctest --test-dir build-ci --output-on-failure -j2 --timeout 300
+
+echo "== Windows: tessivane-calc.exe and the engine's tests, cross-built and run under wine"
+./scripts/build-windows.sh build-windows
+./scripts/test-windows.sh build-windows build-ci/app/tessivane-calc
 
 echo "== sanitizers (calc, project, cli)"
 CC=clang CXX=clang++ ./scripts/build.sh build-asan -DTESSIVANE_WITH_QT=OFF -DTESSIVANE_SANITIZE=ON \
