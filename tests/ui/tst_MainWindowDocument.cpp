@@ -39,6 +39,7 @@ private slots:
     void saveAsStartsFromExistingFile();
     void failedSavesNameThePath_data();
     void failedSavesNameThePath();
+    void readOnlyFileIsRefusedAndKept();
     void rejectedFileLeavesEmptyUntitledDocument();
 };
 
@@ -295,6 +296,38 @@ void tst_MainWindowDocument::failedSavesNameThePath()
     QCOMPARE(f.window().windowTitle(), Base);
     QVERIFY(f.window().CurrentFileName().isEmpty());
     QVERIFY(f.window().DataChanged());
+}
+
+void tst_MainWindowDocument::readOnlyFileIsRefusedAndKept()
+{
+    WindowFixture f;
+    f.fillMethod1Example();
+    const QString path = f.workPath(QStringLiteral("locked.tvc"));
+    f.dialogs.fileAnswers.enqueue(path);
+    f.action("mnuFile_SaveAs")->trigger();
+    QVERIFY(f.dialogs.errors().isEmpty());
+    const auto bytesOnDisk = [&path] {
+        QFile file(path);
+        return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+    };
+    const QByteArray before = bytesOnDisk();
+    QVERIFY(before.contains("Worked example"));
+    QVERIFY(QFile::setPermissions(path, QFileDevice::ReadOwner | QFileDevice::ReadGroup |
+                                            QFileDevice::ReadOther));
+
+    f.dialogs.reset();
+    f.type("txtProjectName", QStringLiteral(" changed"));
+    f.action("mnuFile_Save")->trigger();
+    QCOMPARE(f.dialogs.errors(), QStringList{QStringLiteral("Error saving file:\r\n") + path});
+    QCOMPARE(f.window().windowTitle(), path);
+    QVERIFY(f.window().DataChanged());
+    QCOMPARE(bytesOnDisk(), before);
+
+    f.dialogs.reset();
+    f.dialogs.fileAnswers.enqueue(path);
+    f.action("mnuFile_SaveAs")->trigger();
+    QCOMPARE(f.dialogs.errors(), QStringList{QStringLiteral("Error Saving File:\r\n") + path});
+    QCOMPARE(bytesOnDisk(), before);
 }
 
 void tst_MainWindowDocument::rejectedFileLeavesEmptyUntitledDocument()
