@@ -311,7 +311,7 @@ void tst_MainWindowDocument::readOnlyFileIsRefusedAndKept()
         return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
     };
     const QByteArray before = bytesOnDisk();
-    QVERIFY(before.contains("Worked example"));
+    QVERIFY(before.contains("\r\nBed A\r\n"));
     QVERIFY(QFile::setPermissions(path, QFileDevice::ReadOwner | QFileDevice::ReadGroup |
                                             QFileDevice::ReadOther));
 
