@@ -1,8 +1,14 @@
 #include "CalcCommand.h"
+#include "DecimalSeparator.h"
+
+#include <unistd.h>
 
 #include <iostream>
 
 int main(int argc, char **argv)
 {
-    return CalcCommand(std::cout, std::cerr).run(argc, argv);
+    CalcCommand command(std::cout, std::cerr);
+    command.setDecimalSeparator(decimalSeparatorFromEnvironment());
+    command.setTerminalOutput(isatty(STDOUT_FILENO) == 1);
+    return command.run(argc, argv);
 }
