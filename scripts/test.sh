@@ -42,7 +42,7 @@ for target in build-fuzz/fuzz/fuzz_*; do
     echo "$name: failed (input and stack above)"
     exit 1
   fi
-  summary=$(grep -E '^#[0-9]+ +DONE ' "$log" | tail -n 1)
+  summary=$(grep -E '^#[0-9]+[[:space:]]+DONE ' "$log" | tail -n 1 || true)
   edges=$(sed -n 's/.* cov: \([0-9]*\) .*/\1/p' <<<"$summary")
   echo "-- $name (25 s): ${summary:-no summary line}"
   rm -rf "$corpus" "$log"
