@@ -2,6 +2,7 @@
 
 #include "Platform.h"
 
+#include <algorithm>
 #include <charconv>
 #include <cmath>
 #include <limits>
@@ -102,6 +103,58 @@ ParseStatus parseInt16(std::string_view text, int16_t &value)
         return status;
     if (status == ParseStatus::OutOfRange || wide < std::numeric_limits<int16_t>::min() ||
         wide > std::numeric_limits<int16_t>::max())
+        return ParseStatus::OutOfRange;
+    value = static_cast<int16_t>(wide);
+    return ParseStatus::Ok;
+}
+
+ParseStatus parseInt16Item(std::string_view text, int16_t &value)
+{
+    if (!IsNumberText(text))
+        return ParseStatus::NotANumber;
+    // Decided on the decimal digits themselves, so that no rounding can make a fraction
+    // whole: value = digits * 10^scale.
+    const bool negative = text[0] == '-';
+    std::string digits;
+    long long scale = 0;
+    std::size_t i = text[0] == '+' || text[0] == '-' ? 1 : 0;
+    for (; i < text.size() && isDigit(text[i]); ++i)
+        digits += text[i];
+    if (i < text.size() && text[i] == '.') {
+        for (++i; i < text.size() && isDigit(text[i]); ++i) {
+            digits += text[i];
+            --scale;
+        }
+    }
+    if (i < text.size()) { // exponent; far beyond any 16-bit value once it passes 99999
+        const bool negativeExponent = text[i + 1] == '-';
+        i += text[i + 1] == '+' || text[i + 1] == '-' ? 2 : 1;
+        long long exponent = 0;
+        for (; i < text.size(); ++i)
+            exponent = std::min(exponent * 10 + (text[i] - '0'), 99999LL);
+        scale += negativeExponent ? -exponent : exponent;
+    }
+    digits.erase(0, std::min(digits.find_first_not_of('0'), digits.size()));
+    while (!digits.empty() && digits.back() == '0') {
+        digits.pop_back();
+        ++scale;
+    }
+    if (digits.empty()) {
+        value = 0;
+        return ParseStatus::Ok;
+    }
+    if (scale < 0)
+        return ParseStatus::NotANumber;
+    if (static_cast<long long>(digits.size()) + scale > 5)
+        return ParseStatus::OutOfRange;
+    long long wide = 0;
+    for (const char digit : digits)
+        wide = wide * 10 + (digit - '0');
+    for (long long k = 0; k < scale; ++k)
+        wide *= 10;
+    if (negative)
+        wide = -wide;
+    if (wide < std::numeric_limits<int16_t>::min() || wide > std::numeric_limits<int16_t>::max())
         return ParseStatus::OutOfRange;
     value = static_cast<int16_t>(wide);
     return ParseStatus::Ok;

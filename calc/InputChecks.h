@@ -28,6 +28,10 @@ enum class ParseStatus
 
 // Integer text (trimmed) as a 16-bit signed integer.
 ParseStatus parseInt16(std::string_view text, int16_t &value);
+// A file's integer item: number text (exact, untrimmed) whose value is whole, in any form
+// ("3", "3.0", "0.3E1"), as a 16-bit signed integer. A value with a fraction is NotANumber:
+// rounding it would change what the file says.
+ParseStatus parseInt16Item(std::string_view text, int16_t &value);
 // Integer text (trimmed) as a wide integer, for range messages; NotANumber if not integer text.
 ParseStatus parseWholeNumber(std::string_view text, long long &value);
 // Number text (exact, untrimmed) as a single-precision float; OutOfRange when the value is

@@ -63,7 +63,7 @@ bool ItemReader::readItem(std::string &item)
 bool ItemReader::readInt16Item(int16_t &value)
 {
     std::string item;
-    return readItem(item) && parseInt16(item, value) == ParseStatus::Ok;
+    return readItem(item) && parseInt16Item(item, value) == ParseStatus::Ok;
 }
 
 bool ItemReader::readSingleItem(float &value)

@@ -22,6 +22,7 @@ public:
 
     bool readLine(std::string &line);
     bool readItem(std::string &item);
+    // A whole value in any numeric form ("3", "3.0"); a fraction or too big a value fails.
     bool readInt16Item(int16_t &value);
     bool readSingleItem(float &value);
 

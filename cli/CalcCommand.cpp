@@ -7,6 +7,7 @@
 #include "Platform.h"
 #include "ProjectFileIO.h"
 #include "ResultExport.h"
+#include "TerminalText.h"
 #include "TessivaneVersion.h"
 
 #include <optional>
@@ -69,6 +70,7 @@ int CalcCommand::run(const CommandLine &line, const std::string &programDir)
 
     CalcEnvironment environment;
     environment.dataDir = line.dataDir.empty() ? programDir : line.dataDir;
+    environment.decimalSeparator = m_decimalSeparator;
     environment.askYesNo = [&](const std::string &question) {
         if (!line.answerYes)
             m_err << withUnixLineEnds(question) << "\n";
@@ -103,10 +105,12 @@ int CalcCommand::run(const CommandLine &line, const std::string &programDir)
     }
 
     switch (line.format) {
-    case OutputFormat::Report:
-        m_out << withUnixLineEnds(line.printTable ? StageAreaClipboardText(document.results)
-                                                  : outcome.report);
+    case OutputFormat::Report: {
+        const std::string text = withUnixLineEnds(
+            line.printTable ? StageAreaClipboardText(document.results) : outcome.report);
+        m_out << (m_terminalOutput ? escapedForTerminal(text) : text);
         break;
+    }
     case OutputFormat::Json:
         m_out << jsonResultText(*exported);
         break;

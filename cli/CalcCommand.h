@@ -20,12 +20,20 @@ public:
 
     CalcCommand(std::ostream &out, std::ostream &err) : m_out(out), m_err(err) {}
 
+    // The window's decimal separator in this environment, for the report's chamber storage
+    // column (the report that --save writes included).
+    void setDecimalSeparator(char separator) { m_decimalSeparator = separator; }
+    // Standard output is a terminal: the report's control characters are shown escaped.
+    void setTerminalOutput(bool terminal) { m_terminalOutput = terminal; }
+
     int run(int argc, char **argv);
     int run(const CommandLine &line, const std::string &programDir);
 
 private:
     std::ostream &m_out;
     std::ostream &m_err;
+    char m_decimalSeparator = '.';
+    bool m_terminalOutput = false;
 };
 
 // Line breaks as a terminal expects them: CR LF becomes LF.

@@ -1,4 +1,5 @@
 #include "CalcCommand.h"
+#include "DecimalSeparator.h"
 #include "Platform.h"
 
 #include <iostream>
@@ -6,5 +7,8 @@
 int main(int argc, char **argv)
 {
     platform::useBinaryStandardOutput();
-    return CalcCommand(std::cout, std::cerr).run(argc, argv);
+    CalcCommand command(std::cout, std::cerr);
+    command.setDecimalSeparator(decimalSeparatorFromEnvironment());
+    command.setTerminalOutput(platform::standardOutputIsTerminal());
+    return command.run(argc, argv);
 }

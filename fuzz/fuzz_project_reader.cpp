@@ -1,6 +1,11 @@
 // Any bytes as a project file: decoding and reading must never crash or hang, and a file
-// that reads must write and read back to the same bytes.
+// that reads must write and read back to the same bytes. A stored result is then used as
+// the window uses it without calculating again: the clipboard texts and the Storage tab's
+// check against the bed of the stored inputs; then the inputs are calculated afresh.
+#include "ClipboardText.h"
+#include "FuzzCalculation.h"
 #include "ProjectFile.h"
+#include "StorageSummary.h"
 #include "TextEncoding.h"
 
 #include <cstdint>
@@ -18,6 +23,18 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
     if (!ReadProjectFile(decodeProjectText(written), reread).ok())
         std::abort();
     if (encodeProjectText(WriteProjectFile(reread)) != written)
+        std::abort();
+
+    calculateAsTheCommandLineDoes(document.inputs, SHIPPED_DATA_DIR);
+    const ResultState &result = document.results;
+    if (!result.ResultsValid)
+        return 0;
+    if (StageAreaClipboardText(result).empty() || LengthClipboardText(result).empty() ||
+        WidthClipboardText(result).empty())
+        std::abort();
+    const auto bed = describeBed(document.inputs, SHIPPED_DATA_DIR);
+    const StorageSummary summary = summarizeStorage(result, bed ? &*bed : nullptr);
+    if (summary.rows.size() != result.rowCount())
         std::abort();
     return 0;
 }

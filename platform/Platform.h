@@ -38,6 +38,8 @@ bool replaceFile(const std::string &from, const std::string &to);
 
 // Standard output carries bytes unchanged (no line-end translation).
 void useBinaryStandardOutput();
+// Standard output is a terminal (a person reads it), not a pipe or a file.
+bool standardOutputIsTerminal();
 
 // The directory of the running program file.
 std::string programDirectory(const char *argv0);

@@ -103,6 +103,11 @@ void useBinaryStandardOutput()
     // Text and binary are the same here.
 }
 
+bool standardOutputIsTerminal()
+{
+    return ::isatty(STDOUT_FILENO) == 1;
+}
+
 std::string programDirectory(const char *argv0)
 {
     std::error_code error;

@@ -145,6 +145,11 @@ void useBinaryStandardOutput()
     ::_setmode(::_fileno(stdout), _O_BINARY);
 }
 
+bool standardOutputIsTerminal()
+{
+    return ::_isatty(::_fileno(stdout)) != 0;
+}
+
 std::string programDirectory(const char *argv0)
 {
     std::vector<char> name(MAX_PATH);

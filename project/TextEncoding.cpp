@@ -101,9 +101,6 @@ std::string encodeProjectText(std::string_view utf8)
             return std::string(ByteOrderMark) + std::string(utf8);
         single += static_cast<char>(*byte);
     }
-    // Single-byte text that also reads as UTF-8 would come back changed; the mark settles it.
-    if (single != utf8 && isValidUtf8(single))
-        return std::string(ByteOrderMark) + std::string(utf8);
     return single;
 }
 
@@ -111,8 +108,6 @@ std::string decodeProjectText(std::string_view bytes)
 {
     if (bytes.substr(0, ByteOrderMark.size()) == ByteOrderMark)
         return std::string(bytes.substr(ByteOrderMark.size()));
-    if (isValidUtf8(bytes))
-        return std::string(bytes);
     std::string utf8;
     utf8.reserve(bytes.size() + bytes.size() / 4);
     for (const char ch : bytes) {

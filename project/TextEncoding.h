@@ -9,8 +9,8 @@
 // Encodes UTF-8 text for a project file.
 std::string encodeProjectText(std::string_view utf8);
 
-// Decodes a project file's bytes to UTF-8: UTF-8 when it starts with a byte-order mark or
-// is valid UTF-8 throughout, Windows-1252 otherwise.
+// Decodes a project file's bytes to UTF-8: UTF-8 when they start with a byte-order mark,
+// Windows-1252 otherwise, even when the bytes would also read as UTF-8 (C3 A9 is "Ã©").
 std::string decodeProjectText(std::string_view bytes);
 
 bool isValidUtf8(std::string_view text);

@@ -9,7 +9,7 @@ packages=(
   qt6-base-dev qt6-tools-dev qt6-tools-dev-tools qt6-qpa-plugins
   libqt6opengl6-dev libxkbcommon-dev libgl-dev libvulkan-dev designer-qt6
   xvfb xauth xdotool imagemagick fonts-dejavu-core poppler-utils xdg-utils
-  desktop-file-utils
+  desktop-file-utils locales
 )
 
 missing=()
@@ -17,14 +17,21 @@ for p in "${packages[@]}"; do
   dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q 'install ok installed' || missing+=("$p")
 done
 
-if [ ${#missing[@]} -eq 0 ]; then
-  echo "install-deps: all packages present"
-  exit 0
-fi
-
-echo "install-deps: installing ${missing[*]}"
 sudo_cmd=()
 [ "$(id -u)" -ne 0 ] && sudo_cmd=(sudo)
-export DEBIAN_FRONTEND=noninteractive
-"${sudo_cmd[@]}" apt-get update -qq
-"${sudo_cmd[@]}" apt-get install -y -qq --no-install-recommends "${missing[@]}"
+
+if [ ${#missing[@]} -eq 0 ]; then
+  echo "install-deps: all packages present"
+else
+  echo "install-deps: installing ${missing[*]}"
+  export DEBIAN_FRONTEND=noninteractive
+  "${sudo_cmd[@]}" apt-get update -qq
+  "${sudo_cmd[@]}" apt-get install -y -qq --no-install-recommends "${missing[@]}"
+fi
+
+# The tests compare the window and tessivane-calc under a locale with a decimal comma.
+if ! locale -a 2>/dev/null | grep -qix 'de_DE.utf8'; then
+  echo "install-deps: generating the de_DE.UTF-8 locale"
+  "${sudo_cmd[@]}" sed -i 's/^# *\(de_DE.UTF-8 UTF-8\)/\1/' /etc/locale.gen
+  "${sudo_cmd[@]}" locale-gen
+fi

@@ -34,6 +34,15 @@ TEST(ChamberData, ReadsItemsOnePerLineOrSeveralPerLine)
     }
 }
 
+TEST(ChamberData, CountWrittenAsAWholeDecimalReads)
+{
+    ChamberDesignData record;
+    ASSERT_TRUE(readRecord("d\r\n30 18 48\r\n3.0\r\n0 0\r\n6 5\r\n12 8\r\n", record));
+    EXPECT_EQ(record.NumPoints, 3);
+    ASSERT_TRUE(readRecord("d\r\n30 18 48\r\n0.2E1\r\n0 0\r\n6 5\r\n", record));
+    EXPECT_EQ(record.Stage, (std::vector<float>{0.0f, 6.0f}));
+}
+
 TEST(ChamberData, RefusesBrokenOrUnusableFiles)
 {
     const char *broken[] = {

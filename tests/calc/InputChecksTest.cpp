@@ -50,6 +50,30 @@ TEST(ParseInt16, KeepsToTheSixteenBitRange)
     EXPECT_EQ(parseInt16("1.0", value), ParseStatus::NotANumber);
 }
 
+TEST(ItemReader, ReadsWholeValuesInAnyNumericFormAsIntegers)
+{
+    const std::pair<const char *, int> whole[] = {
+        {"1.0", 1},    {"0.0E0", 0},          {"3.", 3},          {"-0.0", 0},        {".5e1", 5},
+        {"100e-2", 1}, {"+32767.000", 32767}, {"-32768", -32768}, {"3.2768E4", 32768}};
+    for (const auto &[text, expected] : whole) {
+        ItemReader reader(text);
+        int16_t value = -1;
+        if (expected > 32767) {
+            EXPECT_FALSE(reader.readInt16Item(value)) << text;
+            continue;
+        }
+        ASSERT_TRUE(reader.readInt16Item(value)) << text;
+        EXPECT_EQ(value, expected) << text;
+    }
+    // A fraction, however small or however it rounds, is a read failure; so is too big a value.
+    for (const char *text : {"1.5", "0.99999999999999999999", "1e-400", "2.000000000001", "-32769",
+                             "1e5", "1e99999999999999999999", "0x10", "1.0.0", "inf"}) {
+        ItemReader reader(text);
+        int16_t value = 0;
+        EXPECT_FALSE(reader.readInt16Item(value)) << text;
+    }
+}
+
 TEST(FileExists, IsTrueForOrdinaryFilesOnly)
 {
     test::TempDir dir;

@@ -208,8 +208,9 @@ void JsonOutputTest::projectNameIsEscaped()
 {
     const std::string name = "Say \"hi\" \\ to\tGröße 東京";
     test::TempDir dir;
+    // UTF-8 as the program writes it, with the byte-order mark.
     test::writeFile(dir.path() / "p.tvc",
-                    "TVC_Ver01\r\n1\r\n" + name +
+                    "\xEF\xBB\xBFTVC_Ver01\r\n1\r\n" + name +
                         "\r\n0\r\n10\r\n1000\r\n6\r\n6\r\n40\r\n100\r\n0\r\n0\r\n");
     const Run run = runCalc({"--format", "json", "--data-dir",
                              std::string(CALC_TEST_DATA) + "/worked-bed", dir.file("p.tvc")});

@@ -80,6 +80,21 @@ TEST(ProjectFile, SavesAndOpensOnDiskByteIdentically)
         << "no temporary file is left behind";
 }
 
+TEST(ProjectFile, SingleByteNameThatLooksLikeUtf8SurvivesOpenAndSave)
+{
+    test::TempDir dir;
+    const std::string path = dir.file("cafe.tvc");
+    const std::string bytes = "TVC_Ver01\r\n1\r\nCaf\xC3\xA9\r\n0\r\n1\r\n1\r\n6\r\n6\r\n"
+                              "40\r\n0\r\n0\r\n0\r\n";
+    test::writeFile(path, bytes);
+    ProjectDocument document;
+    ASSERT_TRUE(OpenDataFile(path, document).ok());
+    // Every byte is valid UTF-8, yet without the mark it is the single-byte code page.
+    EXPECT_EQ(document.inputs.projectName, "CafÃ©");
+    ASSERT_TRUE(SaveDataFile(path, document).ok);
+    EXPECT_EQ(test::readFile(path), bytes);
+}
+
 TEST(ProjectFile, FailedSaveLeavesThePreviousFileAlone)
 {
     test::TempDir dir;
@@ -144,6 +159,25 @@ TEST(ProjectFile, ReadsPairsSplitOverLinesOrByCommas)
     EXPECT_EQ(document.results.EquivArea, (std::vector<float>{36.0f, 36.0f, 72.0f}));
     EXPECT_EQ(document.reportText, "r1\r\nr2");
     EXPECT_EQ(document.inputs.chamberTypeIndex, 1);
+}
+
+TEST(ProjectFile, IntegerItemsMayBeWholeDecimals)
+{
+    const std::string inputs = "TVC_Ver01\r\n1\r\nname\r\n1.0\r\n1\r\n1\r\n6\r\n6\r\n40\r\n0\r\n";
+    ProjectDocument document;
+    ASSERT_TRUE(
+        read(inputs + "1.0E0\r\n1.\r\n2.0\r\n100 36\r\n101 72\r\n0\r\n0\r\n0\r\nr1", document)
+            .ok());
+    EXPECT_EQ(document.inputs.chamberTypeIndex, 1);
+    EXPECT_EQ(document.inputs.bottomAreaValue, 1);
+    EXPECT_TRUE(document.results.ResultsValid);
+    EXPECT_EQ(document.results.EquivArea, (std::vector<float>{36.0f, 72.0f}));
+    ASSERT_TRUE(read(inputs + "0.0E0\r\n0.0\r\n", document).ok());
+    EXPECT_FALSE(document.results.ResultsValid);
+    // A fraction is never rounded into a different meaning.
+    EXPECT_EQ(read(inputs + "0.5\r\n0\r\n", document).status, ProjectReadResult::Status::Failed);
+    EXPECT_EQ(read(inputs + "1\r\n1\r\n1.5\r\n100 36\r\n0\r\n0\r\n0\r\nr1", document).status,
+              ProjectReadResult::Status::Failed);
 }
 
 TEST(ProjectFile, FileWithoutResultsReopensWithInputsOnly)

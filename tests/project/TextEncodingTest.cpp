@@ -14,9 +14,16 @@ TEST(TextEncoding, FallsBackToUtf8WithAMarkForOtherScripts)
                                                "Überlauf Ω");
     EXPECT_EQ(encodeProjectText("雨水"), "\xEF\xBB\xBF"
                                          "雨水");
-    // Single-byte text that would also read as UTF-8 is marked, so it cannot change.
-    EXPECT_EQ(encodeProjectText("Ã©"), "\xEF\xBB\xBF"
-                                       "Ã©");
+}
+
+TEST(TextEncoding, OnlyTheMarkMeansUtf8)
+{
+    // Bytes that also form valid UTF-8 are still the single-byte code page, both ways.
+    EXPECT_EQ(decodeProjectText("Caf\xC3\xA9"), "CafÃ©");
+    EXPECT_EQ(encodeProjectText("CafÃ©"), "Caf\xC3\xA9");
+    EXPECT_EQ(decodeProjectText("\xE9\x9B\xA8 ft\xB2"), "é›¨ ft²");
+    for (const char *text : {"Ã©", "雨水", "Überlauf Ω", "€‚ƒ", "a\x1B[2Jb"})
+        EXPECT_EQ(decodeProjectText(encodeProjectText(text)), text) << text;
 }
 
 TEST(TextEncoding, ReadsEitherForm)
@@ -25,7 +32,6 @@ TEST(TextEncoding, ReadsEitherForm)
     EXPECT_EQ(decodeProjectText("\xEF\xBB\xBF"
                                 "雨水"),
               "雨水");
-    EXPECT_EQ(decodeProjectText("雨水 ft²"), "雨水 ft²");
     EXPECT_EQ(decodeProjectText(""), "");
 }
 
