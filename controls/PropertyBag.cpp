@@ -28,6 +28,18 @@ void PropertyBag::remove(const QString &name)
         return;
     m_entries[*it].reset();
     m_index.erase(it);
+    // A bag that is saved into again and again would otherwise grow by every rewrite.
+    if (++m_gaps > m_entries.size() / 2 + 16)
+        compact();
+}
+
+void PropertyBag::compact()
+{
+    m_entries.removeIf([](const std::optional<Entry> &entry) { return !entry; });
+    m_index.clear();
+    for (qsizetype i = 0; i < m_entries.size(); ++i)
+        m_index.insert(key(m_entries.at(i)->name), i);
+    m_gaps = 0;
 }
 
 QStringList PropertyBag::names() const

@@ -30,9 +30,11 @@ private:
         QVariant value;
     };
     static QString key(const QString &name) { return name.toCaseFolded(); }
+    void compact();
 
     // A list with item counts in the ten thousands reads and writes that many names, so each
     // lookup goes through the index; removed entries leave a gap instead of shifting the rest.
     QList<std::optional<Entry>> m_entries;
     QHash<QString, qsizetype> m_index;
+    qsizetype m_gaps = 0;
 };
