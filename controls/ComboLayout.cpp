@@ -3,6 +3,10 @@
 #include "RoundHalfEven.h"
 #include "Twips.h"
 
+#include <QWidget>
+
+#include <algorithm>
+
 ComboPlacement ComboLayout::arrange(const ComboLayoutInput &in)
 {
     const Twips twips(in.dpi);
@@ -23,8 +27,13 @@ ComboPlacement ComboLayout::arrange(const ComboLayoutInput &in)
     p.labelVisible = true;
     p.labelPos = QPoint(0, px((listHeight - labelHeight) / 2));
 
-    const int x = roundHalfEven(in.comboLeft != 0 ? twips.fromPixels(in.comboLeft)
-                                                  : labelWidth + twips.fromPixels(captionGap));
+    // No widget is wider than QWIDGETSIZE_MAX, so a list further left could not reach the
+    // control's right edge, and one further right is off the control anyway. Clamping also
+    // keeps the twips within int.
+    const int comboLeft =
+        std::clamp(in.comboLeft, in.control.width() - QWIDGETSIZE_MAX, QWIDGETSIZE_MAX);
+    const int x = roundHalfEven(comboLeft != 0 ? twips.fromPixels(comboLeft)
+                                               : labelWidth + twips.fromPixels(captionGap));
     const int listWidth = roundHalfEven(width - x);
     // A caption that leaves no room hides the list instead of giving it no width.
     p.listVisible = listWidth >= 1;

@@ -1,5 +1,18 @@
 #include "EditBoxLayout.h"
 
+#include <QWidget>
+
+#include <algorithm>
+
+namespace {
+// A widget can be no larger than QWIDGETSIZE_MAX, so positions and widths beyond it mean nothing
+// on screen. Clamping the settings to it keeps every sum below within int.
+int onScreen(int value)
+{
+    return std::clamp(value, -QWIDGETSIZE_MAX, QWIDGETSIZE_MAX);
+}
+} // namespace
+
 EditBoxPlacement EditBoxLayout::arrange(const EditBoxLayoutInput &in)
 {
     if (!in.hasLeftCaption && !in.hasRightCaption)
@@ -12,8 +25,9 @@ EditBoxPlacement EditBoxLayout::arrangeWithoutCaptions(const EditBoxLayoutInput 
     const int cl = in.client.left(), y = in.client.top(), h = in.client.height();
     EditBoxPlacement p;
     if (in.autoSize && in.textWidth > 0) {
-        p.text = QRect(cl, y, in.textWidth, h);
-        p.controlSize = QSize(in.textWidth, h);
+        const int w = onScreen(in.textWidth);
+        p.text = QRect(cl, y, w, h);
+        p.controlSize = QSize(w, h);
     } else {
         p.text = QRect(cl, y, in.client.width(), h);
     }
@@ -33,10 +47,10 @@ EditBoxPlacement EditBoxLayout::arrangeWithCaptions(const EditBoxLayoutInput &in
         x = in.leftLabel.width() + cl + leftGap;
     }
     if (in.textLeft > 0)
-        x = in.textLeft;
+        x = onScreen(in.textLeft);
 
     if (in.autoSize) {
-        const int w = in.textWidth > 0 ? in.textWidth : defaultAutoWidth;
+        const int w = in.textWidth > 0 ? onScreen(in.textWidth) : defaultAutoWidth;
         p.text = QRect(x, y, w, h);
         // The control ends exactly at the right edge of its last child.
         int right = x + w;
@@ -45,7 +59,7 @@ EditBoxPlacement EditBoxLayout::arrangeWithCaptions(const EditBoxLayoutInput &in
             p.rightPos = QPoint(right + rightGap, captionTop);
             right = p.rightPos.x() + in.rightLabel.width();
         }
-        p.controlSize = QSize(right, h);
+        p.controlSize = QSize(std::min(right, QWIDGETSIZE_MAX), h);
         return p;
     }
 

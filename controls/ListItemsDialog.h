@@ -1,5 +1,6 @@
 #pragma once
 
+#include "LiveObjectToken.h"
 #include "VeldoSharedControlsGlobal.h"
 
 #include <QDialog>
@@ -26,4 +27,5 @@ signals:
 private:
     vdoCombo_Properties *m_page;
     QDialogButtonBox *m_buttons;
+    LiveObjectToken m_liveToken;
 };

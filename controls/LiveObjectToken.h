@@ -1,7 +1,8 @@
 #pragma once
 
 // Counts the library's living objects so the library can tell whether it may be unloaded.
-// Each control holds one token for its lifetime.
+// Every object the library creates (controls, the property page, its dialog) holds one token
+// for its lifetime.
 class LiveObjectToken
 {
 public:

@@ -51,6 +51,8 @@ ctrlPictureViewer::ctrlPictureViewer(QWidget *parent)
     Picture1->hide();
     picButton->setAutoFillBackground(true);
     picButton->setBackgroundRole(QPalette::Button);
+    // A press on the corner box is not one on the control's surface.
+    picButton->setAttribute(Qt::WA_NoMousePropagation);
     picButton->hide();
 
     setTabOrder(Picture1, VScroll1);

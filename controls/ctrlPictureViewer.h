@@ -31,7 +31,9 @@ class VELDO_CONTROLS_EXPORT ctrlPictureViewer : public QWidget
 
     Q_PROPERTY(int ImageWidth READ imageWidth WRITE setImageWidth DESIGNABLE false STORED false)
     Q_PROPERTY(int ImageHeight READ imageHeight WRITE setImageHeight DESIGNABLE false STORED false)
-    Q_PROPERTY(QColor BGColor READ bgColor WRITE setBGColor)
+    // Settable by hosts and late-bound callers, never saved with a form: the control keeps no
+    // design-time settings of its own.
+    Q_PROPERTY(QColor BGColor READ bgColor WRITE setBGColor DESIGNABLE false STORED false)
 
 public:
     explicit ctrlPictureViewer(QWidget *parent = nullptr);

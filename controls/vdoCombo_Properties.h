@@ -1,5 +1,6 @@
 #pragma once
 
+#include "LiveObjectToken.h"
 #include "VeldoSharedControlsGlobal.h"
 
 #include <QList>
@@ -65,4 +66,5 @@ private:
     QStringList m_items;
     int m_index = 0;
     bool m_changed = false;
+    LiveObjectToken m_liveToken;
 };

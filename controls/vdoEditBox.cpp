@@ -9,6 +9,8 @@
 #include <QLabel>
 #include <QLineEdit>
 
+#include <utility>
+
 vdoEditBox::vdoEditBox(QWidget *parent)
     : QWidget(parent), Text1(new QLineEdit(this)), lblLeftCaption(new QLabel(this)),
       lblRightCaption(new QLabel(this))
@@ -39,6 +41,15 @@ QString vdoEditBox::text() const
 
 void vdoEditBox::setText(const QString &text)
 {
+    // A form built by uic or QUiLoader gives a new control its designed text before anyone has
+    // seen it: that first text is a loaded setting, not an edit.
+    if (m_awaitingFormText) {
+        m_awaitingFormText = false;
+        const bool eventsEnabled = std::exchange(m_eventsEnabled, false);
+        Text1->setText(text);
+        m_eventsEnabled = eventsEnabled;
+        return;
+    }
     Text1->setText(text);
 }
 
@@ -118,6 +129,7 @@ void vdoEditBox::readProperties(const PropertyBag &bag)
     setEnabledProperty(bag.ReadProperty(QStringLiteral("Enabled"), true).toBool());
     setReadOnly(bag.ReadProperty(QStringLiteral("ReadOnly"), false).toBool());
     // Loading the text counts as no edit, even though it raises Change.
+    m_awaitingFormText = false;
     setText(heldText);
     m_changed = false;
     arrange();
@@ -141,6 +153,12 @@ void vdoEditBox::resizeEvent(QResizeEvent *event)
 {
     QWidget::resizeEvent(event);
     arrange();
+}
+
+void vdoEditBox::showEvent(QShowEvent *event)
+{
+    m_awaitingFormText = false;
+    QWidget::showEvent(event);
 }
 
 void vdoEditBox::changeEvent(QEvent *event)
@@ -185,6 +203,7 @@ void vdoEditBox::arrange()
 
 void vdoEditBox::onTextChanged()
 {
+    m_awaitingFormText = false;
     if (!m_eventsEnabled)
         return;
     m_changed = true;

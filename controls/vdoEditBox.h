@@ -93,6 +93,7 @@ signals:
 
 protected:
     void resizeEvent(QResizeEvent *event) override;
+    void showEvent(QShowEvent *event) override;
     void changeEvent(QEvent *event) override;
     bool eventFilter(QObject *watched, QEvent *event) override;
 
@@ -114,5 +115,6 @@ private:
     int m_textWidth = 0;
     bool m_autoHighlight = true;
     bool m_forwardingKey = false;
+    bool m_awaitingFormText = true; // see setText
     LiveObjectToken m_liveToken;
 };

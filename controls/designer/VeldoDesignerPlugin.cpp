@@ -8,6 +8,7 @@
 #include "vdoEditBox.h"
 
 #include <QtDesigner/QDesignerFormEditorInterface>
+#include <QtDesigner/QDesignerFormWindowInterface>
 #include <QtDesigner/QDesignerTaskMenuExtension>
 #include <QtDesigner/QExtensionManager>
 
@@ -20,7 +21,9 @@ VeldoDesignerPlugin::VeldoDesignerPlugin(QObject *parent) : QObject(parent)
          QStringLiteral("200 150"),
          [](QWidget *host) {
              auto *viewer = new ctrlPictureViewer(host);
-             viewer->setUserMode(false); // shows its bars as a design-time preview
+             // Only the form editor is a design-time host (bars shown as a preview); Designer's
+             // form preview and QUiLoader run the control as a program would.
+             viewer->setUserMode(!QDesignerFormWindowInterface::findFormWindow(host));
              return viewer;
          },
          {}},

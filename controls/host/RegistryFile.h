@@ -1,5 +1,7 @@
 #pragma once
 
+#include <QJsonArray>
+#include <QJsonObject>
 #include <QList>
 #include <QString>
 
@@ -19,10 +21,13 @@ struct RegisteredClass
 // One registry file (JSON) that maps class names and ids to library files. The default one,
 // where registration writes, lives in $VELDO_REGISTRY_DIR when that is set (tests and installs
 // use this), else in $XDG_DATA_HOME/veldo-components (normally ~/.local/share/veldo-components).
+// The file is shared by every library registered there: the document is kept as read, and
+// insert() and remove() touch only the entries of the classes they name.
 class RegistryFile
 {
 public:
     static constexpr const char *directoryVariable = "VELDO_REGISTRY_DIR";
+    static constexpr int supportedFormat = 1;
     static QString defaultDirectory();
     static QString defaultPath();
 
@@ -31,20 +36,29 @@ public:
     QString path() const { return m_path; }
     QString errorString() const { return m_error; }
 
-    // A missing file is an empty registry; an unreadable or malformed one is an error.
+    // A missing file is an empty registry; an unreadable or malformed one is an error. A newer
+    // format loads as far as its entries can be read, for lookups, but is never written.
     bool load();
-    // Written atomically; creates the directory when needed.
+    // Written atomically; creates the directory when needed. Refuses a newer format.
     bool save();
+    bool isModified() const { return m_modified; }
+    bool isNewerFormat() const { return m_format != supportedFormat; }
+    QString newerFormatError() const;
 
-    QList<RegisteredClass> classes() const { return m_classes; }
+    QList<RegisteredClass> classes() const;
     std::optional<RegisteredClass> find(const QString &classNameOrId) const;
     void insert(const RegisteredClass &entry);
     void remove(const QString &className);
 
 private:
+    bool fail(const QString &reason);
+
     QString m_path;
     QString m_error;
-    QList<RegisteredClass> m_classes;
+    QJsonObject m_root;             // the whole document, unknown keys included
+    QJsonArray m_entries;           // its "classes", entries this version cannot read included
+    int m_format = supportedFormat; // 0: a "format" that is no format number
+    bool m_modified = false;
 };
 
 } // namespace VeldoHost

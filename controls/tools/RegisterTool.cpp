@@ -1,5 +1,7 @@
 #include "RegisterTool.h"
 
+#include "RegistryFile.h"
+
 #include <QFileInfo>
 #include <QLibrary>
 #include <QTextStream>
@@ -18,6 +20,18 @@ void RegisterTool::usage()
              "  registers the classes of a control library in the per-user registry file\n"
              "  -u  unregister instead\n"
              "  -s  silent: print nothing on success\n";
+}
+
+QString RegisterTool::registryProblem()
+{
+    // The entry point reports only a result code; the registry itself tells what is wrong.
+    VeldoHost::RegistryFile registry;
+    if (!registry.load())
+        return registry.errorString();
+    if (registry.isNewerFormat())
+        return registry.newerFormatError();
+    return QStringLiteral("cannot write %1; check that its directory can be written")
+        .arg(registry.path());
 }
 
 int RegisterTool::run(const QStringList &arguments)
@@ -56,8 +70,8 @@ int RegisterTool::run(const QStringList &arguments)
     const std::int32_t result = entry();
     if (result != 0) {
         m_err << "veldo-register: " << entryName << " in " << path << " failed with 0x"
-              << QString::number(static_cast<std::uint32_t>(result), 16)
-              << "; check that the registry directory is writable\n";
+              << QString::number(static_cast<std::uint32_t>(result), 16) << ": "
+              << registryProblem() << "\n";
         return 1;
     }
     if (!silent)

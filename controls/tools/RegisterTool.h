@@ -14,6 +14,7 @@ public:
 
 private:
     void usage();
+    static QString registryProblem();
 
     QTextStream &m_out;
     QTextStream &m_err;

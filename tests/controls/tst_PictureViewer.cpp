@@ -50,6 +50,8 @@ private slots:
     void emptyPictureStopsDrawingButKeepsBars();
     void loadFileOfMissingFileFails();
     void mouseDownReportsViewportCoordinates();
+    void mouseDownOnlyFromViewportAndSurface_data();
+    void mouseDownOnlyFromViewportAndSurface();
     void frameIsSunken();
 };
 
@@ -209,6 +211,31 @@ void tst_PictureViewer::mouseDownReportsViewportCoordinates()
     QCOMPARE(args.at(1).value<qint16>(), qint16(1));
     QCOMPARE(args.at(2).toFloat(), 5.0f);
     QCOMPARE(args.at(3).toFloat(), 7.0f);
+}
+
+void tst_PictureViewer::mouseDownOnlyFromViewportAndSurface_data()
+{
+    QTest::addColumn<QString>("child"); // empty: the control's own surface
+    QTest::addColumn<int>("events");
+    QTest::newRow("viewport") << "Picture1" << 1;
+    QTest::newRow("frame") << "" << 1;
+    QTest::newRow("corner box") << "picButton" << 0;
+    QTest::newRow("scroll bar") << "VScroll1" << 0;
+}
+
+void tst_PictureViewer::mouseDownOnlyFromViewportAndSurface()
+{
+    QFETCH(QString, child);
+    ctrlPictureViewer viewer;
+    viewer.resize(204, 154);
+    viewer.SetPicture(quadrants(1000, 1000));
+    viewer.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&viewer));
+    QWidget *target = child.isEmpty() ? &viewer : viewer.findChild<QWidget *>(child);
+    QVERIFY(target && target->isVisible());
+    QSignalSpy spy(&viewer, &ctrlPictureViewer::MouseDown);
+    QTest::mousePress(target, Qt::LeftButton, {}, child.isEmpty() ? QPoint(1, 1) : QPoint(3, 3));
+    QTEST(int(spy.count()), "events");
 }
 
 void tst_PictureViewer::frameIsSunken()

@@ -1,9 +1,14 @@
 // Reaches the library only as a host would: through its entry points and the registry file.
 #include "VeldoControlHost.h"
 
+#include <QDir>
 #include <QImage>
+#include <QJsonArray>
+#include <QJsonDocument>
+#include <QJsonObject>
 #include <QLibrary>
 #include <QPixmap>
+#include <QProcess>
 #include <QTemporaryDir>
 #include <QTest>
 #include <QWidget>
@@ -34,12 +39,19 @@ private slots:
     void createByClassId();
     void lateBoundSetPictureAndRefresh();
     void unknownDispatchIdFails();
+    void canUnloadOnlyWhenNoObjectLives_data();
     void canUnloadOnlyWhenNoObjectLives();
     void classFactoryForUnknownClassFails();
     void malformedRegistryIsNotOverwritten();
+    void registerToolLeavesRegistryAlone_data();
+    void registerToolLeavesRegistryAlone();
+    void registerToolChangesOnlyItsOwnEntries();
 
 private:
     std::int32_t call(const char *entry);
+    // Runs veldo-register on the library with the registry in dir; its exit code, *err its
+    // standard error.
+    static int runTool(const QString &dir, const QStringList &options, QString *err = nullptr);
 
     QTemporaryDir m_registryDir;
     QLibrary m_library{QStringLiteral(VELDO_LIBRARY_PATH)};
@@ -139,14 +151,22 @@ void tst_Registration::unknownDispatchIdFails()
     QVERIFY(!DispatchInvoker::invoke(viewer, dispSetPicture, {1, 2, 3}, nullptr, &error));
 }
 
+void tst_Registration::canUnloadOnlyWhenNoObjectLives_data()
+{
+    QTest::addColumn<QString>("className");
+    for (const char *name : {"ctrlPictureViewer", "vdoEditBox", "vdoCombo", "vdoCombo_Properties"})
+        QTest::newRow(name) << QStringLiteral("VeldoSharedControls.") + QLatin1String(name);
+}
+
 void tst_Registration::canUnloadOnlyWhenNoObjectLives()
 {
+    QFETCH(QString, className);
     QCOMPARE(call("DllRegisterServer"), 0);
     QCOMPARE(call("DllCanUnloadNow"), 0);
-    auto *viewer = ControlHost::createControl(viewerClass, nullptr);
-    QVERIFY(viewer);
+    auto *object = ControlHost::createControl(className, nullptr);
+    QVERIFY(object);
     QCOMPARE(call("DllCanUnloadNow"), 1);
-    delete viewer;
+    delete object;
     QCOMPARE(call("DllCanUnloadNow"), 0);
 }
 
@@ -179,6 +199,111 @@ void tst_Registration::malformedRegistryIsNotOverwritten()
     QString error;
     QVERIFY(!ControlHost::createControl(viewerClass, nullptr, &error));
     QVERIFY(error.contains(QStringLiteral("not a registry file")));
+}
+
+int tst_Registration::runTool(const QString &dir, const QStringList &options, QString *err)
+{
+    QProcess tool;
+    QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+    env.insert(QString::fromLatin1(RegistryFile::directoryVariable), dir);
+    tool.setProcessEnvironment(env);
+    tool.start(QStringLiteral(VELDO_REGISTER_TOOL),
+               options + QStringList{QStringLiteral(VELDO_LIBRARY_PATH)});
+    if (!tool.waitForFinished(30000))
+        return -1;
+    if (err)
+        *err = QString::fromLocal8Bit(tool.readAllStandardError());
+    return tool.exitStatus() == QProcess::NormalExit ? tool.exitCode() : -1;
+}
+
+void tst_Registration::registerToolLeavesRegistryAlone_data()
+{
+    QTest::addColumn<QStringList>("options");
+    QTest::addColumn<QByteArray>("registry"); // empty: neither the file nor its folder exists
+    QTest::addColumn<int>("exitCode");
+    QTest::addColumn<QString>("message"); // expected in standard error, %1 the registry's path
+
+    const QStringList reg, unreg{QStringLiteral("-u")};
+    const QString damaged = QStringLiteral("not a registry file: fix or delete %1");
+    QTest::newRow("damaged, register") << reg << QByteArray("{ not json") << 1 << damaged;
+    QTest::newRow("damaged, unregister") << unreg << QByteArray("{ not json") << 1 << damaged;
+    QTest::newRow("classes not a list")
+        << reg << QByteArray(R"({"format": 1, "classes": {}})") << 1 << damaged;
+    QTest::newRow("newer format, register") << reg << QByteArray(R"({"format": 2, "classes": []})")
+                                            << 1 << QStringLiteral("%1 has registry format 2");
+    QTest::newRow("newer format, unregister")
+        << unreg << QByteArray(R"({"format": 2, "classes": []})") << 1
+        << QStringLiteral("%1 has registry format 2");
+    QTest::newRow("unregister from nothing") << unreg << QByteArray() << 0 << QString();
+}
+
+void tst_Registration::registerToolLeavesRegistryAlone()
+{
+    QFETCH(QStringList, options);
+    QFETCH(QByteArray, registry);
+    const QString dir = m_registryDir.filePath(QString::fromLatin1(QTest::currentDataTag()));
+    const QString path = dir + QStringLiteral("/registry.json");
+    if (!registry.isEmpty()) {
+        QVERIFY(QDir().mkpath(dir));
+        QFile file(path);
+        QVERIFY(file.open(QIODevice::WriteOnly));
+        file.write(registry);
+    }
+    QString err;
+    QTEST(runTool(dir, options, &err), "exitCode");
+    QFETCH(QString, message);
+    if (!message.isEmpty())
+        QVERIFY2(err.contains(message.arg(path)), qPrintable(err));
+    if (registry.isEmpty()) {
+        QVERIFY(!QFileInfo::exists(dir));
+    } else {
+        QFile file(path);
+        QVERIFY(file.open(QIODevice::ReadOnly));
+        QCOMPARE(file.readAll(), registry);
+    }
+}
+
+void tst_Registration::registerToolChangesOnlyItsOwnEntries()
+{
+    // Another library's entry with a field this version does not know, entries it cannot read,
+    // and a top-level key of its own: all stay as they are.
+    const QJsonObject shared = QJsonDocument::fromJson(R"({
+        "format": 1, "comment": "kept",
+        "classes": [
+            {"name": "Other.Control", "classId": "{1}", "library": "/opt/other.so",
+             "version": "1", "signed": true},
+            42, {"note": "no name"}]})")
+                                   .object();
+    const QString dir = m_registryDir.filePath(QStringLiteral("shared"));
+    QVERIFY(QDir().mkpath(dir));
+    auto write = [&] {
+        QFile file(dir + QStringLiteral("/registry.json"));
+        return file.open(QIODevice::WriteOnly) && file.write(QJsonDocument(shared).toJson()) > 0;
+    };
+    auto read = [&] {
+        QFile file(dir + QStringLiteral("/registry.json"));
+        return file.open(QIODevice::ReadOnly) ? QJsonDocument::fromJson(file.readAll()).object()
+                                              : QJsonObject();
+    };
+    QVERIFY(write());
+
+    QCOMPARE(runTool(dir, {}), 0);
+    QJsonObject registered = read();
+    const QJsonArray classes = registered.value(QStringLiteral("classes")).toArray();
+    QCOMPARE(classes.size(), 7);
+    QJsonArray others;
+    for (int i = 0; i < 7; ++i) {
+        if (i < 3)
+            others.append(classes.at(i));
+        else
+            QCOMPARE(classes.at(i)[QStringLiteral("library")].toString(),
+                     QStringLiteral(VELDO_LIBRARY_PATH));
+    }
+    registered.insert(QStringLiteral("classes"), others);
+    QCOMPARE(registered, shared);
+
+    QCOMPARE(runTool(dir, {QStringLiteral("-u")}), 0);
+    QCOMPARE(read(), shared);
 }
 
 QTEST_MAIN(tst_Registration)
