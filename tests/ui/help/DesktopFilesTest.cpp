@@ -126,19 +126,6 @@ private slots:
         const QString report = QString::fromUtf8(process.readAll());
         QVERIFY2(process.exitCode() == 0 && !report.contains("error:"), qPrintable(report));
     }
-
-    // A prefix a desktop would find on its own still gets the full path.
-    void theEntryNamesAPlainLauncherPathUnquoted()
-    {
-        QTemporaryDir dir;
-        const QString output = dir.filePath(QStringLiteral("tessivane.desktop"));
-        QVERIFY(configureEntry(output, QStringLiteral("/usr/local/bin/tessivane")));
-        const auto entry = DesktopEntry::read(output);
-        QVERIFY(entry);
-        QCOMPARE(entry->exec, QStringLiteral("/usr/local/bin/tessivane %f"));
-        QCOMPARE(entry->tryExec, QStringLiteral("/usr/local/bin/tessivane"));
-        QVERIFY(!configureEntry(output, QStringLiteral("bin/tessivane")));
-    }
 };
 
 QString DesktopFilesTest::s_dataDir;

@@ -150,18 +150,12 @@ private slots:
         QTest::newRow("one byte short") << bitmapHeader(40, 3, 2, 24) << qint64(77) << false;
         QTest::newRow("top-down rows") << bitmapHeader(40, 3, -2, 24) << qint64(78) << true;
         QTest::newRow("old core header") << bitmapHeader(12, 2, 2, 24) << qint64(42) << true;
-        QTest::newRow("core header short") << bitmapHeader(12, 2, 2, 24) << qint64(41) << false;
         QTest::newRow("huge size, small file")
             << bitmapHeader(40, 0x7fffffff, 0x7fffffff, 32) << qint64(1000) << false;
         QTest::newRow("run-length data cut short")
             << bitmapHeader(40, 3, 2, 8, 1, 400) << qint64(300) << false;
-        QTest::newRow("run-length data complete")
-            << bitmapHeader(40, 3, 2, 8, 1, 40) << qint64(94) << true;
-        QTest::newRow("no width") << bitmapHeader(40, 0, 2, 24) << qint64(78) << false;
         QTest::newRow("pixels past the end")
             << bitmapHeader(40, 3, 2, 24, 0, 0, 0xffffffffu) << qint64(78) << false;
-        QTest::newRow("header cut short")
-            << bitmapHeader(40, 3, 2, 24).left(30) << qint64(30) << false;
     }
 
     void bitmapHeadersAreCheckedAgainstTheFileSize()
