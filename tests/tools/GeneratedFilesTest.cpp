@@ -169,15 +169,15 @@ void GeneratedFilesTest::pdfDocument_data()
                                          QStringLiteral("57.6"),
                                          QStringLiteral("Limits of the method")};
     // Values that exist only in the chamber data files prove the tables were not retyped.
-    QTest::newRow("manual") << manualName << 3 << QStringList{QStringLiteral("RX-160"),
-                                                              QStringLiteral("RX-300"),
-                                                              QStringLiteral("16.57"),
-                                                              QStringLiteral("48.45"),
-                                                              QStringLiteral("44.18"),
-                                                              QStringLiteral("12 in"),
-                                                              QStringLiteral("40 %"),
-                                                              QStringLiteral("Copy to Clipboard"),
-                                                              QStringLiteral("File > Save")};
+    QTest::newRow("manual") << manualName << 3
+                            << QStringList{
+                                   QStringLiteral("RX-160"), QStringLiteral("RX-300"),
+                                   QStringLiteral("16.57"), QStringLiteral("48.45"),
+                                   QStringLiteral("44.18"), QStringLiteral("12 in"),
+                                   QStringLiteral("40 %"), QStringLiteral("Copy to Clipboard"),
+                                   QStringLiteral("File > Save"),
+                                   // Figure 1's legend is text
+                                   QStringLiteral("Base elevation: bottom of the foundation")};
 }
 
 void GeneratedFilesTest::pdfDocument()

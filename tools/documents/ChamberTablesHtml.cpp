@@ -29,7 +29,7 @@ QString ChamberTablesHtml::summaryTable() const
     QString html = QStringLiteral(
         "<table border=\"1\" cellspacing=\"0\" cellpadding=\"4\" width=\"100%\">"
         "<tr><th>Model</th><th>Width W</th><th>Height H</th><th>Length L</th>"
-        "<th>Footprint</th><th>Chamber storage</th><th>Installed storage *</th></tr>");
+        "<th>Footprint</th><th>Chamber storage</th><th>Installed storage&nbsp;*</th></tr>");
     for (const auto &model : m_models) {
         const double footprint = model.width() * model.length() / 144.0;
         html += QStringLiteral(

@@ -11,11 +11,11 @@
 #include <QUrl>
 
 namespace {
-constexpr int resolution = 300;
-constexpr qreal pointsPerInch = 72.0;
 // Header and footer bands inside the page margins, in points.
 constexpr qreal headerHeight = 28;
 constexpr qreal footerHeight = 28;
+constexpr qreal sideMargin = 54;
+static_assert(PdfDocumentWriter::bodyWidthPoints == 8.5 * 72 - 2 * sideMargin);
 
 const char *styleSheet = R"(
 body { font-family: "DejaVu Sans"; font-size: 10pt; color: #1a1a1a; }
@@ -27,6 +27,7 @@ li { margin-bottom: 4px; }
 table { margin-top: 6px; margin-bottom: 12px; }
 th { background-color: #dde7f1; font-weight: bold; }
 .note { color: #444444; font-size: 9pt; }
+.legend { font-size: 9pt; }
 .sub { color: #555555; font-size: 11pt; }
 )";
 } // namespace
@@ -52,7 +53,8 @@ int PdfDocumentWriter::write(const QString &html, const QString &outputPath)
     writer.setTitle(m_title);
     writer.setCreator(QStringLiteral("Tessivane build"));
     writer.setPageLayout(QPageLayout(QPageSize(QPageSize::Letter), QPageLayout::Portrait,
-                                     QMarginsF(54, 50, 54, 46), QPageLayout::Point));
+                                     QMarginsF(sideMargin, 50, sideMargin, 46),
+                                     QPageLayout::Point));
 
     QTextDocument document;
     QFont base(DiagramFonts::family());

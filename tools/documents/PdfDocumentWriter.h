@@ -10,6 +10,11 @@ class QTextDocument;
 class PdfDocumentWriter
 {
 public:
+    static constexpr int resolution = 300;
+    static constexpr qreal pointsPerInch = 72.0;
+    // Letter paper less the side margins: the width of the text column.
+    static constexpr qreal bodyWidthPoints = 8.5 * pointsPerInch - 2 * 54;
+
     explicit PdfDocumentWriter(QString title);
 
     // Images the HTML refers to by name, e.g. <img src="help-diagram.png">.

@@ -4,6 +4,7 @@
 #include "ChamberDataFile.h"
 #include "ChamberTablesHtml.h"
 #include "DiagramFonts.h"
+#include "FigureLegendHtml.h"
 #include "HelpDiagram.h"
 #include "PdfDocumentWriter.h"
 
@@ -72,6 +73,18 @@ int main(int argc, char **argv)
     const ChamberTablesHtml tables(models);
     html.replace(QStringLiteral("{{chamber-summary}}"), tables.summaryTable());
     html.replace(QStringLiteral("{{chamber-models}}"), tables.modelSections());
+    // Figure 1 spans the text column; its legend is set as text below it, so that it prints
+    // at the size of the notes rather than shrunk with the drawing.
+    const qreal figureInches =
+        PdfDocumentWriter::bodyWidthPoints / PdfDocumentWriter::pointsPerInch;
+    constexpr qreal htmlPixelsPerInch = 96;
+    const QSizeF figurePixels = QSizeF(HelpDiagram::logicalWidth, HelpDiagram::legendTop) *
+                                (figureInches * htmlPixelsPerInch / HelpDiagram::logicalWidth);
+    html.replace(QStringLiteral("{{figure-width}}"), QString::number(qRound(figurePixels.width())));
+    html.replace(QStringLiteral("{{figure-height}}"),
+                 QString::number(qRound(figurePixels.height())));
+    html.replace(QStringLiteral("{{figure-legend}}"),
+                 FigureLegendHtml::table(HelpDiagram::legendEntries()));
     for (const QString &assignment : parser.values(setOption)) {
         const qsizetype equals = assignment.indexOf(QLatin1Char('='));
         if (equals <= 0)
@@ -88,7 +101,12 @@ int main(int argc, char **argv)
     out << "documents: writing " << parser.value(outputOption) << '\n';
     out.flush();
     PdfDocumentWriter writer(parser.value(titleOption));
-    writer.addImage(QStringLiteral("help-diagram.png"), HelpDiagram().render(150));
+    // Drawn at the PDF's own resolution for the width it is printed at.
+    const int figureDotsPerInch =
+        qRound(PdfDocumentWriter::resolution * figureInches * HelpDiagram::logicalUnitsPerInch /
+               HelpDiagram::logicalWidth);
+    writer.addImage(QStringLiteral("help-diagram.png"),
+                    HelpDiagram().render(figureDotsPerInch, HelpDiagram::Legend::Omitted));
     const int pages = writer.write(html, parser.value(outputOption));
     if (pages == 0)
         return failWith(writer.errorString());

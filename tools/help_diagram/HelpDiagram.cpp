@@ -59,15 +59,16 @@ void drawCentredText(QPainter &painter, qreal centreX, qreal baseline, const QSt
 
 } // namespace
 
-QSize HelpDiagram::imageSize(int dotsPerInch)
+QSize HelpDiagram::imageSize(int dotsPerInch, Legend legend)
 {
+    const qreal height = legend == Legend::Drawn ? logicalHeight : legendTop;
     return QSize(qRound(logicalWidth * dotsPerInch / logicalUnitsPerInch),
-                 qRound(logicalHeight * dotsPerInch / logicalUnitsPerInch));
+                 qRound(height * dotsPerInch / logicalUnitsPerInch));
 }
 
-QImage HelpDiagram::render(int dotsPerInch) const
+QImage HelpDiagram::render(int dotsPerInch, Legend legend) const
 {
-    QImage image(imageSize(dotsPerInch), QImage::Format_RGB32);
+    QImage image(imageSize(dotsPerInch, legend), QImage::Format_RGB32);
     image.fill(Qt::white);
     const int dotsPerMeter = qRound(dotsPerInch / 0.0254);
     image.setDotsPerMeterX(dotsPerMeter);
@@ -77,11 +78,11 @@ QImage HelpDiagram::render(int dotsPerInch) const
     painter.setRenderHint(QPainter::Antialiasing);
     painter.setRenderHint(QPainter::TextAntialiasing);
     painter.scale(dotsPerInch / logicalUnitsPerInch, dotsPerInch / logicalUnitsPerInch);
-    paint(painter);
+    paint(painter, legend);
     return image;
 }
 
-void HelpDiagram::paint(QPainter &painter) const
+void HelpDiagram::paint(QPainter &painter, Legend legend) const
 {
     paintTitle(painter);
     paintSoilAndFill(painter);
@@ -90,7 +91,8 @@ void HelpDiagram::paint(QPainter &painter) const
         paintChamber(painter, chamberLeft(row));
     paintDimensions(painter);
     paintAnnotations(painter);
-    paintLegend(painter);
+    if (legend == Legend::Drawn)
+        paintLegend(painter);
 }
 
 qreal HelpDiagram::chamberLeft(int row) const
@@ -178,15 +180,17 @@ void HelpDiagram::paintChamber(QPainter &painter, qreal left) const
     constexpr qreal footHeight = 5;
     constexpr qreal wall = 5;
     const qreal centre = left + chamberWidth / 2;
+    const qreal footTop = chamberBase - footHeight;
     const qreal outerRx = chamberWidth / 2 - footWidth + 1;
-    const qreal outerRy = chamberBase - chamberTop;
+    const qreal outerRy = footTop - chamberTop;
 
+    // The arch springs from the top of both feet, so the two feet are mirror images.
     QPainterPath outer;
     outer.moveTo(left, chamberBase);
-    outer.lineTo(left, chamberBase - footHeight);
-    outer.lineTo(centre - outerRx, chamberBase - footHeight);
-    outer.arcTo(QRectF(centre - outerRx, chamberTop, 2 * outerRx, 2 * outerRy), 180, -180);
-    outer.lineTo(left + chamberWidth, chamberBase - footHeight);
+    outer.lineTo(left, footTop);
+    outer.lineTo(centre - outerRx, footTop);
+    outer.arcTo(QRectF(centre - outerRx, footTop - outerRy, 2 * outerRx, 2 * outerRy), 180, -180);
+    outer.lineTo(left + chamberWidth, footTop);
     outer.lineTo(left + chamberWidth, chamberBase);
     outer.closeSubpath();
 
@@ -194,8 +198,9 @@ void HelpDiagram::paintChamber(QPainter &painter, qreal left) const
     const qreal innerRy = outerRy - wall;
     QPainterPath inner;
     inner.moveTo(centre - innerRx, chamberBase);
-    inner.arcTo(QRectF(centre - innerRx, chamberBase - innerRy, 2 * innerRx, 2 * innerRy), 180,
-                -180);
+    inner.lineTo(centre - innerRx, footTop);
+    inner.arcTo(QRectF(centre - innerRx, footTop - innerRy, 2 * innerRx, 2 * innerRy), 180, -180);
+    inner.lineTo(centre + innerRx, chamberBase);
     inner.closeSubpath();
 
     painter.save();
@@ -283,39 +288,37 @@ void HelpDiagram::paintAnnotations(QPainter &painter) const
     drawTextAt(painter, labelX, foundationBase + 38, QStringLiteral("(ft datum)"), 14);
 }
 
+QList<HelpDiagram::LegendEntry> HelpDiagram::legendEntries()
+{
+    return {
+        {QStringLiteral("Df"),
+         QStringLiteral("Foundation depth: stone below the chambers (in, min. 6)")},
+        {QStringLiteral("Dc"),
+         QStringLiteral("Cover thickness: stone above the chambers (in, min. 6)")},
+        {QStringLiteral("Si"), QStringLiteral("Space between rows (in, min. 6)")},
+        {QStringLiteral("Se"), QStringLiteral("Perimeter stone at each side (in, min. 12)")},
+        {QStringLiteral("W, H"), QStringLiteral("Chamber width and height (chamber data)")},
+        {QStringLiteral("n"), QStringLiteral("Gravel porosity (%, 40 recommended)")},
+        {QStringLiteral("E0"), QStringLiteral("Base elevation: bottom of the foundation (ft)")},
+        {QStringLiteral("Nr"), QStringLiteral("Number of rows (three shown)")},
+    };
+}
+
 void HelpDiagram::paintLegend(QPainter &painter) const
 {
-    struct Entry
-    {
-        const char *symbol;
-        const char *meaning;
-    };
-    static const Entry left[] = {
-        {"Df", "Foundation depth: stone below the chambers (in, min. 6)"},
-        {"Dc", "Cover thickness: stone above the chambers (in, min. 6)"},
-        {"Si", "Space between rows (in, min. 6)"},
-        {"Se", "Perimeter stone at each side (in, min. 12)"},
-    };
-    static const Entry right[] = {
-        {"W, H", "Chamber width and height (chamber data)"},
-        {"n", "Gravel porosity (%, 40 recommended)"},
-        {"E0", "Base elevation: bottom of the foundation (ft)"},
-        {"Nr", "Number of rows (three shown)"},
-    };
-
     painter.save();
     painter.setPen(QPen(QColor(0xb0, 0xb0, 0xb0), 1.0));
     painter.drawLine(QPointF(40, 548), QPointF(logicalWidth - 40, 548));
     painter.restore();
 
-    auto column = [&](const Entry *entries, int count, qreal x, qreal symbolWidth) {
-        for (int i = 0; i < count; ++i) {
-            const qreal baseline = 576 + i * 28;
-            drawTextAt(painter, x, baseline, QString::fromUtf8(entries[i].symbol), 15, true);
-            drawTextAt(painter, x + symbolWidth, baseline, QString::fromUtf8(entries[i].meaning),
-                       14);
-        }
-    };
-    column(left, 4, 40, 36);
-    column(right, 4, 540, 52);
+    const QList<LegendEntry> entries = legendEntries();
+    const qsizetype perColumn = (entries.size() + 1) / 2;
+    for (qsizetype i = 0; i < entries.size(); ++i) {
+        const bool leftColumn = i < perColumn;
+        const qreal x = leftColumn ? 40 : 540;
+        const qreal symbolWidth = leftColumn ? 36 : 52;
+        const qreal baseline = 576 + qreal(i % perColumn) * 28;
+        drawTextAt(painter, x, baseline, entries.at(i).symbol, 15, true);
+        drawTextAt(painter, x + symbolWidth, baseline, entries.at(i).meaning, 14);
+    }
 }

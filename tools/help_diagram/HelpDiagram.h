@@ -1,8 +1,10 @@
 #pragma once
 
 #include <QImage>
+#include <QList>
 #include <QRectF>
 #include <QSizeF>
+#include <QString>
 
 class QPainter;
 
@@ -16,11 +18,26 @@ public:
     static constexpr qreal logicalWidth = 1000;
     static constexpr qreal logicalHeight = 690;
     static constexpr qreal logicalUnitsPerInch = 100;
+    // Where the legend starts: a printed figure leaves it to the text around it.
+    static constexpr qreal legendTop = 540;
+
+    enum class Legend
+    {
+        Drawn,
+        Omitted
+    };
+    struct LegendEntry
+    {
+        QString symbol;
+        QString meaning;
+    };
+    // The symbols of the drawing with their meaning, in reading order (left column first).
+    static QList<LegendEntry> legendEntries();
 
     // Pixel size of the image at the given resolution.
-    static QSize imageSize(int dotsPerInch);
-    QImage render(int dotsPerInch) const;
-    void paint(QPainter &painter) const;
+    static QSize imageSize(int dotsPerInch, Legend legend = Legend::Drawn);
+    QImage render(int dotsPerInch, Legend legend = Legend::Drawn) const;
+    void paint(QPainter &painter, Legend legend = Legend::Drawn) const;
 
 private:
     void paintTitle(QPainter &painter) const;

@@ -116,6 +116,14 @@ std::optional<QStringList> DesktopEntry::splitExec(const QString &exec)
         if (quoted) {
             if (c == u'"') {
                 quoted = false;
+            } else if (c == u'%') {
+                // The format forbids field codes inside quotes: a path put there would reach
+                // whatever interprets the quoted text (sh -c "viewer %f") unquoted. Such an
+                // entry is refused; only the literal percent sign may stand there.
+                if (i + 1 == exec.size() || exec.at(i + 1) != u'%')
+                    return std::nullopt;
+                word += QStringLiteral("%%");
+                ++i;
             } else if (c == u'\\' && i + 1 < exec.size()) {
                 const QChar next = exec.at(i + 1);
                 if (next == u'"' || next == u'`' || next == u'$' || next == u'\\') {
@@ -210,8 +218,8 @@ QStringList DesktopEntry::commandFor(const QString &argument) const
 
 bool DesktopEntry::isInstalled() const
 {
-    if (!tryExec.isEmpty())
-        return isExecutable(tryExec);
     const std::optional<QStringList> words = splitExec(exec);
-    return words && !words->isEmpty() && isExecutable(words->first());
+    if (!words || words->isEmpty())
+        return false;
+    return isExecutable(tryExec.isEmpty() ? words->first() : tryExec);
 }

@@ -20,13 +20,14 @@ struct DesktopEntry
     static std::optional<DesktopEntry> read(const QString &path);
 
     // Program first, then its arguments, for opening `argument`. Empty when the Exec line
-    // cannot be split (an unclosed quote).
+    // cannot be split (an unclosed quote, a field code inside quotes).
     QStringList commandFor(const QString &argument) const;
 
-    // True when the program of the entry (TryExec, else the Exec's first word) is installed.
+    // True when the Exec line can be used and the program of the entry (TryExec, else the
+    // Exec's first word) is installed.
     bool isInstalled() const;
 
     // Splits an Exec line into words by the quoting rules of the format; nothing on a
-    // malformed line.
+    // malformed line or one with a field code inside quotes ("%%" may stand there).
     static std::optional<QStringList> splitExec(const QString &exec);
 };

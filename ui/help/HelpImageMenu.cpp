@@ -1,8 +1,8 @@
 #include "HelpImageMenu.h"
 
+#include "PictureFileLoader.h"
+
 #include <QDir>
-#include <QFileInfo>
-#include <QImageReader>
 #include <utility>
 
 namespace {
@@ -44,21 +44,28 @@ QString HelpImageMenu::caption(int index)
 
 bool HelpImageMenu::isAvailable(int index) const
 {
-    return inRange(index) && QFileInfo(QDir(m_appDir).filePath(ImageFiles(index))).isFile();
+    return inRange(index) &&
+           PictureFileLoader::looksLikePicture(QDir(m_appDir).filePath(ImageFiles(index)));
 }
 
 void HelpImageMenu::loadAtStart()
 {
+    for (int i = 1; i <= Count; ++i)
+        setEnabled(i, isAvailable(i));
     for (int i = 1; i <= Count; ++i) {
-        if (m_hooks.setItemEnabled)
-            m_hooks.setItemEnabled(i, isAvailable(i));
-    }
-    for (int i = 1; i <= Count; ++i) {
-        if (isAvailable(i)) {
-            showImage(i);
-            checkOnly(i);
-            return;
+        if (!isAvailable(i))
+            continue;
+        // Only the header was looked at so far; a picture that then fails to load counts as
+        // missing too, so the viewer is never left empty under a checked size.
+        const QPixmap picture = LoadHelpImage(ImageFiles(i));
+        if (picture.isNull()) {
+            setEnabled(i, false);
+            continue;
         }
+        if (m_hooks.setPicture)
+            m_hooks.setPicture(picture);
+        checkOnly(i);
+        return;
     }
 }
 
@@ -74,11 +81,13 @@ void HelpImageMenu::cmd_ImageSize(int Index)
 
 QPixmap HelpImageMenu::LoadHelpImage(const QString &FileName) const
 {
-    const QString path = QDir(m_appDir).filePath(FileName);
-    if (!QFileInfo(path).isFile())
-        return {};
-    QImageReader reader(path);
-    return QPixmap::fromImage(reader.read());
+    return QPixmap::fromImage(PictureFileLoader::load(QDir(m_appDir).filePath(FileName)));
+}
+
+void HelpImageMenu::setEnabled(int index, bool enabled)
+{
+    if (m_hooks.setItemEnabled)
+        m_hooks.setItemEnabled(index, enabled);
 }
 
 void HelpImageMenu::showImage(int index)

@@ -33,23 +33,27 @@ public:
     static QString ImageFiles(int index);
     static QString caption(int index);
 
-    // Disables the items whose file is missing, then shows the first existing image and
-    // checks its item. With no image present nothing is shown or checked.
+    // Disables the items whose picture is missing (no file, not a picture, or one that does
+    // not load), then shows the first picture that loads and checks its item. With none,
+    // nothing is shown or checked.
     void loadAtStart();
     // Shows image Index, refreshes the viewer and moves the check mark to Index, even when
     // the file is missing (the old image then stays). Indexes outside 1..4 are ignored.
     void cmd_ImageSize(int Index);
 
+    // The file exists and starts like a picture (its header only is read).
     bool isAvailable(int index) const;
     // The checked item, 0 when none.
     int checkedIndex() const { return m_checked; }
 
-    // Reads one image of the application directory at its natural size. A missing or
-    // unreadable file gives a null pixmap, and nothing is passed to the viewer.
+    // Reads one image of the application directory at its natural size. A missing file, or
+    // one that does not load completely, gives a null pixmap, and nothing is passed to the
+    // viewer.
     QPixmap LoadHelpImage(const QString &FileName) const;
 
 private:
     void showImage(int index);
+    void setEnabled(int index, bool enabled);
     void checkOnly(int index);
 
     QString m_appDir;

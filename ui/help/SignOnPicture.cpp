@@ -1,14 +1,15 @@
 #include "SignOnPicture.h"
 
+#include "PictureFileLoader.h"
+
 #include <QDir>
 #include <QFont>
-#include <QImageReader>
 #include <QPainter>
 
 SignOnPicture::SignOnPicture(const QString &appDir)
 {
-    QImageReader reader(QDir(appDir).filePath(fileName()));
-    const QImage image = reader.read();
+    // A bitmap cut short would come up partly black; it counts as missing.
+    const QImage image = PictureFileLoader::load(QDir(appDir).filePath(fileName()));
     if (!image.isNull())
         m_bitmap = QPixmap::fromImage(image);
 }

@@ -7,8 +7,8 @@
 class QPainter;
 
 // The background of the splash and About windows: "SignOn.bmp" from the application directory
-// at its natural size. When the bitmap is missing or unreadable the windows still come up, at a
-// fixed size with the program's name drawn on a plain background.
+// at its natural size. When the bitmap is missing or does not load completely the windows still
+// come up, at a fixed size with the program's name drawn on a plain background.
 class SignOnPicture
 {
 public:

@@ -2,6 +2,7 @@
 
 #include "TessivaneVersion.h"
 
+#include <QColor>
 #include <QFontDatabase>
 #include <QFontInfo>
 #include <QGuiApplication>
@@ -18,6 +19,7 @@ constexpr int labelTopTwips = 3210;
 constexpr int labelWidthTwips = 1350;
 constexpr int labelHeightTwips = 195;
 constexpr double twipsPerInch = 1440.0;
+const QColor frameColor(0x17, 0x3f, 0x66);
 
 int twipsToPixels(int twips, int logicalDpi)
 {
@@ -100,6 +102,11 @@ void frmAboutTessivane::paintEvent(QPaintEvent *)
 {
     QPainter painter(this);
     m_picture.paint(painter);
+    // The box has no window frame, and the bitmap's pale lower half would melt into a white
+    // page behind it (the help diagram): a one-pixel edge sets it off.
+    painter.setPen(frameColor);
+    painter.setBrush(Qt::NoBrush);
+    painter.drawRect(rect().adjusted(0, 0, -1, -1));
 }
 
 void frmAboutTessivane::mousePressEvent(QMouseEvent *event)

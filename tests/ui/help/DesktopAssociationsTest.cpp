@@ -78,6 +78,12 @@ private slots:
         QTest::newRow("extra spaces") << "  a   b  " << QStringList{"a", "b"} << true;
         QTest::newRow("empty quoted word") << "a \"\" b" << QStringList{"a", "", "b"} << true;
         QTest::newRow("unclosed quote") << "viewer \"%f" << QStringList{} << false;
+        QTest::newRow("file code inside quotes") << "sh -c \"viewer %f\"" << QStringList{} << false;
+        QTest::newRow("quoted file code alone") << "viewer \"%u\"" << QStringList{} << false;
+        QTest::newRow("quotes inside a word") << "viewer --file=\"%f\"" << QStringList{} << false;
+        QTest::newRow("name code inside quotes") << "sh -c \"echo %c\"" << QStringList{} << false;
+        QTest::newRow("percent sign inside quotes")
+            << "sh -c \"date +%%Y\" %f" << QStringList{"sh", "-c", "date +%%Y", "%f"} << true;
     }
 
     void execLinesSplitByTheirQuotingRules()
@@ -231,6 +237,50 @@ private slots:
         QFile written(output);
         QVERIFY(written.open(QIODevice::ReadOnly));
         QCOMPARE(QString::fromUtf8(written.readAll()), document + "\n");
+    }
+
+    // An entry that quotes its file code is passed over for the next program associated with
+    // the type, and is never started itself: the path, full of shell syntax, reaches no shell.
+    void aFileCodeInsideQuotesNeverReachesAShell()
+    {
+        FakeDesktop desktop;
+        const QString output = desktop.root() + "/arguments.txt";
+        const QString viewer = desktop.program("viewer", output);
+        QVERIFY(
+            writeFile(desktop.mimeappsList(),
+                      "[Default Applications]\napplication/pdf=shell.desktop;viewer.desktop\n"));
+        QVERIFY(writeFile(desktop.applications() + "/shell.desktop",
+                          applicationEntry("sh -c \"cat %f\"")));
+        QVERIFY(writeFile(desktop.applications() + "/viewer.desktop",
+                          applicationEntry('"' + viewer + "\" %f")));
+        const QString document = desktop.root() +
+                                 "/Memo $(touch marker-1); touch marker-2 `touch marker-3` "
+                                 "\"q\" 'q' $HOME.pdf";
+        QVERIFY(writeFile(document, "%PDF-1.4\n"));
+        const QString workingDir = QDir::currentPath();
+        QVERIFY(QDir::setCurrent(desktop.root()));
+
+        XdgDesktopLauncher launcher(desktop.associations());
+        const auto program = launcher.programForFile(document);
+        QVERIFY(program);
+        QCOMPARE(program->filePath, desktop.applications() + "/viewer.desktop");
+        QVERIFY(launcher.start(*program, document));
+        QTRY_VERIFY(QFileInfo(output).size() > 0);
+        QFile written(output);
+        QVERIFY(written.open(QIODevice::ReadOnly));
+        QCOMPARE(QString::fromUtf8(written.readAll()), document + "\n");
+
+        const auto shellEntry = DesktopEntry::read(desktop.applications() + "/shell.desktop");
+        QVERIFY(shellEntry);
+        QVERIFY(!shellEntry->isInstalled());
+        QVERIFY(shellEntry->commandFor(document).isEmpty());
+        QVERIFY(!launcher.start(*shellEntry, document));
+        // Time for a started shell to have run, had one been started.
+        QTest::qWait(300);
+        QVERIFY(QDir::setCurrent(workingDir));
+        const QStringList markers =
+            QDir(desktop.root()).entryList({QStringLiteral("marker-*")}, QDir::Files);
+        QVERIFY2(markers.isEmpty(), qPrintable(markers.join(u' ')));
     }
 
     void aProgramThatCannotStartIsAFailure()

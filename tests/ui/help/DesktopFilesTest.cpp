@@ -7,6 +7,7 @@
 #include <QApplication>
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QMimeDatabase>
 #include <QProcess>
 #include <QStandardPaths>
@@ -17,6 +18,19 @@ namespace {
 
 const QString installDir = QStringLiteral(TESSIVANE_INSTALL_SOURCE_DIR);
 const QString projectType = QStringLiteral("application/x-tessivane-project");
+// An installed prefix off the PATH, with characters the entry's Exec line must quote.
+const QString launcherUnder = QStringLiteral("/opt/Tessivane $(Apps) 100% \"it's\"/bin/tessivane");
+
+// Writes the menu entry the way the install does, for a launcher at `launcher`.
+bool configureEntry(const QString &output, const QString &launcher)
+{
+    return QProcess::execute(QStringLiteral(TESSIVANE_CMAKE_COMMAND),
+                             {QStringLiteral("-DTEMPLATE=") + installDir +
+                                  QStringLiteral("/tessivane.desktop.in"),
+                              QStringLiteral("-DOUTPUT=") + output,
+                              QStringLiteral("-DLAUNCHER=") + launcher, QStringLiteral("-P"),
+                              installDir + QStringLiteral("/ConfigureDesktopEntry.cmake")}) == 0;
+}
 
 } // namespace
 
@@ -33,10 +47,16 @@ public:
             return false;
         QDir().mkpath(dataDir + QStringLiteral("/mime/packages"));
         QDir().mkpath(dataDir + QStringLiteral("/applications"));
+        const QString launcher = dataDir + launcherUnder;
+        QDir().mkpath(QFileInfo(launcher).absolutePath());
+        QFile program(launcher);
+        if (!program.open(QIODevice::WriteOnly) || program.write("#!/bin/sh\n") < 0 ||
+            !program.setPermissions(program.permissions() | QFileDevice::ExeOwner))
+            return false;
+        program.close();
         if (!QFile::copy(installDir + QStringLiteral("/tessivane-mime.xml"),
                          dataDir + QStringLiteral("/mime/packages/tessivane.xml")) ||
-            !QFile::copy(installDir + QStringLiteral("/tessivane.desktop"),
-                         dataDir + QStringLiteral("/applications/tessivane.desktop")))
+            !configureEntry(dataDir + QStringLiteral("/applications/tessivane.desktop"), launcher))
             return false;
         if (QProcess::execute(tool, {dataDir + QStringLiteral("/mime")}) != 0)
             return false;
@@ -89,8 +109,22 @@ private slots:
         const auto entry = DesktopEntry::read(associations.desktopFilePath("tessivane.desktop"));
         QVERIFY(entry);
         QCOMPARE(entry->icon, QStringLiteral("tessivane"));
+        // Shown in the menu and started by its absolute path, with no help from the PATH.
+        const QString launcher = s_dataDir + launcherUnder;
+        QCOMPARE(entry->tryExec, launcher);
+        QVERIFY(entry->isInstalled());
         const QString project = QStringLiteral("/home/designer/Bed A (rev 2).tvc");
-        QCOMPARE(entry->commandFor(project), (QStringList{QStringLiteral("tessivane"), project}));
+        QCOMPARE(entry->commandFor(project), (QStringList{launcher, project}));
+
+        const QString validate = QStandardPaths::findExecutable("desktop-file-validate");
+        if (validate.isEmpty())
+            QSKIP("desktop-file-validate is not installed; the entry's syntax is not checked");
+        QProcess process;
+        process.setProcessChannelMode(QProcess::MergedChannels);
+        process.start(validate, {associations.desktopFilePath("tessivane.desktop")});
+        QVERIFY(process.waitForFinished());
+        const QString report = QString::fromUtf8(process.readAll());
+        QVERIFY2(process.exitCode() == 0 && !report.contains("error:"), qPrintable(report));
     }
 };
 

@@ -141,30 +141,52 @@ private slots:
         QCOMPARE(menu.checkedIndex(), 1);
     }
 
-    void anUnreadableOrNonFileImageIsNeverPassedToTheViewer()
+    // A file that is not a picture, or a picture cut short, counts as missing: its size is
+    // disabled and the next picture that loads is shown and checked.
+    void aPictureThatDoesNotLoadCountsAsMissing_data()
     {
+        QTest::addColumn<QByteArray>("content");
+        QTest::addColumn<bool>("directory");
+        QTest::newRow("text") << QByteArray("not a picture\n") << false;
+        QTest::newRow("cut short") << TestImages::encoded(imageSize(1), "PNG").chopped(16) << false;
+        QTest::newRow("PNG signature only") << QByteArray("\x89PNG\r\n\x1a\n") << false;
+        QTest::newRow("empty") << QByteArray() << false;
+        QTest::newRow("directory") << QByteArray() << true;
+    }
+
+    void aPictureThatDoesNotLoadCountsAsMissing()
+    {
+        QFETCH(QByteArray, content);
+        QFETCH(bool, directory);
         QTemporaryDir appDir;
-        QFile broken(QDir(appDir.path()).filePath(HelpImageMenu::ImageFiles(1)));
-        QVERIFY(broken.open(QIODevice::WriteOnly));
-        broken.write("\x89PNG but cut short");
-        broken.close();
-        QVERIFY(QDir(appDir.path()).mkdir(HelpImageMenu::ImageFiles(2)));
+        const QString broken = QDir(appDir.path()).filePath(HelpImageMenu::ImageFiles(1));
+        if (directory) {
+            QVERIFY(QDir().mkdir(broken));
+        } else {
+            QFile file(broken);
+            QVERIFY(file.open(QIODevice::WriteOnly));
+            file.write(content);
+        }
         writeImages(appDir.path(), 0b0100);
 
         FakeWindow window;
         HelpImageMenu menu(appDir.path(), window.hooks());
         menu.loadAtStart();
-        // The broken file exists, so its item is enabled and checked; the directory is not
-        // an image file at all.
-        QVERIFY(window.enabled[1]);
+        QVERIFY(!window.enabled[1]);
         QVERIFY(!window.enabled[2]);
-        QVERIFY(window.checked[1]);
-        QVERIFY(window.pictures.isEmpty());
-
-        menu.cmd_ImageSize(3);
+        QVERIFY(window.enabled[3]);
+        QCOMPARE(menu.checkedIndex(), 3);
+        QCOMPARE(window.checkedCount(), 1);
+        QVERIFY(window.checked[3]);
         QCOMPARE(window.pictures, QList<QSize>{imageSize(3)});
+
+        // Chosen anyway (the item is disabled, the call is the window's): like a missing
+        // file, the picture stays and the check mark moves.
+        window.pictures.clear();
+        menu.cmd_ImageSize(1);
+        QVERIFY(window.pictures.isEmpty());
+        QVERIFY(window.checked[1]);
         QVERIFY(menu.LoadHelpImage(HelpImageMenu::ImageFiles(1)).isNull());
-        QVERIFY(menu.LoadHelpImage(QStringLiteral("no such file.png")).isNull());
     }
 };
 

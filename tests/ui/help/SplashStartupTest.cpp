@@ -1,4 +1,5 @@
 #include "SplashStartup.h"
+#include "PictureFileLoader.h"
 #include "TestImages.h"
 #include "frmTessivaneSignOn.h"
 
@@ -10,6 +11,7 @@
 #include <QTemporaryDir>
 #include <QTest>
 #include <QTimer>
+#include <QtEndian>
 
 namespace {
 
@@ -44,6 +46,33 @@ protected:
 private:
     QStringList &m_log;
 };
+
+// A bitmap file header and info header (40 bytes) or old core header (12 bytes).
+QByteArray bitmapHeader(quint32 infoSize, qint32 width, qint32 height, quint16 bitsPerPixel,
+                        quint32 compression = 0, quint32 dataSize = 0, quint32 pixelOffset = 0)
+{
+    QByteArray bytes(14 + qsizetype(infoSize), '\0');
+    auto put32 = [&bytes](int at, quint32 value) { qToLittleEndian(value, bytes.data() + at); };
+    auto put16 = [&bytes](int at, quint16 value) { qToLittleEndian(value, bytes.data() + at); };
+    bytes[0] = 'B';
+    bytes[1] = 'M';
+    put32(10, pixelOffset ? pixelOffset : 14 + infoSize);
+    put32(14, infoSize);
+    if (infoSize == 12) {
+        put16(18, quint16(width));
+        put16(20, quint16(height));
+        put16(22, 1);
+        put16(24, bitsPerPixel);
+    } else {
+        put32(18, quint32(width));
+        put32(22, quint32(height));
+        put16(26, 1);
+        put16(28, bitsPerPixel);
+        put32(30, compression);
+        put32(34, dataSize);
+    }
+    return bytes;
+}
 
 } // namespace
 
@@ -109,6 +138,34 @@ private slots:
         delete splash;
     }
 
+    // The header alone decides whether a bitmap is complete; sizes that do not fit in 32 bits
+    // and offsets past the end are answered, not overflowed.
+    void bitmapHeadersAreCheckedAgainstTheFileSize_data()
+    {
+        QTest::addColumn<QByteArray>("header");
+        QTest::addColumn<qint64>("fileSize");
+        QTest::addColumn<bool>("complete");
+        // 3 x 2 pixels at 24 bits: rows of 12 bytes after a 54-byte header.
+        QTest::newRow("complete") << bitmapHeader(40, 3, 2, 24) << qint64(78) << true;
+        QTest::newRow("one byte short") << bitmapHeader(40, 3, 2, 24) << qint64(77) << false;
+        QTest::newRow("top-down rows") << bitmapHeader(40, 3, -2, 24) << qint64(78) << true;
+        QTest::newRow("old core header") << bitmapHeader(12, 2, 2, 24) << qint64(42) << true;
+        QTest::newRow("huge size, small file")
+            << bitmapHeader(40, 0x7fffffff, 0x7fffffff, 32) << qint64(1000) << false;
+        QTest::newRow("run-length data cut short")
+            << bitmapHeader(40, 3, 2, 8, 1, 400) << qint64(300) << false;
+        QTest::newRow("pixels past the end")
+            << bitmapHeader(40, 3, 2, 24, 0, 0, 0xffffffffu) << qint64(78) << false;
+    }
+
+    void bitmapHeadersAreCheckedAgainstTheFileSize()
+    {
+        QFETCH(QByteArray, header);
+        QFETCH(qint64, fileSize);
+        QFETCH(bool, complete);
+        QCOMPARE(PictureFileLoader::isCompleteBitmap(header, fileSize), complete);
+    }
+
     void comesUpCentredAtTheBitmapsSize_data()
     {
         QTest::addColumn<QByteArray>("bitmap");
@@ -118,6 +175,15 @@ private slots:
         QTest::newRow("missing bitmap") << QByteArray() << SignOnPicture::fallbackSize << false;
         QTest::newRow("unreadable bitmap")
             << QByteArray("BM not really a bitmap") << SignOnPicture::fallbackSize << false;
+        // The platform's reader would report success with the missing rows black.
+        const QByteArray bitmapBytes = TestImages::encoded(QSize(300, 200), "BMP");
+        QTest::newRow("bitmap cut short")
+            << bitmapBytes.left(bitmapBytes.size() - 600) << SignOnPicture::fallbackSize << false;
+        QTest::newRow("bitmap one byte short")
+            << bitmapBytes.left(bitmapBytes.size() - 1) << SignOnPicture::fallbackSize << false;
+        QTest::newRow("picture cut short under the bitmap's name")
+            << TestImages::encoded(QSize(300, 200), "PNG").left(200) << SignOnPicture::fallbackSize
+            << false;
     }
 
     void comesUpCentredAtTheBitmapsSize()

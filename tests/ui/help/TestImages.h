@@ -1,5 +1,7 @@
 #pragma once
 
+#include <QBuffer>
+#include <QByteArray>
 #include <QColor>
 #include <QDir>
 #include <QImage>
@@ -15,6 +17,18 @@ inline bool writeImage(const QString &dir, const QString &fileName, QSize size,
     QImage image(size, QImage::Format_RGB32);
     image.fill(QColor(40, 90, 160));
     return image.save(QDir(dir).filePath(fileName), format);
+}
+
+// The bytes of a picture file of that format, to be cut short or written under another name.
+inline QByteArray encoded(QSize size, const char *format)
+{
+    QImage image(size, QImage::Format_RGB32);
+    image.fill(QColor(40, 90, 160));
+    QByteArray bytes;
+    QBuffer buffer(&bytes);
+    buffer.open(QIODevice::WriteOnly);
+    image.save(&buffer, format);
+    return bytes;
 }
 
 } // namespace TestImages
