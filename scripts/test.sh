@@ -20,7 +20,7 @@ echo "== build and tests"
 QT_QPA_PLATFORM=offscreen ctest --test-dir build-ci --output-on-failure -j2 --timeout 300
 
 echo "== Windows: tessivane-calc.exe and the engine's tests, cross-built and run under wine"
-./scripts/build-windows.sh build-windows
+./scripts/build-windows.sh build-windows -DTESSIVANE_WERROR=ON
 ./scripts/test-windows.sh build-windows build-ci/app/tessivane-calc
 
 echo "== sanitizers (calc, project, cli)"
