@@ -2,30 +2,15 @@
 // and what it accepts must be a usable table that both methods can calculate with.
 #include "ChamberDataFile.h"
 #include "FuzzCalculation.h"
+#include "ScratchDirectory.h"
 
 #include <cstdint>
 #include <cstdlib>
-#include <filesystem>
 #include <fstream>
 #include <sstream>
 #include <string>
 
-#include <unistd.h>
-
 namespace {
-// An application directory of the target's own, whose RX-160.dat is the input.
-const std::string &dataDir()
-{
-    static const std::string path = [] {
-        std::string pattern =
-            (std::filesystem::temp_directory_path() / "fuzz-chamber-XXXXXX").string();
-        if (!mkdtemp(pattern.data()))
-            std::abort();
-        return pattern;
-    }();
-    return path;
-}
-
 // Both methods, with and without the bottom area kept, and with a foundation and cover thin
 // enough for method #1's questions.
 CalcInputs worked(int method, int bottomArea, const char *thickness)
@@ -60,13 +45,14 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
             if (!(record.Stage[i] > record.Stage[i - 1]))
                 std::abort();
         }
-        {
-            std::ofstream file(dataDir() + "/RX-160.dat", std::ios::binary | std::ios::trunc);
+        { // the input as the chamber data file of an application directory
+            std::ofstream file(scratchDirectory() + "/RX-160.dat",
+                               std::ios::binary | std::ios::trunc);
             file.write(reinterpret_cast<const char *>(data), static_cast<std::streamsize>(size));
         }
         for (const int method : {1, 2}) {
-            calculateAsTheCommandLineDoes(worked(method, 0, "6"), dataDir());
-            calculateAsTheCommandLineDoes(worked(method, 1, "3"), dataDir());
+            calculateAsTheCommandLineDoes(worked(method, 0, "6"), scratchDirectory());
+            calculateAsTheCommandLineDoes(worked(method, 1, "3"), scratchDirectory());
         }
     }
     return 0;

@@ -5,26 +5,18 @@
 #include "FuzzCalculation.h"
 #include "NumberText.h"
 #include "ProjectFileIO.h"
+#include "ScratchDirectory.h"
 #include "TextEncoding.h"
-
-#include <unistd.h>
 
 #include <cstdint>
 #include <cstdlib>
-#include <filesystem>
 #include <fstream>
 #include <string>
 
 namespace {
 const std::string &scratchFile()
 {
-    static const std::string path = [] {
-        std::string pattern =
-            (std::filesystem::temp_directory_path() / "fuzz-open-XXXXXX").string();
-        if (!mkdtemp(pattern.data()))
-            std::abort();
-        return pattern + "/p.tvc";
-    }();
+    static const std::string path = scratchDirectory() + "/p.tvc";
     return path;
 }
 
