@@ -6,8 +6,6 @@
 #include <QSignalSpy>
 #include <QTest>
 
-#include <limits>
-
 namespace {
 void fill(vdoCombo &combo, int count)
 {
@@ -28,8 +26,6 @@ private slots:
     void layoutInTwips_data();
     void layoutInTwips();
     void longCaptionHidesList();
-    void comboLeftAtIntLimits_data();
-    void comboLeftAtIntLimits();
     void missingItemGetsDefaultText();
     void settingsRoundTrip();
 };
@@ -141,29 +137,6 @@ void tst_Combo::longCaptionHidesList()
     combo.setCaption(QStringLiteral("A caption far wider than the control itself"));
     QVERIFY(combo.findChild<QComboBox *>(QStringLiteral("Combo1"))->isHidden());
     QCOMPARE(combo.height(), combo.findChild<QComboBox *>()->sizeHint().height());
-}
-
-void tst_Combo::comboLeftAtIntLimits_data()
-{
-    QTest::addColumn<int>("comboLeft");
-    QTest::addColumn<bool>("listVisible");
-    // Far right of the control: no room; far left: the list reaches the control's right edge.
-    QTest::newRow("largest") << std::numeric_limits<int>::max() << false;
-    QTest::newRow("smallest") << std::numeric_limits<int>::min() + 1 << true;
-}
-
-void tst_Combo::comboLeftAtIntLimits()
-{
-    QFETCH(int, comboLeft);
-    vdoCombo combo;
-    combo.resize(200, 30);
-    combo.setCaption(QStringLiteral("Chamber"));
-    combo.setComboLeft(comboLeft);
-    auto *list = combo.findChild<QComboBox *>(QStringLiteral("Combo1"));
-    QCOMPARE(combo.size(), QSize(200, list->sizeHint().height()));
-    QTEST(!list->isHidden(), "listVisible");
-    if (!list->isHidden())
-        QCOMPARE(list->geometry().right(), combo.width() - 1);
 }
 
 void tst_Combo::missingItemGetsDefaultText()

@@ -7,8 +7,6 @@
 #include <QSignalSpy>
 #include <QTest>
 
-#include <limits>
-
 class tst_EditBox : public QObject
 {
     Q_OBJECT
@@ -17,8 +15,6 @@ private slots:
     void layout_data();
     void layout();
     void autoSizeEndsAtRightCaption();
-    void extremeSettingsKeepLayoutSane_data();
-    void extremeSettingsKeepLayoutSane();
     void typingWithEventsDisabledRaisesNothing();
     void keyPressCanCancelOrSubstitute();
     void clearRaisesChange();
@@ -86,37 +82,6 @@ void tst_EditBox::autoSizeEndsAtRightCaption()
     QCOMPARE(right->x(), text->x() + 40 + 5);
     QCOMPARE(box.width(), right->x() + right->width());
     QCOMPARE(left->y(), 3);
-}
-
-void tst_EditBox::extremeSettingsKeepLayoutSane_data()
-{
-    QTest::addColumn<bool>("autoSize");
-    QTest::addColumn<int>("textLeft");
-    QTest::addColumn<int>("textWidth");
-    constexpr int max = std::numeric_limits<int>::max();
-    QTest::newRow("TextLeft at the int limit, AutoSize") << true << max << 0;
-    QTest::newRow("TextWidth at the int limit, AutoSize") << true << 0 << max;
-    QTest::newRow("TextLeft at the int limit") << false << max << 0;
-}
-
-void tst_EditBox::extremeSettingsKeepLayoutSane()
-{
-    QFETCH(bool, autoSize);
-    QFETCH(int, textLeft);
-    QFETCH(int, textWidth);
-    vdoEditBox box;
-    box.resize(300, 24);
-    box.setLeftCaption(QStringLiteral("Depth"));
-    box.setRightCaption(QStringLiteral("in"));
-    box.setAutoSize(autoSize);
-    box.setTextLeft(textLeft);
-    box.setTextWidth(textWidth);
-    // The control does not collapse, and the left caption stays where it was.
-    auto *left = box.findChild<QLabel *>(QStringLiteral("lblLeftCaption"));
-    QVERIFY(box.width() > left->width());
-    QCOMPARE(box.height(), 24);
-    QCOMPARE(left->pos(), QPoint(0, 3));
-    QVERIFY(!left->isHidden());
 }
 
 void tst_EditBox::typingWithEventsDisabledRaisesNothing()

@@ -1,11 +1,13 @@
 // The edit box and combo layouts built with UndefinedBehaviorSanitizer (any overflow aborts),
-// fed positions and widths at the ends of the int range.
+// fed positions and widths at the ends of the int range: the layout stays sane (the control
+// keeps its caption and does not collapse) and computes nothing undefined on the way.
 #include "ComboLayout.h"
 #include "EditBoxLayout.h"
 
 #include <QTest>
 
 #include <limits>
+#include <utility>
 
 class tst_LayoutSanitized : public QObject
 {
@@ -33,11 +35,13 @@ void tst_LayoutSanitized::extremeSettings()
         box.rightLabel = QSize(10, 14);
         box.hasLeftCaption = box.hasRightCaption = true;
         box.autoSize = autoSize;
-        box.textLeft = value;
-        QVERIFY(EditBoxLayout::arrange(box).leftVisible);
-        box.textLeft = 0;
-        box.textWidth = value;
-        QVERIFY(EditBoxLayout::arrange(box).leftVisible);
+        for (const auto &[textLeft, textWidth] : {std::pair{value, 0}, std::pair{0, value}}) {
+            box.textLeft = textLeft;
+            box.textWidth = textWidth;
+            const EditBoxPlacement p = EditBoxLayout::arrange(box);
+            QVERIFY(p.leftVisible && p.leftPos == QPoint(0, 3));
+            QVERIFY(!p.controlSize || p.controlSize->width() > box.leftLabel.width());
+        }
     }
     ComboLayoutInput combo;
     combo.control = QSize(200, 22);
@@ -45,7 +49,12 @@ void tst_LayoutSanitized::extremeSettings()
     combo.listHeight = 22;
     combo.hasCaption = true;
     combo.comboLeft = value;
-    QCOMPARE(ComboLayout::arrange(combo).control, QSize(200, 22));
+    const ComboPlacement p = ComboLayout::arrange(combo);
+    QCOMPARE(p.control, QSize(200, 22));
+    // Far right: no room for the list; far left: it still reaches the control's right edge.
+    QCOMPARE(p.listVisible, value < 0);
+    if (p.listVisible)
+        QCOMPARE(p.list.right(), 199);
 }
 
 QTEST_MAIN(tst_LayoutSanitized)
