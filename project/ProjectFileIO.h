@@ -1,5 +1,6 @@
 #pragma once
 
+#include "FileSaver.h"
 #include "ProjectFile.h"
 
 #include <string>
@@ -10,12 +11,6 @@
 // does not exist or cannot be read.
 ProjectReadResult OpenDataFile(const std::string &path, ProjectDocument &document);
 
-struct SaveResult
-{
-    bool ok = false;
-    std::string error; // why, for logs and the command line
-};
-
-// Writes the document to a temporary file beside the target and renames it into place once
-// it is completely written, so a failed save leaves the previous file as it was.
+// Writes the document the way saveFileBytes writes bytes: a failed save leaves the previous
+// file as it was.
 SaveResult SaveDataFile(const std::string &path, const ProjectDocument &document);
