@@ -6,6 +6,7 @@
 #include "JsonResult.h"
 #include "ProjectFileIO.h"
 #include "ResultExport.h"
+#include "RoutingExports.h"
 #include "TessivaneVersion.h"
 
 #include <filesystem>
@@ -90,6 +91,7 @@ int CalcCommand::run(const CommandLine &line, const std::string &programDir)
 
     // Gathered before saving, so that a run which cannot print its document changes nothing.
     std::optional<ResultExport> exported;
+    std::optional<std::string> routing;
     if (line.format != OutputFormat::Report) {
         std::string error;
         exported =
@@ -97,6 +99,16 @@ int CalcCommand::run(const CommandLine &line, const std::string &programDir)
         if (!exported) {
             m_err << withUnixLineEnds(error) << "\n";
             return Refused;
+        }
+        if (line.format == OutputFormat::Swmm || line.format == OutputFormat::StageStorage) {
+            routing = routingExportText(
+                line.format == OutputFormat::Swmm ? RoutingExport::SwmmStorageNode
+                                                  : RoutingExport::ElevationStorageTable,
+                document.inputs, document.results, environment.dataDir, error);
+            if (!routing) {
+                m_err << "tessivane-calc: " << withUnixLineEnds(error) << "\n";
+                return Refused;
+            }
         }
         if (!exported->storage.bedKnown)
             m_err << "tessivane-calc: the bed's storage is not known, so the storage check is "
@@ -121,6 +133,10 @@ int CalcCommand::run(const CommandLine &line, const std::string &programDir)
         break;
     case OutputFormat::Csv:
         m_out << csvStorageText(exported->storage);
+        break;
+    case OutputFormat::Swmm:
+    case OutputFormat::StageStorage:
+        m_out << *routing;
         break;
     }
     // Output lost on a full disk must not pass for a finished run.
