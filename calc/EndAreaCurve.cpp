@@ -65,13 +65,14 @@ std::optional<std::vector<CurvePoint>> EndAreaCurve::build(const std::vector<Sto
         atKnot[k] = roundedArea(std::min(mean[k - 1], mean[k]));
 
     std::vector<CurvePoint> curve = {{0.0, atKnot.front()}};
-    const double ramp = std::round(RampWidth / DepthStep);
     for (std::size_t i = 0; i < intervals; ++i) {
         const double from = knots[i].steps;
         const double to = knots[i + 1].steps;
         const double height = to - from;
-        const double width = std::min(ramp, std::floor(height / 4));
-        if (width >= 1) {
+        // A one-step rise keeps the curve within half a step's area change of the bed between
+        // elevations; intervals shorter than four steps take a straight line.
+        const double width = 1;
+        if (height >= 4) {
             // Volume = plateau * (height - width) + width * (left + right) / 2.
             const double volume = knots[i + 1].storage - knots[i].storage;
             const double ends = width * DepthStep * (atKnot[i] + atKnot[i + 1]) / 2;
