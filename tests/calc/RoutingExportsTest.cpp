@@ -244,7 +244,7 @@ TEST(RoutingExports, ThePondTableIntegratedByEndAreasMisstatesStorage)
 {
     for (const auto &[inputs, worstStage, total] :
          {std::tuple{rectangularArrayExample(), 0.0606, 0.0000}, // one stage 6 % low
-          std::tuple{knownBedAreaExample(), 0.7505, 0.0063}}) {  // the total 0.6 % high
+          std::tuple{knownBedAreaExample(), 0.7500, 0.0061}}) {  // the total 0.6 % high
         ResultState result;
         CalcEnvironment environment;
         environment.dataDir = TESSIVANE_SHIPPED_DATA;
@@ -266,7 +266,7 @@ TEST(RoutingExports, ThePondTableIntegratedByEndAreasMisstatesStorage)
         }
         EXPECT_NEAR(worst, worstStage, 0.0005) << inputs.projectName;
         const double pastedTotal = pasted.storageAt(pasted.curve.back().depth);
-        EXPECT_NEAR(std::fabs(pastedTotal / summary.bedStorage - 1), total, 0.0003);
+        EXPECT_NEAR(std::fabs(pastedTotal / summary.bedStorage - 1), total, 0.0001);
     }
 }
 
