@@ -7,6 +7,7 @@
 #include "Platform.h"
 #include "ProjectFileIO.h"
 #include "ResultExport.h"
+#include "RoutingExports.h"
 #include "TerminalText.h"
 #include "TessivaneVersion.h"
 
@@ -90,6 +91,7 @@ int CalcCommand::run(const CommandLine &line, const std::string &programDir)
     document.reportText = outcome.report;
 
     std::optional<ResultExport> exported;
+    std::optional<std::string> routing;
     if (line.format != OutputFormat::Report) {
         std::string error;
         exported =
@@ -97,6 +99,16 @@ int CalcCommand::run(const CommandLine &line, const std::string &programDir)
         if (!exported) {
             m_err << withUnixLineEnds(error) << "\n";
             return Refused;
+        }
+        if (line.format == OutputFormat::Swmm || line.format == OutputFormat::StageStorage) {
+            routing = routingExportText(
+                line.format == OutputFormat::Swmm ? RoutingExport::SwmmStorageNode
+                                                  : RoutingExport::ElevationStorageTable,
+                document.inputs, document.results, environment.dataDir, error);
+            if (!routing) {
+                m_err << "tessivane-calc: " << withUnixLineEnds(error) << "\n";
+                return Refused;
+            }
         }
         if (!exported->storage.bedKnown)
             m_err << "tessivane-calc: the bed's storage is not known, so the storage check is "
@@ -116,6 +128,10 @@ int CalcCommand::run(const CommandLine &line, const std::string &programDir)
         break;
     case OutputFormat::Csv:
         m_out << csvStorageText(exported->storage);
+        break;
+    case OutputFormat::Swmm:
+    case OutputFormat::StageStorage:
+        m_out << *routing;
         break;
     }
     // The file is saved only once the output is out, so a run that fails changes nothing.

@@ -1,7 +1,7 @@
 #include "CommandLine.h"
 
 namespace {
-const char *const FormatNames = "report, json, csv";
+const char *const FormatNames = "report, json, csv, swmm, stage-storage";
 
 bool readFormat(const std::string &name, OutputFormat &format, std::string &error)
 {
@@ -11,6 +11,10 @@ bool readFormat(const std::string &name, OutputFormat &format, std::string &erro
         format = OutputFormat::Json;
     else if (name == "csv")
         format = OutputFormat::Csv;
+    else if (name == "swmm")
+        format = OutputFormat::Swmm;
+    else if (name == "stage-storage")
+        format = OutputFormat::StageStorage;
     else {
         error = "unknown format \"" + name + "\" (use one of " + FormatNames + ")";
         return false;
@@ -71,8 +75,8 @@ std::optional<CommandLine> CommandLine::parse(const std::vector<std::string> &ar
         }
     }
     if (line.printTable && line.format != OutputFormat::Report) {
-        error = "--table prints the report's table and cannot be combined with --format json "
-                "or csv (the CSV output is the storage table)";
+        error = "--table prints the report's table and cannot be combined with --format json, "
+                "csv, swmm or stage-storage";
         return std::nullopt;
     }
     if (!line.help && !line.version && line.projectPath.empty()) {
@@ -97,8 +101,10 @@ std::string CommandLine::usage()
            "  --table         print the stage vs area table (stage TAB area) instead\n"
            "  --format FORMAT what to print: report (the default), json (inputs, chamber\n"
            "                  data, system size, equivalent pond, storage table and its\n"
-           "                  check against the bed, as one JSON document) or csv (the\n"
-           "                  storage table with a header line)\n"
+           "                  check against the bed, as one JSON document), csv (the\n"
+           "                  storage table with a header line), swmm (a SWMM 5 input\n"
+           "                  file with the bed as one storage node) or stage-storage\n"
+           "                  (elevation and cumulative storage, CSV)\n"
            "  --save          write the project back with its results and report\n"
            "  --help          show this text\n"
            "  --version       show the version\n"

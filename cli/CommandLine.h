@@ -7,9 +7,11 @@
 // What tessivane-calc prints after a successful calculation.
 enum class OutputFormat
 {
-    Report, // the report, or with --table the stage vs area table
-    Json,   // everything about the result as one JSON document
-    Csv,    // the storage table
+    Report,       // the report, or with --table the stage vs area table
+    Json,         // everything about the result as one JSON document
+    Csv,          // the storage table
+    Swmm,         // the bed as a SWMM 5 storage node (an input file)
+    StageStorage, // the bed's elevation–storage table
 };
 
 // The options of tessivane-calc.

@@ -41,6 +41,9 @@ void MainMenus::createFileMenu(QMenuBar *menuBar)
     mnuFile_SaveAs = addItem(mnuFile, tr("Save &As"), "mnuFile_SaveAs");
     mnuFile->addSeparator();
     mnuFile_ExportPdf = addItem(mnuFile, tr("&Export Report as PDF..."), "mnuFile_ExportPdf");
+    mnuFile_ExportSwmm = addItem(mnuFile, tr("SWMM Storage Node..."), "mnuFile_ExportSwmm");
+    mnuFile_ExportStageStorage =
+        addItem(mnuFile, tr("Elevation–Storage Table..."), "mnuFile_ExportStageStorage");
     mnuFile_Print = addItem(mnuFile, tr("&Print Report..."), "mnuFile_Print");
     mnuFile->addSeparator();
     setResultCommandsEnabled(false);
@@ -89,5 +92,7 @@ void MainMenus::createHelpMenu(QMenuBar *menuBar)
 void MainMenus::setResultCommandsEnabled(bool enabled)
 {
     mnuFile_ExportPdf->setEnabled(enabled);
+    mnuFile_ExportSwmm->setEnabled(enabled);
+    mnuFile_ExportStageStorage->setEnabled(enabled);
     mnuFile_Print->setEnabled(enabled);
 }

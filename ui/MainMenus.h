@@ -23,6 +23,8 @@ public:
     QAction *mnuFile_Save = nullptr;
     QAction *mnuFile_SaveAs = nullptr;
     QAction *mnuFile_ExportPdf = nullptr;
+    QAction *mnuFile_ExportSwmm = nullptr;
+    QAction *mnuFile_ExportStageStorage = nullptr;
     QAction *mnuFile_Print = nullptr;
     QAction *mnuFile_Exit = nullptr;
 
@@ -39,7 +41,7 @@ public:
     std::array<QAction *, 5> mnuHelp_Image_Size{}; // indices 1 to 4; 0 unused
     QAction *mnuHelp_About = nullptr;
 
-    // The report commands exist only while a result is valid.
+    // The report and export commands exist only while a result is valid.
     void setResultCommandsEnabled(bool enabled);
 
 private:

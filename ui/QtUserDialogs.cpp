@@ -83,6 +83,20 @@ QString QtUserDialogs::askPdfFileName(const QString &initialName)
     return chosenFile(dialog);
 }
 
+QString QtUserDialogs::askExportFileName(const QString &title, const QString &filter,
+                                         const QString &suffix, const QString &initialName)
+{
+    QFileDialog dialog(m_owner);
+    dialog.setWindowTitle(title);
+    dialog.setAcceptMode(QFileDialog::AcceptSave);
+    dialog.setFileMode(QFileDialog::AnyFile);
+    dialog.setNameFilter(filter);
+    dialog.setDefaultSuffix(suffix);
+    if (!initialName.isEmpty())
+        dialog.selectFile(initialName);
+    return chosenFile(dialog);
+}
+
 bool QtUserDialogs::askPrintSettings(QPrinter &printer)
 {
     QPrintDialog dialog(&printer, m_owner);

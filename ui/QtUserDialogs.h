@@ -17,6 +17,8 @@ public:
     QString askOpenFileName() override;
     QString askSaveFileName(const QString &initialName) override;
     QString askPdfFileName(const QString &initialName) override;
+    QString askExportFileName(const QString &title, const QString &filter, const QString &suffix,
+                              const QString &initialName) override;
     bool askPrintSettings(QPrinter &printer) override;
 
 private:

@@ -28,6 +28,18 @@ public:
         Q_UNUSED(initialName);
         return {};
     }
+    // The save dialog of a file export: its title, one name filter ("SWMM input files
+    // (*.inp)") and the suffix a name typed without one gets, pre-set to initialName when not
+    // empty; the chosen path, or an empty text on cancel. Dialogs that offer no export cancel.
+    virtual QString askExportFileName(const QString &title, const QString &filter,
+                                      const QString &suffix, const QString &initialName)
+    {
+        Q_UNUSED(title);
+        Q_UNUSED(filter);
+        Q_UNUSED(suffix);
+        Q_UNUSED(initialName);
+        return {};
+    }
     // The print dialog over the printer's settings; true to print. Dialogs that offer no
     // printing cancel.
     virtual bool askPrintSettings(QPrinter &printer)

@@ -3,6 +3,7 @@
 #include "Calculator.h"
 #include "ClipboardText.h"
 #include "DocumentCommands.h"
+#include "ExportCommands.h"
 #include "HelpCommands.h"
 #include "HelpViewerHost.h"
 #include "InputForm.h"
@@ -68,6 +69,13 @@ frmTessivaneMain::frmTessivaneMain(UserDialogs &dialogs, const QString &appDir, 
     m_document = new DocumentCommands(*this, m_dialogs, this);
     m_reportCommands = new ReportCommands(
         m_dialogs, [this] { return reportContent(); }, this);
+    m_exportCommands = new ExportCommands(
+        m_dialogs,
+        [this] {
+            return ExportCommands::Source{m_picPage1->inputs(), m_results->state(), m_appDir,
+                                          CurrentFileName()};
+        },
+        this);
     m_menus = new MainMenus(menuBar());
     m_help = std::make_unique<HelpCommands>(m_appDir, m_dialogs, *m_menus, *m_helpViewer, this);
     connectMenus();
@@ -125,6 +133,10 @@ void frmTessivaneMain::connectMenus()
             &ReportCommands::mnuFile_ExportPdf_Click);
     connect(m.mnuFile_Print, &QAction::triggered, m_reportCommands,
             &ReportCommands::mnuFile_Print_Click);
+    connect(m.mnuFile_ExportSwmm, &QAction::triggered, m_exportCommands,
+            &ExportCommands::mnuFile_ExportSwmm_Click);
+    connect(m.mnuFile_ExportStageStorage, &QAction::triggered, m_exportCommands,
+            &ExportCommands::mnuFile_ExportStageStorage_Click);
     connect(m.mnuFile_Exit, &QAction::triggered, this, &frmTessivaneMain::mnuFile_Exit_Click);
     connect(m.mnuFile, &QMenu::aboutToShow, this, &frmTessivaneMain::mnuFile_Click);
 

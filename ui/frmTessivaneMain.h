@@ -13,6 +13,7 @@ class HelpViewerHost;
 class InputForm;
 class MainMenus;
 class QTabWidget;
+class ExportCommands;
 class ReportCommands;
 struct ReportContent;
 class ReportView;
@@ -103,5 +104,6 @@ private:
     std::unique_ptr<ResultHolder> m_results;
     DocumentCommands *m_document = nullptr;
     ReportCommands *m_reportCommands = nullptr;
+    ExportCommands *m_exportCommands = nullptr;
     std::unique_ptr<HelpCommands> m_help;
 };

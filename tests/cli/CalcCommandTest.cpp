@@ -187,7 +187,7 @@ TEST(CalcCommandFormats, NumberTextsIgnoreTheLocale)
     test::writeFile(dir.path() / "p.tvc", Method1 + "6\r\n6\r\n40\r\n100\r\n0\r\n0\r\n");
     const std::locale commas(std::locale::classic(), new CommaDecimals);
     const std::locale previous = std::locale::global(commas);
-    for (const char *format : {"csv", "json"}) {
+    for (const char *format : {"csv", "json", "stage-storage"}) {
         std::ostringstream out;
         std::ostringstream err;
         out.imbue(commas);
@@ -277,4 +277,44 @@ TEST(CalcCommandSave, NothingIsSavedOrReportedDoneWhenTheOutputCannotBeWritten)
         EXPECT_EQ(err.str(), reason);
     }
     EXPECT_EQ(test::readFile(path), before);
+}
+
+// Regenerate after an intended change with:
+//   build/app/tessivane-calc --format swmm --data-dir data examples/rectangular-array.tvc
+//     > tests/cli/golden/rectangular-array.inp
+TEST(CalcCommandFormats, SwmmOfTheRectangularArrayExampleMatchesTheGolden)
+{
+    const Result result = runCalc(
+        {"--format", "swmm", "--data-dir", SHIPPED_DATA_DIR, example("rectangular-array.tvc")});
+    EXPECT_EQ(result.status, 0) << result.err;
+    EXPECT_EQ(result.err, "");
+    EXPECT_EQ(result.out, test::readFile(std::string(CLI_GOLDEN_DIR) + "/rectangular-array.inp"));
+}
+
+TEST(CalcCommandFormats, StageStorageRunsFromTheBaseToTheTopOfTheBed)
+{
+    test::TempDir dir;
+    test::writeFile(dir.path() / "p.tvc", Method1 + "6\r\n6\r\n40\r\n100\r\n1\r\n0\r\n");
+    const Result result = runCalc(
+        {"--format", "stage-storage", "--data-dir", dataSet("worked-bed"), dir.file("p.tvc")});
+    ASSERT_EQ(result.status, 0) << result.err;
+    // The bed's breaks: base, top of the foundation, the chamber table's rows, top of cover.
+    EXPECT_EQ(lines(result.out),
+              (std::vector<std::string>{"elevation_ft,storage_cuft,storage_acft", "100,0,0",
+                                        "100.5,200,0.0045914", "101.5,660,0.0151515",
+                                        "102.5,1120,0.0257117", "103,1320,0.030303"}));
+}
+
+TEST(CalcCommandFormats, AChamberTableWhoseStorageFallsGivesNoSwmmCurve)
+{
+    test::TempDir dir;
+    test::writeFile(dir.path() / "RX-160.dat",
+                    "Falling\r\n30\r\n24\r\n48\r\n3\r\n0, 0\r\n12, 30\r\n24, 5\r\n");
+    test::writeFile(dir.path() / "p.tvc", Method1 + "6\r\n6\r\n5\r\n100\r\n0\r\n0\r\n");
+    const Result result =
+        runCalc({"--format", "swmm", "--data-dir", dir.path().string(), dir.file("p.tvc")});
+    EXPECT_EQ(result.status, 2);
+    EXPECT_EQ(result.out, "");
+    EXPECT_EQ(result.err.rfind("tessivane-calc: The bed's storage falls between depths ", 0), 0u)
+        << result.err;
 }

@@ -21,6 +21,7 @@ public:
             OpenDialog,
             SaveDialog,
             PdfDialog,
+            ExportDialog,
             PrintDialog
         };
         Kind kind;
@@ -51,6 +52,14 @@ public:
     QString askPdfFileName(const QString &initialName) override
     {
         shown.append({Shown::PdfDialog, initialName, {}});
+        return fileAnswers.isEmpty() ? QString() : fileAnswers.dequeue();
+    }
+    // Records the initial name, and the filter with the suffix as the title.
+    QString askExportFileName(const QString &title, const QString &filter, const QString &suffix,
+                              const QString &initialName) override
+    {
+        Q_UNUSED(title);
+        shown.append({Shown::ExportDialog, initialName, filter + QLatin1Char(' ') + suffix});
         return fileAnswers.isEmpty() ? QString() : fileAnswers.dequeue();
     }
     // Prints into printToPdf as a PDF file when it is set; cancels otherwise.

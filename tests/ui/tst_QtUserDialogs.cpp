@@ -115,6 +115,20 @@ void tst_QtUserDialogs::fileDialogs()
     });
     QCOMPARE(dialogs.askPdfFileName(dir.filePath(QStringLiteral("bed.pdf"))),
              dir.filePath(QStringLiteral("report.pdf")));
+
+    whenShown<QFileDialog>([&](QFileDialog *dialog) {
+        QCOMPARE(dialog->windowTitle(), QStringLiteral("SWMM Storage Node"));
+        QCOMPARE(dialog->nameFilters(), QStringList{QStringLiteral("SWMM input files (*.inp)")});
+        QCOMPARE(dialog->acceptMode(), QFileDialog::AcceptSave);
+        QVERIFY(!dialog->testOption(QFileDialog::DontConfirmOverwrite));
+        QCOMPARE(dialog->selectedFiles(), QStringList{dir.filePath(QStringLiteral("bed.inp"))});
+        dialog->selectFile(dir.filePath(QStringLiteral("node")));
+        QMetaObject::invokeMethod(dialog, "accept");
+    });
+    QCOMPARE(dialogs.askExportFileName(
+                 QStringLiteral("SWMM Storage Node"), QStringLiteral("SWMM input files (*.inp)"),
+                 QStringLiteral("inp"), dir.filePath(QStringLiteral("bed.inp"))),
+             dir.filePath(QStringLiteral("node.inp")));
 }
 
 QTEST_MAIN(tst_QtUserDialogs)

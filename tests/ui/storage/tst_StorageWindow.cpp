@@ -252,7 +252,8 @@ void tst_StorageWindow::reportCommandsInFileMenu()
     for (QAction *action : f.window().findChild<QMenu *>(QStringLiteral("mnuFile"))->actions())
         items << (action->isSeparator() ? QStringLiteral("-") : action->text());
     QCOMPARE(items, (QStringList{"&Clear Data", "&Open", "&Save", "Save &As", "-",
-                                 "&Export Report as PDF...", "&Print Report...", "-", "E&xit"}));
+                                 "&Export Report as PDF...", "SWMM Storage Node...",
+                                 "Elevation–Storage Table...", "&Print Report...", "-", "E&xit"}));
 
     QVERIFY(!reportCommandsEnabled(f));
     f.fillMethod1Example();

@@ -1,0 +1,31 @@
+#pragma once
+
+#include <string>
+#include <vector>
+
+struct BedModel;
+
+// The bed's cumulative storage at one elevation.
+struct StoragePoint
+{
+    double elevation = 0; // ft datum
+    double storage = 0;   // ft³ the bed holds below the elevation
+};
+
+// Elevations and depths in the exports are written to this many decimals of a foot.
+inline constexpr int ElevationDecimals = 5;
+
+// What the bed holds at each elevation where its area changes: its base, the top of the
+// foundation, each stage of the chamber table and the top of the cover. In between the
+// storage grows linearly, so these points give it at every elevation, each stage of the
+// equivalent pond included. Ordered by elevation, each elevation once as written (a repeated
+// one keeps the higher).
+std::vector<StoragePoint> bedStoragePoints(const BedModel &bed);
+
+// The elevation–storage table for programs that take storage directly: a header line, then
+// elevation (ft), cumulative storage (ft³) and (acre-ft), comma-separated, LF line ends, "."
+// as decimal point.
+std::string stageStorageCsv(const std::vector<StoragePoint> &points);
+
+inline constexpr const char *StageStorageHeader = "elevation_ft,storage_cuft,storage_acft";
+inline constexpr double CubicFeetPerAcreFoot = 43560;

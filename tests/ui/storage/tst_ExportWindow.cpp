@@ -1,0 +1,160 @@
+// The exports for routing programs in the real window: the two File menu items, when they
+// can be used, the files they write beside the project, and failures to write.
+#include "WindowFixture.h"
+
+#include <QAction>
+#include <QDir>
+#include <QFile>
+#include <QMenu>
+#include <QTest>
+
+using Shown = FakeUserDialogs::Shown;
+
+namespace {
+
+QByteArray readFile(const QString &path)
+{
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+}
+
+// The two export items' enabled states once the File menu opens.
+QList<bool> exportsEnabled(WindowFixture &f)
+{
+    emit f.window().findChild<QMenu *>(QStringLiteral("mnuFile"))->aboutToShow();
+    return {f.action("mnuFile_ExportSwmm")->isEnabled(),
+            f.action("mnuFile_ExportStageStorage")->isEnabled()};
+}
+
+} // namespace
+
+class tst_ExportWindow : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void itemsAreEnabledWhileAResultIsValid();
+    void swmmNodeIsWrittenBesideTheProject();
+    void elevationStorageTableIsWritten();
+    void failedExportShowsMessageAndLeavesNoFile_data();
+    void failedExportShowsMessageAndLeavesNoFile();
+};
+
+// Their place after Export Report as PDF is checked with the whole menu in tst_StorageWindow.
+void tst_ExportWindow::itemsAreEnabledWhileAResultIsValid()
+{
+    WindowFixture f;
+    QCOMPARE(exportsEnabled(f), (QList<bool>{false, false}));
+    f.fillMethod2Example();
+    f.clickCalculate();
+    QCOMPARE(exportsEnabled(f), (QList<bool>{true, true}));
+    f.type("txtRows", QStringLiteral("3"));
+    QCOMPARE(exportsEnabled(f), (QList<bool>{false, false}));
+}
+
+// 10 chambers of 0, 10, 20 ft³ at 0, 12, 24 in in 1000 ft² of 40 % stone, 6 in below and
+// above: areas 400 ft² in the stone, 460 ft² beside the chambers, each change one step wide.
+void tst_ExportWindow::swmmNodeIsWrittenBesideTheProject()
+{
+    WindowFixture f;
+    f.fillMethod1Example();
+    f.clickCalculate();
+    f.dialogs.fileAnswers.enqueue(f.workPath(QStringLiteral("bed.tvc")));
+    f.action("mnuFile_SaveAs")->trigger();
+    f.dialogs.reset();
+    f.action("mnuFile_ExportSwmm")->trigger(); // cancelled: nothing is written
+    QCOMPARE(f.dialogs.texts(Shown::ExportDialog), QStringList{f.workPath("bed.inp")});
+    QCOMPARE(f.dialogs.shown.constFirst().title, QStringLiteral("SWMM input files (*.inp) inp"));
+    QVERIFY(!QFile::exists(f.workPath("bed.inp")));
+
+    const QString path = f.workPath(QStringLiteral("node.inp"));
+    f.dialogs.fileAnswers.enqueue(path);
+    f.action("mnuFile_ExportSwmm")->trigger();
+    QVERIFY2(f.dialogs.errors().isEmpty(), qPrintable(f.dialogs.errors().join('|')));
+    const QByteArray text = readFile(path);
+    QVERIFY(text.startsWith("[TITLE]\r\n;;Project Title/Notes\r\nBed A\r\n"));
+    QVERIFY(text.contains("\r\n[OPTIONS]\r\n;;Option             Value\r\n"
+                          "FLOW_UNITS           CFS\r\n"));
+    QVERIFY(text.contains("\r\n[STORAGE]\r\n"));
+    QVERIFY(text.contains("\r\nBed_A            100        3          0          TABULAR    "
+                          "Bed_A_Curve      0        0\r\n\r\n[CURVES]\r\n"));
+    QVERIFY(text.endsWith("Bed_A_Curve      Storage    0          400\r\n"
+                          "Bed_A_Curve                 0.5        400\r\n"
+                          "Bed_A_Curve                 0.50001    460\r\n"
+                          "Bed_A_Curve                 1.5        460\r\n"
+                          "Bed_A_Curve                 2.49999    460\r\n"
+                          "Bed_A_Curve                 2.5        400\r\n"
+                          "Bed_A_Curve                 3          400\r\n"));
+    // Exporting changes nothing of the document.
+    QVERIFY(!f.window().DataChanged());
+    QVERIFY(f.window().ResultsValid());
+}
+
+void tst_ExportWindow::elevationStorageTableIsWritten()
+{
+    WindowFixture f;
+    f.fillMethod1Example(true);
+    f.clickCalculate();
+    const QString path = f.workPath(QStringLiteral("storage.csv"));
+    QFile old(path);
+    QVERIFY(old.open(QIODevice::WriteOnly));
+    old.write("an older table, replaced whole\n");
+    old.close();
+    f.dialogs.fileAnswers.enqueue(path);
+    f.action("mnuFile_ExportStageStorage")->trigger();
+    QVERIFY2(f.dialogs.errors().isEmpty(), qPrintable(f.dialogs.errors().join('|')));
+    QCOMPARE(f.dialogs.texts(Shown::ExportDialog), QStringList{QString()}); // no project file
+    QCOMPARE(f.dialogs.shown.constFirst().title, QStringLiteral("CSV files (*.csv) csv"));
+    QCOMPARE(readFile(path), QByteArray("elevation_ft,storage_cuft,storage_acft\n"
+                                        "100,0,0\n"
+                                        "100.5,200,0.0045914\n"
+                                        "101.5,660,0.0151515\n"
+                                        "102.5,1120,0.0257117\n"
+                                        "103,1320,0.030303\n"));
+    QCOMPARE(QDir(f.workPath(QString())).entryList(QDir::Files | QDir::Hidden),
+             QStringList{"storage.csv"}); // no temporary file left beside it
+}
+
+void tst_ExportWindow::failedExportShowsMessageAndLeavesNoFile_data()
+{
+    QTest::addColumn<QString>("item");
+    QTest::addColumn<QString>("name");
+    QTest::addColumn<bool>("directoryInTheWay");
+    QTest::addColumn<QString>("message");
+    const QString swmm = QStringLiteral("Error exporting the SWMM storage node:");
+    const QString table = QStringLiteral("Error exporting the elevation–storage table:");
+    QTest::newRow("SWMM, missing directory") << "mnuFile_ExportSwmm"
+                                             << "missing/node.inp" << false << swmm;
+    QTest::newRow("table, directory in the way") << "mnuFile_ExportStageStorage"
+                                                 << "table.csv" << true << table;
+}
+
+void tst_ExportWindow::failedExportShowsMessageAndLeavesNoFile()
+{
+    QFETCH(QString, item);
+    QFETCH(QString, name);
+    QFETCH(bool, directoryInTheWay);
+    QFETCH(QString, message);
+    WindowFixture f;
+    f.fillMethod2Example();
+    f.clickCalculate();
+    const QString path = f.workPath(name);
+    if (directoryInTheWay)
+        QVERIFY(QDir().mkdir(path));
+    f.dialogs.fileAnswers.enqueue(path);
+    f.action(qPrintable(item))->trigger();
+
+    QCOMPARE(f.dialogs.errors().size(), 1);
+    const QString error = f.dialogs.errors().constFirst();
+    QVERIFY2(error.startsWith(message + "\r\n" + path + "\r\n") &&
+                 error.size() > message.size() + path.size() + 4,
+             qPrintable(error));
+    QCOMPARE(f.dialogs.shown.constLast().title, QStringLiteral("Error"));
+    QCOMPARE(QFileInfo(path).isDir(), directoryInTheWay);
+    QCOMPARE(QDir(f.workPath(QString()))
+                 .entryList(QDir::AllEntries | QDir::NoDotAndDotDot | QDir::Hidden),
+             directoryInTheWay ? QStringList{name} : QStringList{});
+}
+
+QTEST_MAIN(tst_ExportWindow)
+#include "tst_ExportWindow.moc"

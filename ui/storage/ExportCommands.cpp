@@ -1,0 +1,82 @@
+#include "ExportCommands.h"
+
+#include "FileSaver.h"
+#include "UserDialogs.h"
+
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+
+namespace {
+
+const QString LineBreak = QStringLiteral("\r\n");
+
+struct ExportKind
+{
+    QString title; // the dialog's
+    QString filter;
+    QString suffix;
+    QString nameEnd; // after the project file's base name
+    QString failure; // the message's first line
+};
+
+ExportKind describe(RoutingExport kind)
+{
+    if (kind == RoutingExport::SwmmStorageNode)
+        return {QStringLiteral("SWMM Storage Node"), QStringLiteral("SWMM input files (*.inp)"),
+                QStringLiteral("inp"), QStringLiteral(".inp"),
+                QStringLiteral("Error exporting the SWMM storage node:")};
+    return {QStringLiteral("Elevation–Storage Table"), QStringLiteral("CSV files (*.csv)"),
+            QStringLiteral("csv"), QStringLiteral("-storage.csv"),
+            QStringLiteral("Error exporting the elevation–storage table:")};
+}
+
+// Beside the project file, named after it; nothing when the project has no file yet.
+QString suggestedName(const QString &projectFile, const QString &nameEnd)
+{
+    if (projectFile.isEmpty())
+        return {};
+    const QFileInfo info(projectFile);
+    return info.dir().filePath(info.completeBaseName() + nameEnd);
+}
+
+} // namespace
+
+ExportCommands::ExportCommands(UserDialogs &dialogs, SourceFunction source, QObject *parent)
+    : QObject(parent), m_dialogs(dialogs), m_source(std::move(source))
+{
+}
+
+QString ExportCommands::writeExport(RoutingExport kind, const QString &path, const Source &source)
+{
+    std::string why;
+    const std::optional<std::string> text = routingExportText(
+        kind, source.inputs, source.result, QFile::encodeName(source.dataDir).toStdString(), why);
+    if (!text)
+        return QString::fromStdString(why);
+    const SaveResult saved = saveFileBytes(QFile::encodeName(path).toStdString(), *text);
+    return saved.ok ? QString() : QString::fromStdString(saved.error);
+}
+
+void ExportCommands::mnuFile_ExportSwmm_Click()
+{
+    exportTo(RoutingExport::SwmmStorageNode);
+}
+
+void ExportCommands::mnuFile_ExportStageStorage_Click()
+{
+    exportTo(RoutingExport::ElevationStorageTable);
+}
+
+void ExportCommands::exportTo(RoutingExport kind)
+{
+    const Source source = m_source();
+    const ExportKind about = describe(kind);
+    const QString path = m_dialogs.askExportFileName(
+        about.title, about.filter, about.suffix, suggestedName(source.projectFile, about.nameEnd));
+    if (path.isEmpty())
+        return;
+    const QString failure = writeExport(kind, path, source);
+    if (!failure.isEmpty())
+        m_dialogs.showError(about.failure + LineBreak + path + LineBreak + failure);
+}

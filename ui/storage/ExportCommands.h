@@ -1,0 +1,47 @@
+#pragma once
+
+#include "CalcInputs.h"
+#include "ResultState.h"
+#include "RoutingExports.h"
+
+#include <QObject>
+#include <QString>
+
+#include <functional>
+
+class UserDialogs;
+
+// File > SWMM Storage Node... and File > Elevation–Storage Table...: ask for a file through
+// the window's dialogs, then write the bed's export for a routing program there.
+class ExportCommands : public QObject
+{
+    Q_OBJECT
+
+public:
+    // What an export is made from: the window's inputs and result, the application directory
+    // with the chamber data, and the project's file (the exports are offered beside it).
+    struct Source
+    {
+        CalcInputs inputs;
+        ResultState result;
+        QString dataDir;
+        QString projectFile;
+    };
+    using SourceFunction = std::function<Source()>;
+
+    ExportCommands(UserDialogs &dialogs, SourceFunction source, QObject *parent = nullptr);
+
+    // Writes the export to the path the way a project is saved: the file appears, or replaces
+    // the old one, only once it is complete. Returns what failed, or an empty text.
+    static QString writeExport(RoutingExport kind, const QString &path, const Source &source);
+
+public slots:
+    void mnuFile_ExportSwmm_Click();
+    void mnuFile_ExportStageStorage_Click();
+
+private:
+    void exportTo(RoutingExport kind);
+
+    UserDialogs &m_dialogs;
+    SourceFunction m_source;
+};
