@@ -1,10 +1,12 @@
 // The real message boxes and file dialogs: their titles, icons, buttons, filters and
 // default suffix, inspected while they are open and then answered.
+#include "Messages.h"
 #include "QtUserDialogs.h"
 
 #include <QAbstractButton>
 #include <QApplication>
 #include <QFileDialog>
+#include <QLabel>
 #include <QMessageBox>
 #include <QPushButton>
 #include <QTemporaryDir>
@@ -35,6 +37,8 @@ private slots:
     void errorBox();
     void yesNoQuestion();
     void fileDialogs();
+    void messageBoxLook_data();
+    void messageBoxLook();
 };
 
 void tst_QtUserDialogs::errorBox()
@@ -115,6 +119,54 @@ void tst_QtUserDialogs::fileDialogs()
     });
     QCOMPARE(dialogs.askPdfFileName(dir.filePath(QStringLiteral("bed.pdf"))),
              dir.filePath(QStringLiteral("report.pdf")));
+}
+
+void tst_QtUserDialogs::messageBoxLook_data()
+{
+    QTest::addColumn<bool>("question");
+    QTest::addColumn<QString>("text");
+    QTest::addColumn<int>("lines"); // as shown: each line of the text unbroken
+    QTest::newRow("question of three lines")
+        << true << QString::fromUtf8(Messages::FoundationQuestion) << 3;
+    QTest::newRow("error of one line") << false << QString::fromUtf8(Messages::PorosityRange) << 1;
+    QTest::newRow("error naming a path")
+        << false
+        << QStringLiteral("Error saving file:\r\n/home/designer/projects/2024/north-lot/"
+                          "stormwater-bed-revised.tvc")
+        << 2;
+}
+
+void tst_QtUserDialogs::messageBoxLook()
+{
+    QFETCH(bool, question);
+    QFETCH(QString, text);
+    QFETCH(int, lines);
+    QtUserDialogs dialogs;
+    bool seen = false;
+    whenShown<QMessageBox>([&](QMessageBox *box) {
+        auto *label = box->findChild<QLabel *>(QStringLiteral("qt_msgbox_label"));
+        QVERIFY(label);
+        QCOMPARE(label->text(),
+                 QString(text).replace(QStringLiteral("\r\n"), QStringLiteral("\n")));
+        const qreal lineHeight = label->fontMetrics().lineSpacing();
+        QVERIFY2(label->height() < (lines + 0.5) * lineHeight,
+                 qPrintable(QStringLiteral("%1 px high, %2 px a line, %3 px wide")
+                                .arg(label->height())
+                                .arg(lineHeight)
+                                .arg(label->width())));
+        for (QAbstractButton *button : box->buttons())
+            QVERIFY2(button->icon().isNull(), qPrintable(button->text()));
+        const Qt::WindowFlags flags = box->windowFlags();
+        QVERIFY(flags & Qt::WindowCloseButtonHint);
+        QVERIFY(!(flags & (Qt::WindowMinimizeButtonHint | Qt::WindowMaximizeButtonHint)));
+        seen = true;
+        box->buttons().constFirst()->click();
+    });
+    if (question)
+        dialogs.askYesNo(text);
+    else
+        dialogs.showError(text);
+    QVERIFY(seen);
 }
 
 QTEST_MAIN(tst_QtUserDialogs)

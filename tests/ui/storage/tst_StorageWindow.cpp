@@ -10,6 +10,7 @@
 #include <QFile>
 #include <QLabel>
 #include <QMenu>
+#include <QPainter>
 #include <QTabBar>
 #include <QTabWidget>
 #include <QTableWidget>
@@ -82,6 +83,8 @@ private slots:
     void failedExportShowsMessageAndLeavesNoFile();
     void printRendersTheSameDocument();
     void longReportTakesMorePages();
+    void chartTitlesStayInside_data();
+    void chartTitlesStayInside();
 };
 
 void tst_StorageWindow::fourthTabIsStorage()
@@ -350,6 +353,53 @@ void tst_StorageWindow::longReportTakesMorePages()
     f.dialogs.fileAnswers.enqueue(pdf);
     f.action("mnuFile_ExportPdf")->trigger();
     QVERIFY(pdfPageCount(pdf) > 4);
+}
+
+void tst_StorageWindow::chartTitlesStayInside_data()
+{
+    QTest::addColumn<QSize>("window");
+    QTest::newRow("560 x 420") << QSize(560, 420);
+    QTest::newRow("480 x 360") << QSize(480, 360);
+    QTest::newRow("first size") << QSize(762, 617);
+}
+
+void tst_StorageWindow::chartTitlesStayInside()
+{
+    QFETCH(QSize, window);
+    WindowFixture f;
+    f.fillMethod2Example();
+    f.clickCalculate();
+    f.window().resize(window);
+    f.tabs()->setCurrentIndex(3);
+    StorageChart *chart = page(f)->chart();
+    QVERIFY(chart->isVisible());
+
+    // The chart as its widget paints it, on a larger sheet: whatever falls outside the
+    // widget's own rectangle would be cut off on screen.
+    const int margin = 200;
+    const QRect bounds(QPoint(margin, margin), chart->size());
+    QImage sheet(chart->size() + QSize(2 * margin, 2 * margin), QImage::Format_RGB32);
+    sheet.fill(Qt::white);
+    {
+        QPainter painter(&sheet);
+        painter.setFont(chart->font());
+        StorageChart::paint(painter, bounds, chart->summary());
+    }
+    int outside = 0, storageTitleInk = 0;
+    const QFontMetricsF metrics(chart->font());
+    const QRectF plot = StorageChart::plotArea(metrics, bounds, chart->summary());
+    const QRectF storageTitleRow(bounds.left(), plot.top() - metrics.height() * 2.3, bounds.width(),
+                                 metrics.height());
+    for (int y = 0; y < sheet.height(); ++y)
+        for (int x = 0; x < sheet.width(); ++x) {
+            const QRgb pixel = sheet.pixel(x, y);
+            if (!bounds.contains(x, y) && pixel != qRgb(255, 255, 255))
+                ++outside;
+            if (storageTitleRow.contains(x, y) && qRed(pixel) > qBlue(pixel) + 60)
+                ++storageTitleInk; // the storage colour is orange
+        }
+    QCOMPARE(outside, 0);
+    QVERIFY(storageTitleInk > 20); // shortened maybe, but there
 }
 
 QTEST_MAIN(tst_StorageWindow)
