@@ -400,7 +400,7 @@ void tst_MainWindowDocument::openFailuresSaySo()
     }
     QCOMPARE(f.dialogs.errors().size(), 1);
     const QString shown = f.dialogs.errors().constFirst();
-    const QString expected = message.arg(path);
+    const QString expected = message.contains(QLatin1String("%1")) ? message.arg(path) : message;
     if (expected.endsWith(QLatin1String("...")))
         QVERIFY2(shown.startsWith(expected.chopped(3)) && shown.size() > expected.size(),
                  qPrintable(shown));
@@ -439,7 +439,8 @@ void tst_MainWindowDocument::nameThatIsNotUtf8OpensAndSaves()
         Q_UNUSED(entry);
         ++files;
     }
-    QCOMPARE(files, 2); // plain.tvc and the Latin-1 name, nothing under a mangled name
+    QCOMPARE(files, 2);           // plain.tvc and the Latin-1 name, nothing under a mangled name
+    std::filesystem::remove(raw); // QTemporaryDir cannot name it to remove it
 }
 
 QTEST_MAIN(tst_MainWindowDocument)

@@ -141,7 +141,8 @@ void tst_QtUserDialogs::messageBoxLook()
     QFETCH(bool, question);
     QFETCH(QString, text);
     QFETCH(int, lines);
-    QtUserDialogs dialogs;
+    QtUserDialogs real;
+    UserDialogs &dialogs = real; // the window calls through the interface
     bool seen = false;
     whenShown<QMessageBox>([&](QMessageBox *box) {
         auto *label = box->findChild<QLabel *>(QStringLiteral("qt_msgbox_label"));
