@@ -8,6 +8,7 @@
 #include <QFileDialog>
 #include <QLabel>
 #include <QMessageBox>
+#include <QProxyStyle>
 #include <QPushButton>
 #include <QTemporaryDir>
 #include <QTest>
@@ -136,38 +137,69 @@ void tst_QtUserDialogs::messageBoxLook_data()
         << 2;
 }
 
+namespace {
+
+// A desktop whose theme gives dialog buttons icons, as some do.
+class ButtonsWithIcons : public QProxyStyle
+{
+public:
+    int styleHint(StyleHint hint, const QStyleOption *option, const QWidget *widget,
+                  QStyleHintReturn *returnData) const override
+    {
+        if (hint == SH_DialogButtonBox_ButtonsHaveIcons)
+            return 1;
+        return QProxyStyle::styleHint(hint, option, widget, returnData);
+    }
+};
+
+} // namespace
+
 void tst_QtUserDialogs::messageBoxLook()
 {
     QFETCH(bool, question);
     QFETCH(QString, text);
     QFETCH(int, lines);
+    auto *style = new ButtonsWithIcons; // the application takes it
+    QApplication::setStyle(style);
     QtUserDialogs real;
     UserDialogs &dialogs = real; // the window calls through the interface
+
+    // Read while the box is open, then close it, so that a failure cannot leave it waiting.
+    QString shownText;
+    int labelHeight = 0, lineHeight = 1;
+    QStringList buttonsWithIcons;
+    Qt::WindowFlags flags;
     bool seen = false;
-    whenShown<QMessageBox>([&](QMessageBox *box) {
-        auto *label = box->findChild<QLabel *>(QStringLiteral("qt_msgbox_label"));
-        QVERIFY(label);
-        QCOMPARE(label->text(),
-                 QString(text).replace(QStringLiteral("\r\n"), QStringLiteral("\n")));
-        const qreal lineHeight = label->fontMetrics().lineSpacing();
-        QVERIFY2(label->height() < (lines + 0.5) * lineHeight,
-                 qPrintable(QStringLiteral("%1 px high, %2 px a line, %3 px wide")
-                                .arg(label->height())
-                                .arg(lineHeight)
-                                .arg(label->width())));
-        for (QAbstractButton *button : box->buttons())
-            QVERIFY2(button->icon().isNull(), qPrintable(button->text()));
-        const Qt::WindowFlags flags = box->windowFlags();
-        QVERIFY(flags & Qt::WindowCloseButtonHint);
-        QVERIFY(!(flags & (Qt::WindowMinimizeButtonHint | Qt::WindowMaximizeButtonHint)));
+    QTimer::singleShot(0, [&] {
+        auto *box = qobject_cast<QMessageBox *>(QApplication::activeModalWidget());
+        if (!box)
+            return;
         seen = true;
+        if (auto *label = box->findChild<QLabel *>(QStringLiteral("qt_msgbox_label"))) {
+            shownText = label->text();
+            labelHeight = label->height();
+            lineHeight = label->fontMetrics().lineSpacing();
+        }
+        for (QAbstractButton *button : box->buttons())
+            if (!button->icon().isNull())
+                buttonsWithIcons.append(button->text());
+        flags = box->windowFlags();
         box->buttons().constFirst()->click();
     });
     if (question)
         dialogs.askYesNo(text);
     else
         dialogs.showError(text);
+    QApplication::setStyle(QStringLiteral("Fusion"));
+
     QVERIFY(seen);
+    QCOMPARE(shownText, QString(text).replace(QStringLiteral("\r\n"), QStringLiteral("\n")));
+    QVERIFY2(
+        labelHeight < (lines + 0.5) * lineHeight,
+        qPrintable(QStringLiteral("%1 px high, %2 px a line").arg(labelHeight).arg(lineHeight)));
+    QCOMPARE(buttonsWithIcons, QStringList());
+    QVERIFY(flags & Qt::WindowCloseButtonHint);
+    QVERIFY(!(flags & (Qt::WindowMinimizeButtonHint | Qt::WindowMaximizeButtonHint)));
 }
 
 QTEST_MAIN(tst_QtUserDialogs)
