@@ -366,68 +366,41 @@ QList<qreal> startsAfterTabsInView(QTextEdit *view, const QTextBlock &block)
     return starts;
 }
 
-struct PdfWord
-{
-    int page;
-    qreal x, y;
-    QString text;
-};
-
-// The words of a PDF with their places (points), as poppler's text extraction reads them.
-QList<PdfWord> pdfWords(const QString &pdf)
+// The printed lines of a PDF as poppler's text extraction reads them: per page and top,
+// the words from left to right with where each starts (points).
+QMap<QPair<int, int>, QMap<qreal, QString>> pdfLines(const QString &pdf)
 {
     QProcess tool;
     tool.start(QStringLiteral("pdftotext"), {QStringLiteral("-bbox"), pdf, QStringLiteral("-")});
-    if (!tool.waitForFinished(30000) || tool.exitCode() != 0)
-        return {};
+    tool.waitForFinished(30000);
     static const QRegularExpression word(
         QStringLiteral(R"re(<word xMin="([\d.]+)" yMin="([\d.]+)"[^>]*>([^<]*)</word>)re"));
-    QList<PdfWord> words;
-    const QStringList pages = QString::fromUtf8(tool.readAllStandardOutput())
-                                  .split(QStringLiteral("<page "), Qt::SkipEmptyParts);
-    for (int page = 0; page < pages.size(); ++page) {
-        auto it = word.globalMatch(pages.at(page));
-        while (it.hasNext()) {
-            const QRegularExpressionMatch m = it.next();
-            words.append({page, m.captured(1).toDouble(), m.captured(2).toDouble(), m.captured(3)});
-        }
-    }
-    return words;
+    QMap<QPair<int, int>, QMap<qreal, QString>> lines;
+    const QStringList pages =
+        QString::fromUtf8(tool.readAllStandardOutput()).split(QStringLiteral("<page "));
+    for (int page = 0; page < pages.size(); ++page)
+        for (const QRegularExpressionMatch &m : word.globalMatch(pages.at(page)))
+            lines[{page, qRound(m.captured(2).toDouble())}].insert(m.captured(1).toDouble(),
+                                                                   m.captured(3));
+    return lines;
 }
 
-// For a report line, where the first word after each tab starts in the PDF, from the left
-// of the report's text; empty when the line is not found. The words of a printed line
-// share their top; the extraction lists them column by column.
-QList<qreal> startsAfterTabsInPdf(const QList<PdfWord> &words, const QString &line, qreal left)
+// Where the first word after each tab of a report line starts on paper, from `left`.
+QList<qreal> startsAfterTabsInPdf(const QMap<QPair<int, int>, QMap<qreal, QString>> &lines,
+                                  const QString &line, qreal left)
 {
-    const QStringList fields = line.split(QLatin1Char('\t'));
-    QStringList lineWords;
-    QList<int> firstWordOfField;
-    for (qsizetype i = 1; i < fields.size(); ++i) {
-        firstWordOfField.append(int(lineWords.size()));
-        lineWords += fields.at(i).split(QLatin1Char(' '), Qt::SkipEmptyParts);
+    QStringList words;
+    QList<int> firstWords;
+    for (const QString &field : line.split(QLatin1Char('\t')).mid(1)) {
+        firstWords.append(int(words.size()));
+        words += field.split(QLatin1Char(' '), Qt::SkipEmptyParts);
     }
-    QMap<QPair<int, qreal>, QList<PdfWord>> printedLines; // by page and top
-    for (const PdfWord &word : words) {
-        auto lineAt = printedLines.begin();
-        while (lineAt != printedLines.end() &&
-               (lineAt.key().first != word.page || qAbs(lineAt.key().second - word.y) >= 0.5))
-            ++lineAt;
-        if (lineAt == printedLines.end())
-            lineAt = printedLines.insert({word.page, word.y}, {});
-        lineAt->append(word);
-    }
-    for (QList<PdfWord> printed : printedLines) {
-        std::sort(printed.begin(), printed.end(),
-                  [](const PdfWord &a, const PdfWord &b) { return a.x < b.x; });
-        QStringList texts;
-        for (const PdfWord &word : printed)
-            texts.append(word.text);
-        if (texts != lineWords)
+    for (const QMap<qreal, QString> &printed : lines) {
+        if (printed.values() != words)
             continue;
         QList<qreal> starts;
-        for (int index : firstWordOfField)
-            starts.append(printed.at(index).x - left);
+        for (int index : firstWords)
+            starts.append(printed.keys().at(index) - left);
         return starts;
     }
     return {};
@@ -465,18 +438,19 @@ void tst_MainWindowForm::reportTabStops()
         const ReportContent content = f.window().reportContent();
         const QString path = f.workPath(QStringLiteral("report.pdf"));
         QVERIFY(ReportCommands::writePdf(path, content).isEmpty());
-        const QList<PdfWord> words = pdfWords(path);
-        const auto first = std::find_if(words.begin(), words.end(), [](const PdfWord &w) {
-            return w.text == QLatin1String("[User");
-        });
-        QVERIFY(first != words.end());
+        const auto lines = pdfLines(path);
+        qreal left = -1; // where "[User Input]" starts
+        for (const QMap<qreal, QString> &printed : lines)
+            if (printed.first() == QLatin1String("[User"))
+                left = printed.firstKey();
+        QVERIFY(left >= 0);
         // The stops on paper: the screen's lengths in points.
         const qreal pointsPerPixel = 72.0 / view->logicalDpiX();
         for (qreal &stop : stops)
             stop *= pointsPerPixel;
         for (const QString &line : content.reportText.split(QStringLiteral("\r\n")))
             if (line.contains(QLatin1Char('\t'))) {
-                starts.append(startsAfterTabsInPdf(words, line, first->x));
+                starts.append(startsAfterTabsInPdf(lines, line, left));
                 QVERIFY2(!starts.constLast().isEmpty(), qPrintable(line));
             }
     }

@@ -369,9 +369,9 @@ void tst_StorageWindow::chartTitlesStayInside_data()
 
 namespace {
 
-// A paint device that keeps, for every text drawn on it, where the text lies and the clip
-// in force, both in device pixels: what the screen would show of it.
-class TextRecorder : public QPaintDevice
+// A paint device that keeps every text drawn on it with the clip in force, both in device
+// pixels: what the screen would show of it. Shapes are dropped.
+class TextRecorder : public QPaintDevice, QPaintEngine
 {
 public:
     struct DrawnText
@@ -380,10 +380,32 @@ public:
         QRectF extent;
         std::optional<QRectF> clip;
     };
-
-    explicit TextRecorder(QSize size) : m_size(size), m_engine(this) {}
-    QPaintEngine *paintEngine() const override { return &m_engine; }
+    explicit TextRecorder(QSize size) : QPaintEngine(AllFeatures), m_size(size) {}
     QList<DrawnText> texts;
+
+    QPaintEngine *paintEngine() const override { return const_cast<TextRecorder *>(this); }
+    bool begin(QPaintDevice *) override { return true; }
+    bool end() override { return true; }
+    Type type() const override { return User; }
+    void drawPixmap(const QRectF &, const QPixmap &, const QRectF &) override {}
+    void drawPolygon(const QPointF *, int, PolygonDrawMode) override {}
+    void drawPath(const QPainterPath &) override {}
+    void updateState(const QPaintEngineState &changed) override
+    {
+        if (changed.state() & DirtyTransform)
+            m_transform = changed.transform();
+        if (changed.state() & DirtyClipPath)
+            clip(changed.clipOperation(), changed.clipPath().boundingRect());
+        if (changed.state() & DirtyClipRegion)
+            clip(changed.clipOperation(), QRectF(changed.clipRegion().boundingRect()));
+    }
+    void drawTextItem(const QPointF &at, const QTextItem &item) override
+    {
+        const QFontMetricsF m(item.font(), this);
+        const QRectF extent(at.x(), at.y() - m.ascent(), m.horizontalAdvance(item.text()),
+                            m.height());
+        texts.append({item.text(), m_transform.mapRect(extent), m_clip});
+    }
 
 protected:
     int metric(PaintDeviceMetric metric) const override
@@ -393,75 +415,30 @@ protected:
             return m_size.width();
         case PdmHeight:
             return m_size.height();
-        case PdmWidthMM:
-            return m_size.width() * 254 / 960;
-        case PdmHeightMM:
-            return m_size.height() * 254 / 960;
-        case PdmDepth:
-            return 32;
         case PdmDevicePixelRatio:
             return 1;
         case PdmDevicePixelRatioScaled:
             return int(devicePixelRatioFScale());
         default:
-            return 96; // colours and resolutions
+            return 96; // resolutions, and enough for depth and size in mm
         }
     }
 
 private:
-    class Engine : public QPaintEngine
+    void clip(Qt::ClipOperation operation, const QRectF &rect)
     {
-    public:
-        explicit Engine(TextRecorder *device) : QPaintEngine(AllFeatures), m_device(device) {}
-        bool begin(QPaintDevice *) override { return true; }
-        bool end() override { return true; }
-        Type type() const override { return User; }
-        // Only texts matter; shapes are dropped.
-        void drawPixmap(const QRectF &, const QPixmap &, const QRectF &) override {}
-        void drawPolygon(const QPointF *, int, PolygonDrawMode) override {}
-        void drawPolygon(const QPoint *, int, PolygonDrawMode) override {}
-        void drawPath(const QPainterPath &) override {}
-        void updateState(const QPaintEngineState &changed) override
-        {
-            if (changed.state() & DirtyTransform)
-                m_transform = changed.transform();
-            if (changed.state() & DirtyClipEnabled)
-                m_clipOn = changed.isClipEnabled();
-            if (changed.state() & DirtyClipPath)
-                clip(changed.clipOperation(), changed.clipPath().boundingRect());
-            if (changed.state() & DirtyClipRegion)
-                clip(changed.clipOperation(), QRectF(changed.clipRegion().boundingRect()));
-        }
-        void drawTextItem(const QPointF &at, const QTextItem &item) override
-        {
-            const QFontMetricsF metrics(item.font(), m_device);
-            const QRectF extent(at.x(), at.y() - metrics.ascent(),
-                                metrics.horizontalAdvance(item.text()), metrics.height());
-            m_device->texts.append(
-                {item.text(), m_transform.mapRect(extent), m_clipOn ? m_clip : std::nullopt});
-        }
-
-    private:
-        void clip(Qt::ClipOperation operation, const QRectF &rect)
-        {
-            const QRectF mapped = m_transform.mapRect(rect);
-            if (operation == Qt::NoClip)
-                m_clip.reset();
-            else if (operation == Qt::IntersectClip && m_clip)
-                m_clip = m_clip->intersected(mapped);
-            else
-                m_clip = mapped;
-            m_clipOn = operation != Qt::NoClip;
-        }
-
-        TextRecorder *m_device;
-        QTransform m_transform;
-        std::optional<QRectF> m_clip;
-        bool m_clipOn = false;
-    };
+        const QRectF mapped = m_transform.mapRect(rect);
+        if (operation == Qt::NoClip)
+            m_clip.reset();
+        else if (operation == Qt::IntersectClip && m_clip)
+            m_clip = m_clip->intersected(mapped);
+        else
+            m_clip = mapped;
+    }
 
     QSize m_size;
-    mutable Engine m_engine;
+    QTransform m_transform;
+    std::optional<QRectF> m_clip;
 };
 
 } // namespace
