@@ -78,6 +78,7 @@ BENCHMARK(BM_OpenReportOfLineFeeds)
     ->Arg(16)
     ->Arg(32)
     ->Arg(64)
+    ->Arg(68)
     ->Arg(512)
     ->Unit(benchmark::kMillisecond)
     ->Iterations(1);
