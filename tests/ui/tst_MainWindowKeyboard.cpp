@@ -32,7 +32,7 @@ QString focusName()
     if (!focus)
         return QStringLiteral("(none)");
     if (qobject_cast<QTabBar *>(focus))
-        return QStringLiteral("tab strip");
+        return QStringLiteral("tab-strip");
     return focus->objectName();
 }
 
@@ -58,26 +58,18 @@ void tst_MainWindowKeyboard::tabOrder_data()
     QTest::addColumn<int>("method");
     QTest::addColumn<bool>("byArrowKey");
     QTest::addColumn<QStringList>("forward");
-    const QStringList method1 = {"optMethod_1",       "txtProjectName", "cmbChamberType",
-                                 "txtNumChambers",    "txtBedArea",     "txtFoundationDepth",
-                                 "txtCoverThickness", "txtPorosity",    "txtBaseElevation",
-                                 "chkBottomArea",     "cmdHelp",        "cmdCalculate",
-                                 "tab strip"};
-    QStringList method2 = {"optMethod_2",
-                           "txtProjectName",
-                           "cmbChamberType",
-                           "txtRows",
-                           "txtCols",
-                           "txtFoundationDepth",
-                           "txtCoverThickness",
-                           "txtInternalSpacing",
-                           "txtPerimeterThickness",
-                           "txtPorosity",
-                           "txtBaseElevation",
-                           "chkBottomArea",
-                           "cmdHelp",
-                           "cmdCalculate",
-                           "tab strip"};
+    const QString rows1 = QStringLiteral("txtNumChambers txtBedArea txtFoundationDepth "
+                                         "txtCoverThickness txtPorosity");
+    const QString rows2 = QStringLiteral("txtRows txtCols txtFoundationDepth txtCoverThickness "
+                                         "txtInternalSpacing txtPerimeterThickness txtPorosity");
+    const auto order = [](const QString &option, const QString &rows) {
+        return QStringLiteral("%1 txtProjectName cmbChamberType %2 txtBaseElevation "
+                              "chkBottomArea cmdHelp cmdCalculate tab-strip")
+            .arg(option, rows)
+            .split(QLatin1Char(' '));
+    };
+    const QStringList method1 = order(QStringLiteral("optMethod_1"), rows1);
+    const QStringList method2 = order(QStringLiteral("optMethod_2"), rows2);
     QTest::newRow("#1 chosen with the arrow keys") << 1 << true << method1;
     QTest::newRow("#1 clicked") << 1 << false << method1;
     QTest::newRow("#2 chosen with the arrow keys") << 2 << true << method2;
