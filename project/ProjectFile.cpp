@@ -9,6 +9,12 @@
 namespace {
 const char *const VersionTag = "TVC_Ver";
 
+// Far above what a calculation writes (a report line per chamber table row and per pond
+// table row, at most 32767 each, and some 40 more): a saved report beyond either limit is
+// not one, and the window could not show it quickly.
+constexpr std::size_t MaxReportLines = 70000;
+constexpr std::size_t MaxReportBytes = 2 * 1024 * 1024;
+
 void addLine(std::string &text, const std::string &line)
 {
     text += line;
@@ -111,7 +117,13 @@ ProjectReadResult ScanFileVer01(ItemReader &reader, ProjectDocument &document)
     if (!reader.readLine(line))
         return failure(reader, "the report is missing");
     document.reportText = line;
-    while (!reader.atEnd()) {
+    for (std::size_t lines = 1;; ++lines) {
+        if (lines > MaxReportLines || document.reportText.size() > MaxReportBytes)
+            return failure(reader, "the report is longer than any calculation writes (at most " +
+                                       std::to_string(MaxReportLines) + " lines, " +
+                                       std::to_string(MaxReportBytes / 1024 / 1024) + " MiB)");
+        if (reader.atEnd())
+            break;
         reader.readLine(line);
         document.reportText += "\r\n" + line;
     }
@@ -142,6 +154,18 @@ std::string WriteProjectFile(const ProjectDocument &document)
     addLine(text, NumToText(results.BottomArea));
     addLine(text, document.reportText);
     return text;
+}
+
+std::string FieldWithLineBreak(const ProjectDocument &document)
+{
+    const CalcInputs &inputs = document.inputs;
+    if (inputs.method != 1 && inputs.method != 2)
+        return {};
+    for (const InputSlot &slot : inputSlots(inputs.method)) {
+        if (slot.text && (inputs.*slot.text).find_first_of("\r\n") != std::string::npos)
+            return slot.name;
+    }
+    return {};
 }
 
 ProjectReadResult ReadProjectFile(std::string_view text, ProjectDocument &document)

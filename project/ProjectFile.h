@@ -8,8 +8,13 @@
 // The ".tvc" project file, version 01: "TVC_Ver01", the method, that method's inputs as
 // typed, the results flag and, when set, the result state and the report.
 
-// The file's text (UTF-8, CR LF line ends), before encoding.
+// The file's text (UTF-8, CR LF line ends), before encoding. Writers first check
+// FieldWithLineBreak: such a document has no file form that reads back.
 std::string WriteProjectFile(const ProjectDocument &document);
+
+// The name of the first input the file would keep on a line of its own ("project name",
+// "porosity", ...) that holds a CR or LF; empty when the document can be written.
+std::string FieldWithLineBreak(const ProjectDocument &document);
 
 struct ProjectReadResult
 {

@@ -32,5 +32,9 @@ ProjectReadResult OpenDataFile(const std::string &path, ProjectDocument &documen
 
 SaveResult SaveDataFile(const std::string &path, const ProjectDocument &document)
 {
+    // A field holding a line break would end its line early: the file would not read back.
+    const std::string broken = FieldWithLineBreak(document);
+    if (!broken.empty())
+        return {false, "the field " + broken + " holds a line break"};
     return saveFileBytes(path, encodeProjectText(WriteProjectFile(document)));
 }

@@ -5,11 +5,18 @@
 #include "ProjectFileIO.h"
 #include "UserDialogs.h"
 
+#include <QFile>
+
 namespace {
 
-bool fileExists(const QString &path)
+bool fileExists(const QByteArray &nativePath)
 {
-    return !path.isEmpty() && FileExists(path.toStdString());
+    return !nativePath.isEmpty() && FileExists(nativePath.toStdString());
+}
+
+QString shown(const QByteArray &nativePath)
+{
+    return QFile::decodeName(nativePath);
 }
 
 const QString LineBreak = QStringLiteral("\r\n");
@@ -25,6 +32,7 @@ void DocumentCommands::resetToUntitled()
 {
     m_dataChanged = true;
     m_currentFileName.clear();
+    m_currentNativePath.clear();
     m_view.setCaption(m_baseCaption);
 }
 
@@ -40,43 +48,67 @@ void DocumentCommands::mnuFile_Open_Click()
 
 bool DocumentCommands::openFile(const QString &path)
 {
-    if (!fileExists(path))
+    const QByteArray nativePath = QFile::encodeName(path);
+    if (!fileExists(nativePath))
+        return false; // the dialog's file has gone meanwhile: nothing happens
+    return readFile(nativePath);
+}
+
+bool DocumentCommands::openNativeFile(const QByteArray &nativePath)
+{
+    if (!fileExists(nativePath)) {
+        m_dialogs.showError(QStringLiteral("Cannot open the file:") + LineBreak +
+                            shown(nativePath) + LineBreak + QStringLiteral("It does not exist."));
         return false;
+    }
+    return readFile(nativePath);
+}
+
+bool DocumentCommands::readFile(const QByteArray &nativePath)
+{
     m_view.ClearData();
 
     ProjectDocument document;
-    const ProjectReadResult read = OpenDataFile(path.toStdString(), document);
+    const ProjectReadResult read = OpenDataFile(nativePath.toStdString(), document);
     if (!read.ok()) {
+        // The format message is the program's own; any other failure says why.
         if (read.status == ProjectReadResult::Status::InvalidFormat)
             m_dialogs.showError(QString::fromUtf8(InvalidFormatMessage));
+        else
+            m_dialogs.showError(QStringLiteral("Cannot open the file:") + LineBreak +
+                                shown(nativePath) + LineBreak +
+                                QString::fromStdString(read.reason));
         // Nothing of a partly read file is left behind.
         m_view.ClearData();
         return false;
     }
     m_view.showDocument(document);
-    m_currentFileName = path;
+    m_currentNativePath = nativePath;
+    m_currentFileName = shown(nativePath);
     m_dataChanged = false; // loading the fields marked the document changed
     showCaption();
     return true;
 }
 
-bool DocumentCommands::SaveDataFile(const QString &path)
+bool DocumentCommands::SaveDataFile(const QByteArray &nativePath)
 {
-    const SaveResult saved = ::SaveDataFile(path.toStdString(), m_view.currentDocument());
+    const ProjectDocument document = m_view.currentDocument();
+    const SaveResult saved = ::SaveDataFile(nativePath.toStdString(), document);
     if (saved.ok)
         m_dataChanged = false;
     return saved.ok;
 }
 
-QString DocumentCommands::AskSaveFileName(const QString &currentName)
+QByteArray DocumentCommands::AskSaveFileName(const QByteArray &currentName)
 {
-    return m_dialogs.askSaveFileName(fileExists(currentName) ? currentName : QString());
+    const QString initial = fileExists(currentName) ? shown(currentName) : QString();
+    return QFile::encodeName(m_dialogs.askSaveFileName(initial));
 }
 
-bool DocumentCommands::SaveDataFileAs(QString &name, QString &triedPath)
+bool DocumentCommands::SaveDataFileAs(QByteArray &name, QByteArray &triedPath)
 {
     triedPath.clear();
-    const QString chosen = AskSaveFileName(name);
+    const QByteArray chosen = AskSaveFileName(name);
     if (chosen.isEmpty())
         return true; // a cancel is not an error
     triedPath = chosen;
@@ -86,37 +118,43 @@ bool DocumentCommands::SaveDataFileAs(QString &name, QString &triedPath)
     return true;
 }
 
+void DocumentCommands::setCurrentFile(const QByteArray &nativePath)
+{
+    m_currentNativePath = nativePath;
+    m_currentFileName = shown(nativePath);
+}
+
 bool DocumentCommands::mnuFile_Save_Click()
 {
     bool ok = false;
-    QString failedPath;
-    if (fileExists(m_currentFileName)) {
-        ok = SaveDataFile(m_currentFileName);
-        failedPath = m_currentFileName;
+    QByteArray failedPath;
+    if (fileExists(m_currentNativePath)) {
+        ok = SaveDataFile(m_currentNativePath);
+        failedPath = m_currentNativePath;
     } else {
         // No file yet, or it has gone since: ask rather than silently re-create it.
-        QString name = m_currentFileName;
+        QByteArray name = m_currentNativePath;
         ok = SaveDataFileAs(name, failedPath);
         if (ok)
-            m_currentFileName = name;
+            setCurrentFile(name);
     }
     if (ok)
         showCaption();
     else
-        m_dialogs.showError(QStringLiteral("Error saving file:") + LineBreak + failedPath);
+        m_dialogs.showError(QStringLiteral("Error saving file:") + LineBreak + shown(failedPath));
     return ok;
 }
 
 bool DocumentCommands::mnuFile_SaveAs_Click()
 {
-    QString name = m_currentFileName;
-    QString triedPath;
+    QByteArray name = m_currentNativePath;
+    QByteArray triedPath;
     const bool ok = SaveDataFileAs(name, triedPath);
     if (ok) {
-        m_currentFileName = name;
+        setCurrentFile(name);
         showCaption();
     } else {
-        m_dialogs.showError(QStringLiteral("Error Saving File:") + LineBreak + triedPath);
+        m_dialogs.showError(QStringLiteral("Error Saving File:") + LineBreak + shown(triedPath));
     }
     return ok;
 }

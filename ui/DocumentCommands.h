@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QByteArray>
 #include <QObject>
 #include <QString>
 
@@ -7,7 +8,9 @@ class DocumentView;
 class UserDialogs;
 
 // The File menu's commands and the document state behind them: the current file, the base
-// caption and whether the inputs changed since the last open or save.
+// caption and whether the inputs changed since the last open or save. Files are named to
+// the engine by their bytes on disk, so a name that is not valid UTF-8 still opens and
+// saves; the QString forms are for captions and messages.
 class DocumentCommands : public QObject
 {
     Q_OBJECT
@@ -26,6 +29,9 @@ public:
 
     // Opens the path as File > Open does after its dialog; false when nothing was opened.
     bool openFile(const QString &path);
+    // The same for a name given by its bytes (a command-line argument). Unlike the dialog,
+    // which only offers files that exist, a name that does not exist is reported.
+    bool openNativeFile(const QByteArray &nativePath);
 
     // The question asked before the window closes while the inputs are unsaved; false
     // keeps the window open (a Yes whose save failed).
@@ -37,14 +43,17 @@ public slots:
     bool mnuFile_SaveAs_Click();
 
 private:
-    bool SaveDataFile(const QString &path);
-    bool SaveDataFileAs(QString &name, QString &triedPath);
-    QString AskSaveFileName(const QString &currentName);
+    bool readFile(const QByteArray &nativePath);
+    bool SaveDataFile(const QByteArray &nativePath);
+    bool SaveDataFileAs(QByteArray &name, QByteArray &triedPath);
+    QByteArray AskSaveFileName(const QByteArray &currentName);
+    void setCurrentFile(const QByteArray &nativePath);
     void showCaption();
 
     DocumentView &m_view;
     UserDialogs &m_dialogs;
     QString m_currentFileName;
+    QByteArray m_currentNativePath;
     QString m_baseCaption;
     bool m_dataChanged = false;
 };

@@ -1,5 +1,7 @@
 #include "EnterKeyChain.h"
 
+#include "FocusCue.h"
+
 #include <QEvent>
 #include <QKeyEvent>
 #include <QWidget>
@@ -27,7 +29,6 @@ bool EnterKeyChain::eventFilter(QObject *watched, QEvent *event)
     const auto next = m_next.constFind(watched);
     if (next == m_next.constEnd())
         return false;
-    if (QWidget *target = (*next)())
-        target->setFocus(Qt::TabFocusReason);
+    FocusWithCue((*next)());
     return true;
 }

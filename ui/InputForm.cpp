@@ -1,5 +1,6 @@
 #include "InputForm.h"
 
+#include "ButtonEnterKey.h"
 #include "EnterKeyChain.h"
 #include "InputRows.h"
 #include "LabelFit.h"
@@ -33,12 +34,10 @@ void InputForm::createMethodFrame()
     m_optMethod1 = new QRadioButton(tr("#1 - Default (known bed area and number of chambers)"),
                                     m_grpCalculationMethod);
     m_optMethod1->setObjectName(QStringLiteral("optMethod_1"));
-    m_optMethod1->setGeometry(40, 19, 318, 25);
-    FitButtonWidth(m_optMethod1, 318);
+    PlaceWidenedToCaption(m_optMethod1, QRect(40, 19, 318, 25));
     m_optMethod2 = new QRadioButton(tr("#2 - Simple Rectangular Array"), m_grpCalculationMethod);
     m_optMethod2->setObjectName(QStringLiteral("optMethod_2"));
-    m_optMethod2->setGeometry(40, 43, 265, 25);
-    FitButtonWidth(m_optMethod2, 265);
+    PlaceWidenedToCaption(m_optMethod2, QRect(40, 43, 265, 25));
 
     m_methodGroup = new QButtonGroup(this);
     m_methodGroup->addButton(m_optMethod1, 1);
@@ -65,19 +64,24 @@ void InputForm::createBottomControls()
     m_chkBottomArea = new QCheckBox(
         tr("Preserve Bottom Area for Vertical Unsaturated Infiltration in VELDO"), this);
     m_chkBottomArea->setObjectName(QStringLiteral("chkBottomArea"));
-    m_chkBottomArea->setGeometry(13, 441, 350, 22);
-    FitButtonWidth(m_chkBottomArea, 350);
+    PlaceWidenedToCaption(m_chkBottomArea, QRect(13, 441, 350, 22));
     connect(m_chkBottomArea, &QCheckBox::toggled, this, &InputForm::inputChanged);
 
     m_cmdHelp = new QPushButton(tr("<-- Help"), this);
     m_cmdHelp->setObjectName(QStringLiteral("cmdHelp"));
-    m_cmdHelp->setGeometry(364, 441, 60, 21);
+    // Stays beside the check box when that grew to its caption.
+    const int helpLeft = qMax(364, m_chkBottomArea->geometry().right() + 2);
+    PlaceWidenedToCaption(m_cmdHelp, QRect(helpLeft, 441, 60, 21));
     m_cmdHelp->setAutoDefault(false);
 
     m_cmdCalculate = new QPushButton(tr("Calculate"), this);
     m_cmdCalculate->setObjectName(QStringLiteral("cmdCalculate"));
-    m_cmdCalculate->setGeometry(510, 482, 100, 32);
+    PlaceWidenedToCaption(m_cmdCalculate, QRect(510, 482, 100, 32));
     m_cmdCalculate->setAutoDefault(false);
+
+    auto *enterKey = new ButtonEnterKey(this);
+    enterKey->watch(m_cmdHelp);
+    enterKey->watch(m_cmdCalculate);
 }
 
 void InputForm::linkEnterChain()

@@ -1,6 +1,7 @@
 #include "InputRows.h"
 
 #include "LabelFit.h"
+#include "SingleLineValidator.h"
 
 #include <QComboBox>
 #include <QLabel>
@@ -10,6 +11,7 @@ namespace {
 
 constexpr int LabelLeft = 10;
 constexpr int ControlLeft = 260;
+constexpr int CaptionGap = 4; // between a caption and its field
 constexpr int ControlHeight = 21;
 constexpr int FieldWidth = 100;
 constexpr int FirstControlTop = 10;
@@ -31,8 +33,10 @@ InputRows::InputRows(QWidget *parent) : QWidget(parent)
 {
     setObjectName(QStringLiteral("picInput"));
 
-    auto newTextBox = [this](const QString &startText) {
+    auto *singleLine = new SingleLineValidator(this);
+    auto newTextBox = [this, singleLine](const QString &startText) {
         auto *edit = new QLineEdit(startText, this);
+        edit->setValidator(singleLine);
         connect(edit, &QLineEdit::textChanged, this, &InputRows::edited);
         return edit;
     };
@@ -73,10 +77,15 @@ InputRows::InputRows(QWidget *parent) : QWidget(parent)
     addRow(BaseElevation, "lblBaseElevation", tr("Elevation of Base of Foundation (ft datum)"),
            newTextBox({}), "txtBaseElevation", ControlLeft, FieldWidth);
 
+    // The field column moves right by what the widest caption lacks at the window's font.
     QList<QLabel *> labels;
     for (const RowWidgets &row : m_rows)
         labels.append(row.label);
-    FitLabelsWidth(labels, ControlLeft - LabelLeft - 4);
+    const int shift = CaptionOverflow(labels, ControlLeft - LabelLeft - CaptionGap);
+    for (const RowWidgets &row : m_rows) {
+        row.label->resize(row.label->sizeHint());
+        row.control->move(row.control->x() + shift, row.control->y());
+    }
 }
 
 void InputRows::addRow(Row row, const char *labelName, const QString &caption, QWidget *control,

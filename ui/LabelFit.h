@@ -1,12 +1,17 @@
 #pragma once
 
-class QAbstractButton;
+#include <QRect>
+
 class QLabel;
+class QWidget;
 
 template <typename T> class QList;
 
-// Captions have fixed places in the form; on desktops whose default font is wider than the
-// form was drawn for, these shrink a caption's font until it fits the room it has.
-// The labels share one font size, the largest at which every caption fits.
-void FitLabelsWidth(const QList<QLabel *> &labels, int maxWidth);
-void FitButtonWidth(QAbstractButton *button, int width);
+// Captions keep the window's font. The form's fixed places were drawn for a narrower
+// desktop font; where a caption needs more room than its place gives, the place grows to
+// the caption and whatever stands to its right moves along by the same amount.
+
+// How much wider than `room` the widest caption is; 0 when all fit.
+int CaptionOverflow(const QList<QLabel *> &labels, int room);
+// Places the widget at its design rectangle, widened to its caption when that is wider.
+void PlaceWidenedToCaption(QWidget *widget, const QRect &design);

@@ -1,7 +1,6 @@
 #include "MainMenus.h"
 
 #include <QAction>
-#include <QActionGroup>
 #include <QMenu>
 #include <QMenuBar>
 
@@ -75,15 +74,14 @@ void MainMenus::createHelpMenu(QMenuBar *menuBar)
     mnuHelp_Website = addItem(mnuHelp, tr("Visit &Tessivane Website"), "mnuHelp_Website");
     mnuHelp_Image = addMenu(mnuHelp, tr("Help &Image Size"), "mnuHelp_Image");
     mnuHelp->addMenu(mnuHelp_Image);
-    auto *sizes = new QActionGroup(this);
-    sizes->setExclusionPolicy(QActionGroup::ExclusionPolicy::ExclusiveOptional);
+    // Plain checkable items, so the menu shows check marks; the help side checks only the
+    // size shown (an action group would draw radio bullets).
     const std::array<QString, 5> captions = {QString(), tr("Smallest"), tr("Small"), tr("Medium"),
                                              tr("Large")};
     for (int index = 1; index <= 4; ++index) {
         QAction *size = mnuHelp_Image->addAction(captions[index]);
         size->setObjectName(QStringLiteral("mnuHelp_Image_Size_%1").arg(index));
         size->setCheckable(true);
-        sizes->addAction(size);
         mnuHelp_Image_Size[index] = size;
     }
     mnuHelp_About = addItem(mnuHelp, tr("&About"), "mnuHelp_About");

@@ -1,9 +1,13 @@
 #include "QtUserDialogs.h"
 
+#include <QAbstractButton>
 #include <QFileDialog>
+#include <QGuiApplication>
+#include <QLabel>
 #include <QMessageBox>
 #include <QPrintDialog>
 #include <QPrinter>
+#include <QScreen>
 #include <QStringList>
 
 namespace {
@@ -14,10 +18,35 @@ QString forDisplay(QString text)
     return text.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
 }
 
+// A message stays on one line up to this width; only longer ones wrap.
+int longestLineAllowed(const QWidget *owner)
+{
+    const QScreen *screen = owner ? owner->screen() : QGuiApplication::primaryScreen();
+    const int available = screen ? screen->availableGeometry().width() : 1024;
+    return qMin(qBound(600, available * 3 / 5, 900), available - 150);
+}
+
+// The box as a plain dialog: a close button only in its frame, text-only buttons, and each
+// line of the message unbroken up to a sensible width (the box's own rule wraps at about
+// half that).
+void prepare(QMessageBox &box, const QWidget *owner)
+{
+    box.setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
+                       Qt::WindowCloseButtonHint);
+    for (QAbstractButton *button : box.buttons())
+        button->setIcon(QIcon());
+    if (auto *label = box.findChild<QLabel *>(QStringLiteral("qt_msgbox_label"))) {
+        int widest = 0;
+        for (const QString &line : box.text().split(QLatin1Char('\n')))
+            widest = qMax(widest, label->fontMetrics().horizontalAdvance(line));
+        label->setMinimumWidth(qMin(widest + 2, longestLineAllowed(owner)));
+    }
+}
+
 const QString AllFilesFilter = QStringLiteral("All Files (*.*)");
 const QString ProjectFilter = QStringLiteral("Tessivane Stage vs Area (*.tvc)");
 
-void prepare(QFileDialog &dialog)
+void prepareFilters(QFileDialog &dialog)
 {
     dialog.setNameFilters({AllFilesFilter, ProjectFilter});
     dialog.selectNameFilter(ProjectFilter);
@@ -38,6 +67,7 @@ QtUserDialogs::QtUserDialogs(QWidget *owner) : m_owner(owner) {}
 void QtUserDialogs::showError(const QString &text, const QString &title)
 {
     QMessageBox box(QMessageBox::Warning, title, forDisplay(text), QMessageBox::Ok, m_owner);
+    prepare(box, m_owner);
     box.exec();
 }
 
@@ -46,6 +76,7 @@ bool QtUserDialogs::askYesNo(const QString &text, const QString &title)
     QMessageBox box(QMessageBox::NoIcon, title, forDisplay(text),
                     QMessageBox::Yes | QMessageBox::No, m_owner);
     box.setDefaultButton(QMessageBox::Yes);
+    prepare(box, m_owner);
     return box.exec() == QMessageBox::Yes;
 }
 
@@ -54,7 +85,7 @@ QString QtUserDialogs::askOpenFileName()
     QFileDialog dialog(m_owner);
     dialog.setAcceptMode(QFileDialog::AcceptOpen);
     dialog.setFileMode(QFileDialog::ExistingFile);
-    prepare(dialog);
+    prepareFilters(dialog);
     return chosenFile(dialog);
 }
 
@@ -63,7 +94,7 @@ QString QtUserDialogs::askSaveFileName(const QString &initialName)
     QFileDialog dialog(m_owner);
     dialog.setAcceptMode(QFileDialog::AcceptSave);
     dialog.setFileMode(QFileDialog::AnyFile);
-    prepare(dialog);
+    prepareFilters(dialog);
     if (!initialName.isEmpty())
         dialog.selectFile(initialName);
     // The overwrite prompt is on by default (no DontConfirmOverwrite option).

@@ -2,8 +2,9 @@
 
 #include <QFontDatabase>
 #include <QFontMetricsF>
+#include <QTextBlockFormat>
+#include <QTextCursor>
 #include <QTextDocument>
-#include <QTextOption>
 
 namespace {
 
@@ -27,6 +28,25 @@ QFont reportFont()
     return font;
 }
 
+// One pass over the text: CR LF and lone CR become the document's line feed.
+QString withLineFeeds(const std::string &report)
+{
+    QString text = QString::fromStdString(report);
+    qsizetype out = 0;
+    for (qsizetype in = 0; in < text.size(); ++in) {
+        const QChar c = text.at(in);
+        if (c == QLatin1Char('\r')) {
+            if (in + 1 < text.size() && text.at(in + 1) == QLatin1Char('\n'))
+                continue;
+            text[out++] = QLatin1Char('\n');
+        } else {
+            text[out++] = c;
+        }
+    }
+    text.truncate(out);
+    return text;
+}
+
 } // namespace
 
 ReportView::ReportView(QWidget *parent) : QTextEdit(parent)
@@ -36,24 +56,21 @@ ReportView::ReportView(QWidget *parent) : QTextEdit(parent)
     setAcceptRichText(false);
     setLineWrapMode(QTextEdit::NoWrap);
     setFont(reportFont());
-    document()->setDefaultFont(font());
 }
 
 void ReportView::setTabStopsFrom(const QFont &windowFont)
 {
     const qreal x = QFontMetricsF(windowFont).horizontalAdvance(QLatin1Char('X'));
-    QTextOption option = document()->defaultTextOption();
-    QList<QTextOption::Tab> tabs;
+    m_tabs.clear();
     for (int multiple : {5, 18, 31, 44})
-        tabs.append(QTextOption::Tab(multiple * x, QTextOption::LeftTab));
-    option.setTabs(tabs);
-    document()->setDefaultTextOption(option);
+        m_tabs.append(QTextOption::Tab(multiple * x, QTextOption::LeftTab));
+    showText(withLineFeeds(m_report));
 }
 
 QList<qreal> ReportView::tabStopPositions() const
 {
     QList<qreal> positions;
-    for (const QTextOption::Tab &tab : document()->defaultTextOption().tabs())
+    for (const QTextOption::Tab &tab : m_tabs)
         positions.append(tab.position);
     return positions;
 }
@@ -61,13 +78,34 @@ QList<qreal> ReportView::tabStopPositions() const
 void ReportView::setReport(const std::string &report)
 {
     m_report = report;
-    QString shown = QString::fromStdString(report);
-    shown.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
-    setPlainText(shown);
+    showText(withLineFeeds(report));
 }
 
 void ReportView::clearReport()
 {
     m_report.clear();
-    clear();
+    showText({});
+}
+
+void ReportView::showText(const QString &text)
+{
+    // The document's layout takes tab stops from each block's format only. Text inserted
+    // after the first block's format is set gives every block that format. The document is
+    // built before the view takes it: a document inserted into in place is laid out whole
+    // within the edit, one taken afresh is laid out in steps as it is shown, so a report of
+    // many lines costs no more than its length.
+    auto *fresh = new QTextDocument(this);
+    fresh->setUndoRedoEnabled(false);
+    fresh->setDefaultFont(font());
+    QTextCursor cursor(fresh);
+    QTextBlockFormat format;
+    format.setTabPositions(m_tabs);
+    cursor.setBlockFormat(format);
+    cursor.insertText(text);
+    // The view deletes the document it made itself; the ones made here are for us to delete.
+    QTextDocument *previous = document();
+    const bool previousIsOurs = previous->parent() == this;
+    setDocument(fresh);
+    if (previousIsOurs)
+        delete previous;
 }

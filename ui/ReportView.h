@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QTextEdit>
+#include <QTextOption>
 
 #include <string>
 
@@ -23,5 +24,8 @@ public:
     void clearReport();
 
 private:
+    void showText(const QString &text);
+
     std::string m_report;
+    QList<QTextOption::Tab> m_tabs;
 };

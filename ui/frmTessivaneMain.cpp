@@ -4,6 +4,7 @@
 #include "ClipboardText.h"
 #include "DocumentCommands.h"
 #include "ExportCommands.h"
+#include "FocusCue.h"
 #include "HelpCommands.h"
 #include "HelpViewerHost.h"
 #include "InputForm.h"
@@ -23,6 +24,7 @@
 #include <QCloseEvent>
 #include <QComboBox>
 #include <QDate>
+#include <QFile>
 #include <QGuiApplication>
 #include <QLocale>
 #include <QMenu>
@@ -115,7 +117,9 @@ void frmTessivaneMain::createPages()
             &frmTessivaneMain::cmdCalculate_Click);
     connect(m_picPage1->cmdHelp(), &QPushButton::clicked, this, &frmTessivaneMain::cmdHelp_Click);
 
-    QWidget::setTabOrder(m_SSTab1, m_picPage1->optMethod(1));
+    // The tab strip is the tab control's focus proxy and a child of it: the options follow
+    // the strip itself, not the tab control, which the focus chain visits before its child.
+    QWidget::setTabOrder(m_SSTab1->tabBar(), m_picPage1->optMethod(1));
     QWidget::setTabOrder(m_picPage1->lastInTabOrder(), m_txtOut);
     QWidget::setTabOrder(m_txtOut, m_helpViewer->widget());
     QWidget::setTabOrder(m_helpViewer->widget(), m_storagePage);
@@ -235,7 +239,7 @@ void frmTessivaneMain::resultChanged()
 void frmTessivaneMain::cmdCalculate_Click()
 {
     CalcEnvironment environment;
-    environment.dataDir = m_appDir.toStdString();
+    environment.dataDir = QFile::encodeName(m_appDir).toStdString();
     environment.decimalSeparator = decimalSeparator();
     environment.askYesNo = [this](const std::string &question) {
         return m_dialogs.askYesNo(QString::fromStdString(question));
@@ -255,7 +259,7 @@ void frmTessivaneMain::cmdCalculate_Click()
     case CalcOutcome::Status::Refused:
         if (QWidget *field = m_picPage1->rows()->controlFor(outcome.field)) {
             m_SSTab1->setCurrentIndex(InputTab);
-            field->setFocus(Qt::OtherFocusReason);
+            FocusWithCue(field);
         }
         m_dialogs.showError(QString::fromStdString(outcome.message));
         break;
@@ -324,6 +328,11 @@ bool frmTessivaneMain::ResultsValid() const
 bool frmTessivaneMain::openFile(const QString &path)
 {
     return m_document->openFile(path);
+}
+
+bool frmTessivaneMain::openNativeFile(const QByteArray &nativePath)
+{
+    return m_document->openNativeFile(nativePath);
 }
 
 ProjectDocument frmTessivaneMain::currentDocument() const

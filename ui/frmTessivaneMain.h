@@ -42,6 +42,8 @@ public:
 
     // Opens a project file as File > Open does once a name is chosen.
     bool openFile(const QString &path);
+    // The same for a name given by its bytes (the command line); says why when it fails.
+    bool openNativeFile(const QByteArray &nativePath);
 
     // DocumentView
     ProjectDocument currentDocument() const override;

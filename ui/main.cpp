@@ -2,7 +2,7 @@
 #include "frmTessivaneMain.h"
 
 #include <QApplication>
-#include <QStringList>
+#include <QByteArray>
 
 #include <memory>
 
@@ -14,9 +14,10 @@ int main(int argc, char *argv[])
 {
     QApplication app(argc, argv);
     QtUserDialogs dialogs;
-    // One optional argument: a project file to open, as File > Open would.
-    const QStringList arguments = QCoreApplication::arguments();
-    const QString fileToOpen = arguments.size() > 1 ? arguments.at(1) : QString();
+    // One optional argument: a project file to open, as File > Open would. Its bytes are
+    // kept as given (QApplication has taken out its own options), as a name need not be
+    // valid UTF-8 and a QString would not give it back.
+    const QByteArray fileToOpen = argc > 1 ? QByteArray(argv[1]) : QByteArray();
 
     auto createWindow = [&dialogs]() -> QWidget * {
         auto *window = new frmTessivaneMain(dialogs, QCoreApplication::applicationDirPath());
@@ -25,7 +26,7 @@ int main(int argc, char *argv[])
     };
     auto openArgument = [&fileToOpen](QWidget *window) {
         if (!fileToOpen.isEmpty())
-            static_cast<frmTessivaneMain *>(window)->openFile(fileToOpen);
+            static_cast<frmTessivaneMain *>(window)->openNativeFile(fileToOpen);
     };
 #if TESSIVANE_HAVE_UI_HELP
     return runWithSplash(app, createWindow, openArgument);

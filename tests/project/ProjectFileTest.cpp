@@ -200,3 +200,60 @@ TEST(ProjectFile, OpenRefusesWhatIsNotAFile)
     EXPECT_FALSE(OpenDataFile(dir.file("missing.tvc"), document).ok());
     EXPECT_FALSE(OpenDataFile(dir.path().string(), document).ok());
 }
+
+TEST(ProjectFile, FieldsWithALineBreakAreFoundBeforeWriting)
+{
+    struct Case
+    {
+        std::string CalcInputs::*field;
+        const char *text;
+        const char *expected; // the field named, or "" for a writable document
+    };
+    const Case cases[] = {
+        {&CalcInputs::projectName, "Bed A\r\n", "project name"},
+        {&CalcInputs::projectName, "Bed\nA", "project name"},
+        {&CalcInputs::perimeterThickness, "1\r2", "perimeter thickness"},
+        {&CalcInputs::baseElevation, "100\n", "base elevation"},
+        {&CalcInputs::numChambers, "10\n", ""}, // a method #1 field: not written for #2
+        {&CalcInputs::projectName, "Bed A", ""},
+    };
+    for (const Case &c : cases) {
+        ProjectDocument document = calculated(test::rectangularArrayExample(), "worked-rect");
+        document.reportText += "\r\nmore lines\r\n"; // the report's own breaks are fine
+        document.inputs.*c.field = c.text;
+        EXPECT_EQ(FieldWithLineBreak(document), c.expected) << c.text;
+        if (*c.expected) {
+            // Every save refuses it, so no caller can write a file that does not read back.
+            test::TempDir dir;
+            const SaveResult saved = SaveDataFile(dir.file("p.tvc"), document);
+            EXPECT_FALSE(saved.ok) << c.text;
+            EXPECT_EQ(saved.error, std::string("the field ") + c.expected + " holds a line break");
+            EXPECT_FALSE(std::filesystem::exists(dir.file("p.tvc")));
+            continue;
+        }
+        ProjectDocument reread;
+        EXPECT_TRUE(read(WriteProjectFile(document), reread).ok()) << c.text;
+    }
+}
+
+TEST(ProjectFile, SavedReportIsRefusedBeyondWhatACalculationWrites)
+{
+    struct Case
+    {
+        std::string report;
+        bool reads;
+    };
+    const Case cases[] = {
+        {"[User Input]" + std::string(69999, '\n'), true},    // 70000 lines
+        {"[User Input]" + std::string(70000, '\n'), false},   // one more
+        {std::string(2 * 1024 * 1024 - 2, 'x'), true},        // 2 MiB with its line break
+        {"x\r\n" + std::string(2 * 1024 * 1024, 'x'), false}, // beyond
+    };
+    for (const Case &c : cases) {
+        ProjectDocument document = calculated(test::rectangularArrayExample(), "worked-rect");
+        document.reportText = c.report;
+        ProjectDocument reread;
+        const ProjectReadResult result = read(WriteProjectFile(document), reread);
+        EXPECT_EQ(result.ok(), c.reads) << c.report.size() << " bytes: " << result.reason;
+    }
+}

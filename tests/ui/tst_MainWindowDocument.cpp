@@ -12,6 +12,10 @@
 #include <QTest>
 #include <QTextEdit>
 
+#include <filesystem>
+#include <fstream>
+#include <iterator>
+
 using Shown = FakeUserDialogs::Shown;
 
 namespace {
@@ -41,6 +45,11 @@ private slots:
     void failedSavesNameThePath();
     void readOnlyFileIsRefusedAndKept();
     void rejectedFileLeavesEmptyUntitledDocument();
+    void pastedLineBreaksNeverReachTheFile_data();
+    void pastedLineBreaksNeverReachTheFile();
+    void openFailuresSaySo_data();
+    void openFailuresSaySo();
+    void nameThatIsNotUtf8OpensAndSaves();
 };
 
 void tst_MainWindowDocument::clearDataEmptiesEverything()
@@ -351,6 +360,120 @@ void tst_MainWindowDocument::rejectedFileLeavesEmptyUntitledDocument()
     QVERIFY(f.window().CurrentFileName().isEmpty());
     QCOMPARE(f.window().windowTitle(), Base);
     QVERIFY(f.window().DataChanged());
+}
+
+void tst_MainWindowDocument::pastedLineBreaksNeverReachTheFile_data()
+{
+    QTest::addColumn<QString>("pasted");
+    QTest::addColumn<QString>("kept");
+    QTest::newRow("trailing LF") << "Bed A\n"
+                                 << "Bed A";
+    QTest::newRow("trailing CR LF") << "Bed A\r\n"
+                                    << "Bed A";
+    QTest::newRow("inner CR LF") << "North\r\nlot"
+                                 << "North lot";
+    QTest::newRow("inner LF and CR") << "a\nb\rc\r\n\r\n"
+                                     << "a b c";
+}
+
+void tst_MainWindowDocument::pastedLineBreaksNeverReachTheFile()
+{
+    QFETCH(QString, pasted);
+    QFETCH(QString, kept);
+    WindowFixture f;
+    f.fillMethod1Example();
+    QLineEdit *name = f.text("txtProjectName");
+    name->selectAll();
+    QGuiApplication::clipboard()->setText(pasted);
+    QTest::keyClick(name, Qt::Key_V, Qt::ControlModifier);
+    QCOMPARE(name->text(), kept);
+
+    const QString path = f.workPath(QStringLiteral("pasted.tvc"));
+    f.dialogs.fileAnswers.enqueue(path);
+    f.action("mnuFile_Save")->trigger();
+    QCOMPARE(f.dialogs.count(Shown::Error), 0);
+    WindowFixture reopened;
+    QVERIFY(reopened.window().openFile(path));
+    QCOMPARE(reopened.text("txtProjectName")->text(), kept);
+    QCOMPARE(reopened.text("txtBaseElevation")->text(), QStringLiteral("100"));
+}
+
+void tst_MainWindowDocument::openFailuresSaySo_data()
+{
+    QTest::addColumn<QByteArray>("content"); // empty: no file at all
+    QTest::addColumn<bool>("byDialog");
+    QTest::addColumn<QString>("message"); // %1: the path; "..." the reader's reason
+    QTest::newRow("missing, from the command line")
+        << QByteArray() << false << "Cannot open the file:\r\n%1\r\nIt does not exist.";
+    QTest::newRow("bad method, from the command line")
+        << QByteArray("TVC_Ver01\r\n7\r\n") << false << "Cannot open the file:\r\n%1\r\n...";
+    QTest::newRow("bad method, File > Open")
+        << QByteArray("TVC_Ver01\r\n7\r\n") << true << "Cannot open the file:\r\n%1\r\n...";
+    QTest::newRow("not a project, from the command line")
+        << QByteArray("eggs\r\n") << false << "The selected file input format is invalid";
+}
+
+void tst_MainWindowDocument::openFailuresSaySo()
+{
+    QFETCH(QByteArray, content);
+    QFETCH(bool, byDialog);
+    QFETCH(QString, message);
+    WindowFixture f;
+    const QString path = f.workPath(QStringLiteral("bad.tvc"));
+    if (!content.isEmpty()) {
+        QFile file(path);
+        QVERIFY(file.open(QIODevice::WriteOnly));
+        file.write(content);
+    }
+    if (byDialog) {
+        f.dialogs.fileAnswers.enqueue(path);
+        f.action("mnuFile_Open")->trigger();
+    } else {
+        QVERIFY(!f.window().openNativeFile(QFile::encodeName(path)));
+    }
+    QCOMPARE(f.dialogs.errors().size(), 1);
+    const QString shown = f.dialogs.errors().constFirst();
+    const QString expected = message.contains(QLatin1String("%1")) ? message.arg(path) : message;
+    if (expected.endsWith(QLatin1String("...")))
+        QVERIFY2(shown.startsWith(expected.chopped(3)) && shown.size() > expected.size(),
+                 qPrintable(shown));
+    else
+        QCOMPARE(shown, expected);
+    QCOMPARE(f.dialogs.shown.last().title, QStringLiteral("Error"));
+    QVERIFY(f.window().CurrentFileName().isEmpty());
+}
+
+void tst_MainWindowDocument::nameThatIsNotUtf8OpensAndSaves()
+{
+    WindowFixture f;
+    f.fillMethod1Example();
+    const QString plain = f.workPath(QStringLiteral("plain.tvc"));
+    f.dialogs.fileAnswers.enqueue(plain);
+    f.action("mnuFile_Save")->trigger();
+    // The same project under a name whose bytes are Latin-1, not UTF-8.
+    const QByteArray latin1 = QFile::encodeName(f.workPath({})) + "/caf\xe9\xff.tvc";
+    const std::filesystem::path raw(latin1.toStdString());
+    std::filesystem::copy_file(std::filesystem::path(plain.toStdString()), raw);
+
+    WindowFixture other;
+    QVERIFY(other.window().openNativeFile(latin1));
+    QVERIFY(other.dialogs.shown.isEmpty());
+    QCOMPARE(other.text("txtProjectName")->text(), QStringLiteral("Bed A"));
+    QCOMPARE(other.window().windowTitle(), QFile::decodeName(latin1));
+
+    other.type("txtProjectName", QStringLiteral("Bed B"));
+    other.action("mnuFile_Save")->trigger();
+    QVERIFY(other.dialogs.shown.isEmpty()); // no dialog, no error: the file was found
+    std::ifstream saved(raw, std::ios::binary);
+    const std::string bytes((std::istreambuf_iterator<char>(saved)), {});
+    QVERIFY(bytes.find("\r\nBed B\r\n") != std::string::npos);
+    int files = 0;
+    for (const auto &entry : std::filesystem::directory_iterator(raw.parent_path())) {
+        Q_UNUSED(entry);
+        ++files;
+    }
+    QCOMPARE(files, 2);           // plain.tvc and the Latin-1 name, nothing under a mangled name
+    std::filesystem::remove(raw); // QTemporaryDir cannot name it to remove it
 }
 
 QTEST_MAIN(tst_MainWindowDocument)

@@ -1,6 +1,9 @@
 // The main window's make-up: start-up state, captions and menus, the row arrangement of
 // each method, the Enter chain, the resize rule and the page switch.
 #include "HelpViewerHost.h"
+#include "InputRows.h"
+#include "ReportCommands.h"
+#include "ReportDocument.h"
 #include "ReportView.h"
 #include "WindowFixture.h"
 
@@ -8,14 +11,22 @@
 #include <QCheckBox>
 #include <QGroupBox>
 #include <QLabel>
+#include <QMap>
 #include <QMenu>
 #include <QMenuBar>
 #include <QPixmap>
+#include <QProcess>
+#include <QProxyStyle>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QRegularExpression>
+#include <QStandardPaths>
+#include <QStyleOptionMenuItem>
 #include <QTabBar>
 #include <QTabWidget>
 #include <QTest>
+#include <QTextBlock>
+#include <QTextCursor>
 
 #include <QTextEdit>
 #include <array>
@@ -26,7 +37,7 @@ class tst_MainWindowForm : public QObject
 
 private slots:
     void startUpState();
-    void rowCaptionsFitLeftOfTheFields();
+    void captionsAtTheWindowFont();
     void arrangeInputFields_data();
     void arrangeInputFields();
     void switchingMethodsKeepsTypedValues();
@@ -36,7 +47,9 @@ private slots:
     void resizeWiderAndShorter();
     void resizeTooNarrowKeepsLastSize();
     void pageSwitch();
-    void reportFontAndTabStops();
+    void reportTabStops_data();
+    void reportTabStops();
+    void helpImageSizesAreCheckMarks();
     void helpPageWithoutControlLibrary();
     void helpPageHostsRegisteredViewer();
     void helpImageSizesFollowTheImageFiles();
@@ -75,17 +88,34 @@ void tst_MainWindowForm::startUpState()
         QVERIFY2(item->shortcut().isEmpty(), qPrintable(item->objectName()));
 }
 
-void tst_MainWindowForm::rowCaptionsFitLeftOfTheFields()
+void tst_MainWindowForm::captionsAtTheWindowFont()
 {
     WindowFixture f;
-    f.clickMethod(2); // shows the longest captions
-    for (QLabel *label : f.window().findChildren<QLabel *>()) {
-        if (!label->objectName().startsWith(QLatin1String("lbl")) || !label->isVisible())
-            continue;
-        QVERIFY2(label->x() + label->sizeHint().width() <= 260, qPrintable(label->objectName()));
-        QCOMPARE(label->x(), 10);
+    const qreal windowSize = f.window().font().pointSizeF();
+    auto fitsWhole = [windowSize](QWidget *widget) {
+        const QString name = widget->objectName();
+        QVERIFY2(widget->font().pointSizeF() == windowSize, qPrintable(name));
+        QVERIFY2(widget->width() >= widget->sizeHint().width(), qPrintable(name));
+    };
+    auto *panel = f.window().findChild<InputRows *>(QStringLiteral("picInput"));
+    for (int method : {1, 2}) {
+        f.clickMethod(method);
+        for (int row = 0; row < InputRows::RowCount; ++row) {
+            QLabel *label = panel->label(InputRows::Row(row));
+            if (!label->isVisible())
+                continue;
+            fitsWhole(label);
+            QCOMPARE(label->x(), 10);
+            QVERIFY2(label->geometry().right() + 4 < panel->control(InputRows::Row(row))->x(),
+                     qPrintable(label->objectName()));
+        }
     }
-    QVERIFY(f.bottomArea()->sizeHint().width() <= 350);
+    for (const char *name :
+         {"optMethod_1", "optMethod_2", "chkBottomArea", "cmdHelp", "cmdCalculate"})
+        fitsWhole(f.window().findChild<QWidget *>(QString::fromLatin1(name)));
+    auto *help = f.window().findChild<QWidget *>(QStringLiteral("cmdHelp"));
+    QVERIFY(f.bottomArea()->geometry().right() < help->x());
+    QCOMPARE(help->y(), 441);
 }
 
 void tst_MainWindowForm::arrangeInputFields_data()
@@ -139,7 +169,11 @@ void tst_MainWindowForm::arrangeInputFields()
             continue;
         ++visibleFields;
         QCOMPARE(child->y(), tops.at(index));
-        QCOMPARE(child->x(), name == QLatin1String("txtPerimeterThickness") ? 261 : 260);
+        // One field column (at 260 or right of it where the captions need it), the
+        // perimeter field one pixel further.
+        const int column = f.text("txtProjectName")->x();
+        QVERIFY(column >= 260);
+        QCOMPARE(child->x(), name == QLatin1String("txtPerimeterThickness") ? column + 1 : column);
         QCOMPARE(child->width(), name == QLatin1String("txtProjectName") ? 300 : 100);
         QCOMPARE(child->height(), 21);
     }
@@ -312,22 +346,163 @@ void tst_MainWindowForm::pageSwitch()
     }
 }
 
-void tst_MainWindowForm::reportFontAndTabStops()
+namespace {
+
+// Where the text after each tab of a report line starts, from the left of the line's text,
+// as laid out in the Output tab.
+QList<qreal> startsAfterTabsInView(QTextEdit *view, const QTextBlock &block)
 {
+    QList<qreal> starts;
+    const auto xAt = [view, &block](int offset) {
+        QTextCursor cursor(block);
+        cursor.setPosition(block.position() + offset);
+        return qreal(view->cursorRect(cursor).left());
+    };
+    const QString text = block.text();
+    for (int i = 0; i < text.size(); ++i) {
+        if (text.at(i) == QLatin1Char('\t'))
+            starts.append(xAt(i + 1) - xAt(0));
+    }
+    return starts;
+}
+
+// The printed lines of a PDF as poppler's text extraction reads them: per page and top,
+// the words from left to right with where each starts (points).
+QMap<QPair<int, int>, QMap<qreal, QString>> pdfLines(const QString &pdf)
+{
+    QProcess tool;
+    tool.start(QStringLiteral("pdftotext"), {QStringLiteral("-bbox"), pdf, QStringLiteral("-")});
+    tool.waitForFinished(30000);
+    static const QRegularExpression word(
+        QStringLiteral(R"re(<word xMin="([\d.]+)" yMin="([\d.]+)"[^>]*>([^<]*)</word>)re"));
+    QMap<QPair<int, int>, QMap<qreal, QString>> lines;
+    const QStringList pages =
+        QString::fromUtf8(tool.readAllStandardOutput()).split(QStringLiteral("<page "));
+    for (int page = 0; page < pages.size(); ++page)
+        for (const QRegularExpressionMatch &m : word.globalMatch(pages.at(page)))
+            lines[{page, qRound(m.captured(2).toDouble())}].insert(m.captured(1).toDouble(),
+                                                                   m.captured(3));
+    return lines;
+}
+
+// Where the first word after each tab of a report line starts on paper, from `left`.
+QList<qreal> startsAfterTabsInPdf(const QMap<QPair<int, int>, QMap<qreal, QString>> &lines,
+                                  const QString &line, qreal left)
+{
+    QStringList words;
+    QList<int> firstWords;
+    for (const QString &field : line.split(QLatin1Char('\t')).mid(1)) {
+        firstWords.append(int(words.size()));
+        words += field.split(QLatin1Char(' '), Qt::SkipEmptyParts);
+    }
+    for (const QMap<qreal, QString> &printed : lines) {
+        if (printed.values() != words)
+            continue;
+        QList<qreal> starts;
+        for (int index : firstWords)
+            starts.append(printed.keys().at(index) - left);
+        return starts;
+    }
+    return {};
+}
+
+} // namespace
+
+void tst_MainWindowForm::reportTabStops_data()
+{
+    QTest::addColumn<bool>("pdf");
+    QTest::newRow("Output tab") << false;
+    QTest::newRow("exported PDF") << true;
+}
+
+void tst_MainWindowForm::reportTabStops()
+{
+    QFETCH(bool, pdf);
     WindowFixture f;
-    const QFontMetricsF report(f.report()->font());
-    QCOMPARE(report.horizontalAdvance(QLatin1Char('i')),
-             report.horizontalAdvance(QLatin1Char('W')));
+    f.fillMethod2Example();
+    f.clickCalculate();
+    QVERIFY(f.window().ResultsValid());
     const qreal x = QFontMetricsF(f.window().font()).horizontalAdvance(QLatin1Char('X'));
-    auto *view = qobject_cast<ReportView *>(f.report());
-    QVERIFY(view);
-    const QList<qreal> expected = {5 * x, 18 * x, 31 * x, 44 * x};
-    QCOMPARE(view->tabStopPositions(), expected);
-    // A report shown later still uses them.
-    view->setReport("[User Input]\r\n\tA\tB\r\n");
-    QCOMPARE(view->tabStopPositions(), expected);
-    QCOMPARE(view->toPlainText(), QStringLiteral("[User Input]\n\tA\tB\n"));
-    QCOMPARE(view->report(), std::string("[User Input]\r\n\tA\tB\r\n"));
+    QList<qreal> stops = {5 * x, 18 * x, 31 * x, 44 * x};
+
+    QList<QList<qreal>> starts; // per report line with tabs
+    QTextEdit *view = f.report();
+    if (!pdf) {
+        QVERIFY(view->isVisible());
+        for (QTextBlock block = view->document()->begin(); block.isValid(); block = block.next())
+            if (block.text().contains(QLatin1Char('\t')))
+                starts.append(startsAfterTabsInView(view, block));
+    } else {
+        if (QStandardPaths::findExecutable(QStringLiteral("pdftotext")).isEmpty())
+            QSKIP("pdftotext (poppler-utils) is not installed");
+        const ReportContent content = f.window().reportContent();
+        const QString path = f.workPath(QStringLiteral("report.pdf"));
+        QVERIFY(ReportCommands::writePdf(path, content).isEmpty());
+        const auto lines = pdfLines(path);
+        qreal left = -1; // where "[User Input]" starts
+        for (const QMap<qreal, QString> &printed : lines)
+            if (printed.first() == QLatin1String("[User"))
+                left = printed.firstKey();
+        QVERIFY(left >= 0);
+        // The stops on paper: the screen's lengths in points.
+        const qreal pointsPerPixel = 72.0 / view->logicalDpiX();
+        for (qreal &stop : stops)
+            stop *= pointsPerPixel;
+        for (const QString &line : content.reportText.split(QStringLiteral("\r\n")))
+            if (line.contains(QLatin1Char('\t'))) {
+                starts.append(startsAfterTabsInPdf(lines, line, left));
+                QVERIFY2(!starts.constLast().isEmpty(), qPrintable(line));
+            }
+    }
+    // Every line of the report keeps its text left of the next stop, so the k-th tab
+    // reaches the k-th stop.
+    QVERIFY(starts.size() > 20);
+    const qreal tolerance = pdf ? 0.6 : 1.0;
+    for (const QList<qreal> &line : starts)
+        for (qsizetype k = 0; k < line.size(); ++k)
+            QVERIFY2(qAbs(line.at(k) - stops.at(k)) <= tolerance,
+                     qPrintable(QStringLiteral("tab %1 reaches %2, its stop is at %3")
+                                    .arg(k + 1)
+                                    .arg(line.at(k))
+                                    .arg(stops.at(k))));
+}
+
+namespace {
+
+// Notes what the style is asked to draw for each menu item.
+class MenuItemRecorder : public QProxyStyle
+{
+public:
+    void drawControl(ControlElement element, const QStyleOption *option, QPainter *painter,
+                     const QWidget *widget) const override
+    {
+        if (element == CE_MenuItem)
+            if (const auto *item = qstyleoption_cast<const QStyleOptionMenuItem *>(option))
+                items.insert(item->text, {item->checkType, item->checked});
+        QProxyStyle::drawControl(element, option, painter, widget);
+    }
+    mutable QHash<QString, QPair<QStyleOptionMenuItem::CheckType, bool>> items;
+};
+
+} // namespace
+
+void tst_MainWindowForm::helpImageSizesAreCheckMarks()
+{
+    WindowFixture f(false, {QStringLiteral("H100dpi.png"), QStringLiteral("H150dpi.png")});
+    f.action("mnuHelp_Image_Size_3")->trigger();
+    auto *menu = f.window().findChild<QMenu *>(QStringLiteral("mnuHelp_Image"));
+    QVERIFY(menu);
+    MenuItemRecorder style;
+    menu->setStyle(&style);
+    menu->grab(); // the menu as it shows, drawn by the style
+    menu->setStyle(nullptr);
+    const QStringList captions = {"Smallest", "Small", "Medium", "Large"};
+    for (int i = 0; i < captions.size(); ++i) {
+        QVERIFY2(style.items.contains(captions.at(i)), qPrintable(captions.at(i)));
+        const auto [checkType, checked] = style.items.value(captions.at(i));
+        QCOMPARE(checkType, QStyleOptionMenuItem::NonExclusive); // a check mark
+        QCOMPARE(checked, i == 2);
+    }
 }
 
 void tst_MainWindowForm::helpPageWithoutControlLibrary()

@@ -1,11 +1,14 @@
 // The real message boxes and file dialogs: their titles, icons, buttons, filters and
 // default suffix, inspected while they are open and then answered.
+#include "Messages.h"
 #include "QtUserDialogs.h"
 
 #include <QAbstractButton>
 #include <QApplication>
 #include <QFileDialog>
+#include <QLabel>
 #include <QMessageBox>
+#include <QProxyStyle>
 #include <QPushButton>
 #include <QTemporaryDir>
 #include <QTest>
@@ -35,6 +38,8 @@ private slots:
     void errorBox();
     void yesNoQuestion();
     void fileDialogs();
+    void messageBoxLook_data();
+    void messageBoxLook();
 };
 
 void tst_QtUserDialogs::errorBox()
@@ -129,6 +134,86 @@ void tst_QtUserDialogs::fileDialogs()
                  QStringLiteral("SWMM Storage Node"), QStringLiteral("SWMM input files (*.inp)"),
                  QStringLiteral("inp"), dir.filePath(QStringLiteral("bed.inp"))),
              dir.filePath(QStringLiteral("node.inp")));
+}
+
+void tst_QtUserDialogs::messageBoxLook_data()
+{
+    QTest::addColumn<bool>("question");
+    QTest::addColumn<QString>("text");
+    QTest::addColumn<int>("lines"); // as shown: each line of the text unbroken
+    QTest::newRow("question of three lines")
+        << true << QString::fromUtf8(Messages::FoundationQuestion) << 3;
+    QTest::newRow("error of one line") << false << QString::fromUtf8(Messages::PorosityRange) << 1;
+    QTest::newRow("error naming a path")
+        << false
+        << QStringLiteral("Error saving file:\r\n/home/designer/projects/2024/north-lot/"
+                          "stormwater-bed-revised.tvc")
+        << 2;
+}
+
+namespace {
+
+// A desktop whose theme gives dialog buttons icons, as some do.
+class ButtonsWithIcons : public QProxyStyle
+{
+public:
+    int styleHint(StyleHint hint, const QStyleOption *option, const QWidget *widget,
+                  QStyleHintReturn *returnData) const override
+    {
+        if (hint == SH_DialogButtonBox_ButtonsHaveIcons)
+            return 1;
+        return QProxyStyle::styleHint(hint, option, widget, returnData);
+    }
+};
+
+} // namespace
+
+void tst_QtUserDialogs::messageBoxLook()
+{
+    QFETCH(bool, question);
+    QFETCH(QString, text);
+    QFETCH(int, lines);
+    auto *style = new ButtonsWithIcons; // the application takes it
+    QApplication::setStyle(style);
+    QtUserDialogs real;
+    UserDialogs &dialogs = real; // the window calls through the interface
+
+    // Read while the box is open, then close it, so that a failure cannot leave it waiting.
+    QString shownText;
+    int labelHeight = 0, lineHeight = 1;
+    QStringList buttonsWithIcons;
+    Qt::WindowFlags flags;
+    bool seen = false;
+    QTimer::singleShot(0, [&] {
+        auto *box = qobject_cast<QMessageBox *>(QApplication::activeModalWidget());
+        if (!box)
+            return;
+        seen = true;
+        if (auto *label = box->findChild<QLabel *>(QStringLiteral("qt_msgbox_label"))) {
+            shownText = label->text();
+            labelHeight = label->height();
+            lineHeight = label->fontMetrics().lineSpacing();
+        }
+        for (QAbstractButton *button : box->buttons())
+            if (!button->icon().isNull())
+                buttonsWithIcons.append(button->text());
+        flags = box->windowFlags();
+        box->buttons().constFirst()->click();
+    });
+    if (question)
+        dialogs.askYesNo(text);
+    else
+        dialogs.showError(text);
+    QApplication::setStyle(QStringLiteral("Fusion"));
+
+    QVERIFY(seen);
+    QCOMPARE(shownText, QString(text).replace(QStringLiteral("\r\n"), QStringLiteral("\n")));
+    QVERIFY2(
+        labelHeight < (lines + 0.5) * lineHeight,
+        qPrintable(QStringLiteral("%1 px high, %2 px a line").arg(labelHeight).arg(lineHeight)));
+    QCOMPARE(buttonsWithIcons, QStringList());
+    QVERIFY(flags & Qt::WindowCloseButtonHint);
+    QVERIFY(!(flags & (Qt::WindowMinimizeButtonHint | Qt::WindowMaximizeButtonHint)));
 }
 
 QTEST_MAIN(tst_QtUserDialogs)

@@ -6,6 +6,7 @@
 #include <QLocale>
 #include <QPainter>
 #include <QPainterPath>
+#include <QStringList>
 
 #include <algorithm>
 #include <cmath>
@@ -15,6 +16,7 @@ namespace {
 const QString StageTitle = QStringLiteral("Stage (ft)");
 const QString AreaTitle = QStringLiteral("Area (sq ft)");
 const QString StorageTitle = QStringLiteral("Cumulative storage (cu ft)");
+const QString StorageShortTitle = QStringLiteral("Storage (cu ft)");
 const QString AreaLegend = QStringLiteral("Equivalent pond area");
 const QString StorageLegend = QStringLiteral("Cumulative storage");
 
@@ -68,6 +70,7 @@ NiceScale stageScale(const QFontMetricsF &m, const Ranges &r, double length)
 
 struct Frame
 {
+    QRectF bounds;
     QRectF plot;
     NiceScale stage, area, storage;
     double stageLabelWidth = 0;
@@ -84,6 +87,7 @@ Frame frameOf(const QFontMetricsF &m, const QRectF &bounds, const StorageSummary
     const Ranges r = rangesOf(summary);
     const double h = m.height();
     Frame f;
+    f.bounds = bounds;
     f.legendOnTwoRows =
         legendEntryWidth(m, AreaLegend) + legendEntryWidth(m, StorageLegend) > bounds.width() - h;
     // Rows from the top: legend, top axis title, top labels; from the bottom: title, labels.
@@ -118,6 +122,27 @@ void drawLegendEntry(QPainter &p, const QFontMetricsF &m, QPointF at, const QCol
                Qt::AlignLeft | Qt::AlignVCenter, text);
 }
 
+// An axis title centred on `centre` along its axis and kept between `low` and `high`; when
+// that room is too narrow, the first form that fits, else the last one cut with an ellipsis.
+void drawTitle(QPainter &p, const QFontMetricsF &m, const QStringList &forms, double centre,
+               double y, double low, double high)
+{
+    const double room = high - low;
+    QString text = forms.constLast();
+    for (const QString &form : forms) {
+        if (m.horizontalAdvance(form) <= room) {
+            text = form;
+            break;
+        }
+    }
+    if (m.horizontalAdvance(text) > room)
+        text = m.elidedText(text, Qt::ElideRight, room);
+    const double width = m.horizontalAdvance(text);
+    const double left = std::clamp(centre - width / 2, low, std::max(low, high - width));
+    p.drawText(QRectF(left, y, width, m.height()),
+               Qt::AlignLeft | Qt::AlignVCenter | Qt::TextDontClip, text);
+}
+
 void drawAxes(QPainter &p, const QFontMetricsF &m, const Frame &f, double lineWidth)
 {
     const QRectF &plot = f.plot;
@@ -149,18 +174,20 @@ void drawAxes(QPainter &p, const QFontMetricsF &m, const Frame &f, double lineWi
     p.setBrush(Qt::NoBrush);
     p.drawRect(plot);
 
+    const QRectF &bounds = f.bounds;
     p.setPen(StorageChart::areaColor().darker(130));
-    p.drawText(QRectF(plot.left(), plot.bottom() + h * 1.3, plot.width(), h), Qt::AlignCenter,
-               AreaTitle);
+    drawTitle(p, m, {AreaTitle}, plot.center().x(), plot.bottom() + h * 1.3, bounds.left(),
+              bounds.right());
     p.setPen(StorageChart::storageColor().darker(130));
-    p.drawText(QRectF(plot.left(), plot.top() - h * 2.3, plot.width(), h), Qt::AlignCenter,
-               StorageTitle);
+    drawTitle(p, m, {StorageTitle, StorageShortTitle}, plot.center().x(), plot.top() - h * 2.3,
+              bounds.left(), bounds.right());
     p.save();
     p.setPen(Qt::black);
     p.translate(plot.left() - f.stageLabelWidth - m.averageCharWidth() - h * 0.7,
                 plot.center().y());
-    p.rotate(-90);
-    p.drawText(QRectF(-plot.height() / 2, -h / 2, plot.height(), h), Qt::AlignCenter, StageTitle);
+    p.rotate(-90); // x now runs upwards from the plot's middle
+    drawTitle(p, m, {StageTitle}, 0, -h / 2, plot.center().y() - bounds.bottom(),
+              plot.center().y() - bounds.top());
     p.restore();
 }
 

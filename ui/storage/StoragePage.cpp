@@ -3,6 +3,7 @@
 #include "StorageChart.h"
 #include "StorageTexts.h"
 
+#include <QFile>
 #include <QHeaderView>
 #include <QLabel>
 #include <QScrollBar>
@@ -63,7 +64,8 @@ void StoragePage::showResult(const ResultState &result, const CalcInputs &inputs
                              const QString &dataDir)
 {
     std::string why;
-    const std::optional<BedModel> bed = describeBed(inputs, dataDir.toStdString(), &why);
+    const std::optional<BedModel> bed =
+        describeBed(inputs, QFile::encodeName(dataDir).toStdString(), &why);
     showSummary(summarizeStorage(result, bed ? &*bed : nullptr),
                 bed ? QString() : QString::fromStdString(why));
 }

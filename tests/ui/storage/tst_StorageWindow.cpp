@@ -10,11 +10,16 @@
 #include <QFile>
 #include <QLabel>
 #include <QMenu>
+#include <QPaintEngine>
+#include <QPainter>
+#include <QPainterPath>
 #include <QTabBar>
 #include <QTabWidget>
 #include <QTableWidget>
 #include <QTest>
 #include <QTextEdit>
+
+#include <optional>
 
 using Shown = FakeUserDialogs::Shown;
 
@@ -82,6 +87,8 @@ private slots:
     void failedExportShowsMessageAndLeavesNoFile();
     void printRendersTheSameDocument();
     void longReportTakesMorePages();
+    void chartTitlesStayInside_data();
+    void chartTitlesStayInside();
 };
 
 void tst_StorageWindow::fourthTabIsStorage()
@@ -351,6 +358,129 @@ void tst_StorageWindow::longReportTakesMorePages()
     f.dialogs.fileAnswers.enqueue(pdf);
     f.action("mnuFile_ExportPdf")->trigger();
     QVERIFY(pdfPageCount(pdf) > 4);
+}
+
+void tst_StorageWindow::chartTitlesStayInside_data()
+{
+    QTest::addColumn<QSize>("window");
+    QTest::newRow("560 x 420") << QSize(560, 420);
+    QTest::newRow("480 x 360") << QSize(480, 360);
+    QTest::newRow("first size") << QSize(762, 617);
+}
+
+namespace {
+
+// A paint device that keeps every text drawn on it with the clip in force, both in device
+// pixels: what the screen would show of it. Shapes are dropped.
+class TextRecorder : public QPaintDevice, QPaintEngine
+{
+public:
+    struct DrawnText
+    {
+        QString text;
+        QRectF extent;
+        std::optional<QRectF> clip;
+    };
+    explicit TextRecorder(QSize size) : QPaintEngine(AllFeatures), m_size(size) {}
+    QList<DrawnText> texts;
+
+    QPaintEngine *paintEngine() const override { return const_cast<TextRecorder *>(this); }
+    bool begin(QPaintDevice *) override { return true; }
+    bool end() override { return true; }
+    Type type() const override { return User; }
+    void drawPixmap(const QRectF &, const QPixmap &, const QRectF &) override {}
+    void drawPolygon(const QPointF *, int, PolygonDrawMode) override {}
+    void drawPath(const QPainterPath &) override {}
+    void updateState(const QPaintEngineState &changed) override
+    {
+        if (changed.state() & DirtyTransform)
+            m_transform = changed.transform();
+        if (changed.state() & DirtyClipPath)
+            clip(changed.clipOperation(), changed.clipPath().boundingRect());
+        if (changed.state() & DirtyClipRegion)
+            clip(changed.clipOperation(), QRectF(changed.clipRegion().boundingRect()));
+    }
+    void drawTextItem(const QPointF &at, const QTextItem &item) override
+    {
+        const QFontMetricsF m(item.font(), this);
+        const QRectF extent(at.x(), at.y() - m.ascent(), m.horizontalAdvance(item.text()),
+                            m.height());
+        texts.append({item.text(), m_transform.mapRect(extent), m_clip});
+    }
+
+protected:
+    int metric(PaintDeviceMetric metric) const override
+    {
+        switch (metric) {
+        case PdmWidth:
+            return m_size.width();
+        case PdmHeight:
+            return m_size.height();
+        case PdmDevicePixelRatio:
+            return 1;
+        case PdmDevicePixelRatioScaled:
+            return int(devicePixelRatioFScale());
+        default:
+            return 96; // resolutions, and enough for depth and size in mm
+        }
+    }
+
+private:
+    void clip(Qt::ClipOperation operation, const QRectF &rect)
+    {
+        const QRectF mapped = m_transform.mapRect(rect);
+        if (operation == Qt::NoClip)
+            m_clip.reset();
+        else if (operation == Qt::IntersectClip && m_clip)
+            m_clip = m_clip->intersected(mapped);
+        else
+            m_clip = mapped;
+    }
+
+    QSize m_size;
+    QTransform m_transform;
+    std::optional<QRectF> m_clip;
+};
+
+} // namespace
+
+void tst_StorageWindow::chartTitlesStayInside()
+{
+    QFETCH(QSize, window);
+    WindowFixture f;
+    f.fillMethod2Example();
+    f.clickCalculate();
+    f.window().resize(window);
+    f.tabs()->setCurrentIndex(3);
+    StorageChart *chart = page(f)->chart();
+    QVERIFY(chart->isVisible());
+
+    // The chart as its widget paints it: no text may be cut by a clip or by the widget's
+    // own edges.
+    TextRecorder device(chart->size());
+    {
+        QPainter painter(&device);
+        painter.setFont(chart->font());
+        StorageChart::paint(painter, QRectF(QPointF(0, 0), chart->size()), chart->summary());
+    }
+    const QRectF bounds = QRectF(QPointF(0, 0), chart->size()).adjusted(-0.5, -0.5, 0.5, 0.5);
+    QStringList titles;
+    for (const TextRecorder::DrawnText &drawn : device.texts) {
+        const QString where = QStringLiteral("\"%1\" at %2,%3 %4 wide")
+                                  .arg(drawn.text)
+                                  .arg(drawn.extent.x())
+                                  .arg(drawn.extent.y())
+                                  .arg(drawn.extent.width());
+        QVERIFY2(bounds.contains(drawn.extent), qPrintable(where));
+        if (drawn.clip)
+            QVERIFY2(drawn.clip->adjusted(-0.5, -0.5, 0.5, 0.5).contains(drawn.extent),
+                     qPrintable(where));
+        if (drawn.text.contains(QLatin1String("(cu ft)")) ||
+            drawn.text.contains(QLatin1String("(sq ft)")) ||
+            drawn.text.contains(QLatin1String("(ft)")))
+            titles.append(drawn.text);
+    }
+    QCOMPARE(titles.size(), 3); // shortened maybe, but there
 }
 
 QTEST_MAIN(tst_StorageWindow)

@@ -1,0 +1,108 @@
+// Time to open a project with a long saved report through the real window, with the Output
+// tab showing and scrolled to the report's end: many empty lines (a project file's report is
+// refused beyond 70000 lines or 2 MiB, so the largest case times the refusal), or one long
+// line.
+// Run with QT_QPA_PLATFORM=offscreen.
+#include "ProjectFile.h"
+#include "TextEncoding.h"
+#include "UserDialogs.h"
+#include "frmTessivaneMain.h"
+
+#include <QApplication>
+#include <QFile>
+#include <QTabWidget>
+#include <QTemporaryDir>
+#include <QTextEdit>
+
+#include <benchmark/benchmark.h>
+
+namespace {
+
+// A refused file's message box would wait for a click; here it is only counted.
+class SilentDialogs : public UserDialogs
+{
+public:
+    void showError(const QString &, const QString &) override { ++errors; }
+    bool askYesNo(const QString &, const QString &) override { return false; }
+    QString askOpenFileName() override { return {}; }
+    QString askSaveFileName(const QString &) override { return {}; }
+    int errors = 0;
+};
+
+QString writeProject(const QTemporaryDir &dir, const std::string &report)
+{
+    ProjectDocument document;
+    document.inputs.method = 1;
+    document.inputs.projectName = "Line feeds";
+    document.results.ResultsValid = true;
+    document.results.EquivRows = 1;
+    document.results.EquivStage = {100.0f};
+    document.results.EquivArea = {50.0f};
+    document.reportText = report;
+    const QString path = dir.filePath(QStringLiteral("feeds.tvc"));
+    QFile file(path);
+    if (!file.open(QIODevice::WriteOnly))
+        qFatal("cannot write %s", qPrintable(path));
+    const std::string bytes = encodeProjectText(WriteProjectFile(document));
+    file.write(bytes.data(), static_cast<qint64>(bytes.size()));
+    return path;
+}
+
+void openAndShow(benchmark::State &state, const std::string &report, bool opens)
+{
+    QTemporaryDir dir;
+    const QString path = writeProject(dir, report);
+    SilentDialogs dialogs;
+    frmTessivaneMain window(dialogs, dir.path());
+    window.show();
+    window.findChild<QTabWidget *>(QStringLiteral("SSTab1"))->setCurrentIndex(1);
+    auto *view = window.findChild<QTextEdit *>(QStringLiteral("txtOut"));
+    for (auto _ : state) {
+        if (window.openFile(path) != opens)
+            state.SkipWithError(opens ? "the project did not open" : "the project opened");
+        // What the user does next: look at the end of the report.
+        view->moveCursor(QTextCursor::End);
+        view->ensureCursorVisible();
+        view->viewport()->repaint();
+        QCoreApplication::processEvents();
+    }
+}
+
+void BM_OpenReportOfLineFeeds(benchmark::State &state)
+{
+    const auto lineFeeds = static_cast<std::size_t>(state.range(0)) * 1024;
+    openAndShow(state, "[User Input]" + std::string(lineFeeds, '\n'), lineFeeds < 70000);
+    state.SetLabel(std::to_string(state.range(0)) + " Ki line feeds");
+}
+BENCHMARK(BM_OpenReportOfLineFeeds)
+    ->Arg(16)
+    ->Arg(32)
+    ->Arg(64)
+    ->Arg(68)
+    ->Arg(512)
+    ->Unit(benchmark::kMillisecond)
+    ->Iterations(1);
+
+void BM_OpenReportOfOneLongLine(benchmark::State &state)
+{
+    const auto bytes = static_cast<std::size_t>(state.range(0)) * 1024;
+    openAndShow(state, "[User Input]\r\n" + std::string(bytes, 'x'), true);
+    state.SetLabel(std::to_string(state.range(0)) + " KiB on one line");
+}
+BENCHMARK(BM_OpenReportOfOneLongLine)
+    ->Arg(256)
+    ->Arg(1024)
+    ->Arg(2040)
+    ->Unit(benchmark::kMillisecond)
+    ->Iterations(1);
+
+} // namespace
+
+int main(int argc, char **argv)
+{
+    QApplication app(argc, argv);
+    benchmark::Initialize(&argc, argv);
+    benchmark::RunSpecifiedBenchmarks();
+    benchmark::Shutdown();
+    return 0;
+}
