@@ -80,8 +80,8 @@ void RectangularArrayCalculation(benchmark::State &state)
     const CalcInputs inputs = rectangularArray();
     for (auto _ : state) {
         ResultState result;
-        const CalcOutcome outcome = cmdCalculate_Click(inputs, environment, result);
-        benchmark::DoNotOptimize(outcome.report.data());
+        const CalcOutcome outcome = calculate(inputs, environment, result);
+        benchmark::DoNotOptimize(outcome.report().data());
     }
 }
 BENCHMARK(RectangularArrayCalculation);
@@ -92,7 +92,7 @@ void ProjectFileReadAndWrite(benchmark::State &state)
     environment.dataDir = fixture().dir.string();
     ProjectDocument document;
     document.inputs = rectangularArray();
-    document.reportText = cmdCalculate_Click(document.inputs, environment, document.results).report;
+    document.reportText = calculate(document.inputs, environment, document.results).report();
     const std::string bytes = encodeProjectText(WriteProjectFile(document));
     for (auto _ : state) {
         ProjectDocument reread;
@@ -104,18 +104,17 @@ void ProjectFileReadAndWrite(benchmark::State &state)
 }
 BENCHMARK(ProjectFileReadAndWrite);
 
-// What the window does when a result arrives: read the bed back from the inputs (this reads
-// the chamber file) and sum the storage of every row.
+// What the window does when a result arrives: the bed from the calculation's record and the
+// storage of every row.
 void StorageSummaryOfAResult(benchmark::State &state)
 {
     CalcEnvironment environment;
     environment.dataDir = fixture().dir.string();
     const CalcInputs inputs = rectangularArray();
     ResultState result;
-    cmdCalculate_Click(inputs, environment, result);
+    const CalcOutcome outcome = calculate(inputs, environment, result);
     for (auto _ : state) {
-        const auto bed = describeBed(inputs, environment.dataDir);
-        const StorageSummary summary = summarizeStorage(result, bed ? &*bed : nullptr);
+        const StorageSummary summary = summarizeStorage(*outcome.record);
         benchmark::DoNotOptimize(summary.largestDifference);
     }
 }

@@ -1,6 +1,5 @@
 #pragma once
 
-#include <array>
 #include <string>
 
 // The input form as the calculation sees it: each field's text as the control holds it,
@@ -9,7 +8,7 @@ struct CalcInputs
 {
     int method = 1;            // 1: known bed area, 2: rectangular array, 0: none selected
     std::string projectName;   // reported exactly as typed
-    int chamberTypeIndex = -1; // index into ChamberTypeNames, -1 when none is selected
+    int chamberTypeIndex = -1; // index into ChamberModels, -1 when none is selected
     std::string numChambers;
     std::string bedArea;
     std::string rows;
@@ -25,13 +24,11 @@ struct CalcInputs
     bool bottomAreaChecked() const { return bottomAreaValue == 1; }
 };
 
-// The entries of the chamber-type list, in list order; each names its ".dat" file.
-inline constexpr std::array<const char *, 2> ChamberTypeNames = {"RX-160", "RX-300"};
-
-// The input controls a failed check can point at.
+// The input fields (InputFields in InputFields.h describes each); None for no field.
 enum class InputField
 {
     None,
+    ProjectName,
     ChamberType,
     NumChambers,
     BedArea,
@@ -43,4 +40,5 @@ enum class InputField
     PerimeterThickness,
     Porosity,
     BaseElevation,
+    BottomArea,
 };

@@ -3,7 +3,10 @@
 #include "CalcInputs.h"
 
 #include <functional>
+#include <memory>
 #include <string>
+
+struct CalcRecord;
 
 // Answers a Yes/No question (text with CR LF line breaks); true means Yes.
 using AskYesNo = std::function<bool(const std::string &question)>;
@@ -23,7 +26,7 @@ struct CalcOutcome
 {
     enum class Status
     {
-        Done,     // report holds the new report; the result state was written
+        Done,     // record holds the calculation; the result state was written
         Refused,  // show message; the result state is untouched
         Declined, // a question was answered No: silent stop
     };
@@ -31,10 +34,14 @@ struct CalcOutcome
     Status status = Status::Refused;
     InputField field = InputField::None;
     std::string message;
-    std::string report;
     // Every method empties the report before its checks; only the dispatcher's own
     // refusal leaves the Output tab as it was.
     bool outputCleared = true;
+    // Set when Done: inputs, chamber data, result and report of the calculation.
+    std::shared_ptr<const CalcRecord> record;
+
+    // The new report; empty unless Done.
+    const std::string &report() const;
 
     static CalcOutcome refused(InputField field, std::string message)
     {

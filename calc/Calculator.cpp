@@ -1,15 +1,107 @@
 #include "Calculator.h"
 
+#include "CalcMethod.h"
+#include "ChamberDataFile.h"
+#include "ChamberLayers.h"
 #include "Messages.h"
+#include "Report.h"
+#include "ResultChecks.h"
 
-CalcOutcome cmdCalculate_Click(const CalcInputs &inputs, const CalcEnvironment &environment,
-                               ResultState &state)
+namespace {
+const CalcMethod *methodFor(int method)
 {
-    if (inputs.method == 1)
-        return CalcKnownBedArea(inputs, environment, state);
-    if (inputs.method == 2)
-        return CalcRectangularArray(inputs, environment, state);
+    return method == 1 ? &KnownBedAreaMethod : method == 2 ? &RectangularArrayMethod : nullptr;
+}
+
+CalcOutcome noMethod()
+{
     CalcOutcome outcome = CalcOutcome::refused(InputField::None, Messages::ChooseMethod);
     outcome.outputCleared = false;
     return outcome;
+}
+
+// The chamber data and the method's checks: what a record needs before any number is
+// worked out.
+std::optional<CalcOutcome> readRecord(const CalcMethod &method, const CalcEnvironment &environment,
+                                      CalcRecord &record)
+{
+    if (auto failure = loadSelectedChamber(record.inputs, environment, record.chamber))
+        return failure;
+    return method.checkInputs(record.inputs, environment.askYesNo, record.values);
+}
+
+CalcOutcome done(std::shared_ptr<const CalcRecord> record)
+{
+    CalcOutcome outcome;
+    outcome.status = CalcOutcome::Status::Done;
+    outcome.record = std::move(record);
+    return outcome;
+}
+} // namespace
+
+const std::string &CalcOutcome::report() const
+{
+    static const std::string none;
+    return record ? record->report : none;
+}
+
+CalcOutcome calculate(const CalcInputs &inputs, const CalcEnvironment &environment,
+                      ResultState &state)
+{
+    const CalcMethod *method = methodFor(inputs.method);
+    if (!method)
+        return noMethod();
+    auto record = std::make_shared<CalcRecord>();
+    record->inputs = inputs;
+    if (auto stop = readRecord(*method, environment, *record))
+        return *stop;
+
+    ReportWriter report(environment.decimalSeparator);
+    report.userInput(inputs);
+    report.chamberProperties(record->chamber);
+
+    ChamberDesignData chamberInFeet = record->chamber;
+    convertChamberToFeet(chamberInFeet);
+    // Method #1 leaves the system dimensions as they were.
+    ResultState result = method->hasSystemDimensions ? ResultState{} : state;
+    result.EquivStage.clear();
+    result.EquivArea.clear();
+    method->fillResult(record->values, chamberInFeet, inputs.bottomAreaChecked(), result);
+    result.EquivRows = static_cast<int16_t>(result.EquivStage.size());
+    result.ResultsValid = true;
+    if (!isFinite(result))
+        return CalcOutcome::refused(InputField::None, Messages::ResultNotFinite);
+
+    if (method->hasSystemDimensions)
+        report.systemDimensions(result);
+    report.equivalentStageArea(result);
+    record->report = report.takeText();
+    record->result = result;
+    state = std::move(result);
+    return done(std::move(record));
+}
+
+CalcOutcome recordOfResult(const CalcInputs &inputs, const std::string &dataDir,
+                           const ResultState &result, const std::string &report)
+{
+    const CalcMethod *method = methodFor(inputs.method);
+    if (!method)
+        return noMethod();
+    auto record = std::make_shared<CalcRecord>();
+    record->inputs = inputs;
+    CalcEnvironment environment;
+    environment.dataDir = dataDir;
+    environment.askYesNo = [](const std::string &) { return true; };
+    if (auto stop = readRecord(*method, environment, *record)) {
+        // The calculation's own message names one chamber type whichever file it is.
+        if (stop->message == Messages::DataFileNotFound ||
+            stop->message == Messages::DataFileUnreadable)
+            stop->message = "the chamber data file " + chamberDataName(inputs.chamberTypeIndex) +
+                            (stop->message == Messages::DataFileNotFound ? " was not found."
+                                                                         : " could not be read.");
+        return *stop;
+    }
+    record->result = result;
+    record->report = report;
+    return done(std::move(record));
 }

@@ -2,18 +2,19 @@
 
 #include "CalcInputs.h"
 #include "CalcOutcome.h"
+#include "CalcRecord.h"
 #include "ResultState.h"
 
-// The Calculate command: runs the selected method's checks and calculation. On success the
-// result state is written and the outcome holds the report; otherwise the state is left as
-// it was.
-CalcOutcome cmdCalculate_Click(const CalcInputs &inputs, const CalcEnvironment &environment,
-                               ResultState &state);
+#include <string>
 
-// Method #1: a bed of known plan area holding a known number of chambers.
-CalcOutcome CalcKnownBedArea(const CalcInputs &inputs, const CalcEnvironment &environment,
-                             ResultState &state);
+// Runs the selected method: chamber data, the method's checks, the report, the pond table.
+// On success the result state is written and the outcome carries the record; otherwise the
+// state is left as it was.
+CalcOutcome calculate(const CalcInputs &inputs, const CalcEnvironment &environment,
+                      ResultState &state);
 
-// Method #2: a simple rectangular array of rows of chambers.
-CalcOutcome CalcRectangularArray(const CalcInputs &inputs, const CalcEnvironment &environment,
-                                 ResultState &state);
+// The record of a result that did not come from a calculation here (an opened project):
+// the inputs read by the method's checks, questions answered Yes, and the chamber data. A
+// refusal's message says why there is none (a missing chamber file by its own name).
+CalcOutcome recordOfResult(const CalcInputs &inputs, const std::string &dataDir,
+                           const ResultState &result, const std::string &report);

@@ -1,11 +1,12 @@
 #include "ChamberDataFile.h"
 
 #include "InputChecks.h"
+#include "InputFields.h"
 #include "ItemReader.h"
 #include "Messages.h"
 
-#include <fstream>
-#include <iterator>
+#include <cstdio>
+#include <istream>
 
 namespace {
 // The pond table adds up to six rows to the chamber's layers and its row count is 16-bit.
@@ -63,22 +64,41 @@ bool ReadChamberRecord(std::istream &in, ChamberDesignData &record)
 
 bool LoadChamberData(const std::string &path, ChamberDesignData &record)
 {
-    std::ifstream file(path, std::ios::binary);
-    if (!file.is_open())
+    // C stdio: opening and reading a small file this way costs a fraction of a stream's.
+    std::FILE *file = std::fopen(path.c_str(), "rb");
+    if (!file)
         return false;
-    return ReadChamberRecord(file, record);
+    std::string text;
+    char buffer[8192];
+    std::size_t count = 0;
+    bool tooLarge = false;
+    while (!tooLarge && (count = std::fread(buffer, 1, sizeof buffer, file)) > 0) {
+        text.append(buffer, count);
+        tooLarge = static_cast<std::streamsize>(text.size()) > MaxFileSize;
+    }
+    const bool failed = tooLarge || std::ferror(file) != 0;
+    std::fclose(file);
+    if (failed)
+        return false;
+    ItemReader reader(text);
+    return ReadChamberRecord(reader, record);
+}
+
+std::string chamberDataName(int chamberTypeIndex)
+{
+    const ChamberModel *model = chamberModel(chamberTypeIndex);
+    return model ? model->dataFile : "";
 }
 
 std::string chamberDataPath(const std::string &dataDir, int chamberTypeIndex)
 {
-    return dataDir + "/" + ChamberTypeNames.at(static_cast<std::size_t>(chamberTypeIndex)) + ".dat";
+    return dataDir + "/" + chamberDataName(chamberTypeIndex);
 }
 
 CheckFailure loadSelectedChamber(const CalcInputs &inputs, const CalcEnvironment &environment,
                                  ChamberDesignData &record)
 {
-    if (inputs.chamberTypeIndex < 0 ||
-        inputs.chamberTypeIndex >= static_cast<int>(ChamberTypeNames.size()))
+    if (!chamberModel(inputs.chamberTypeIndex))
         return refuse(InputField::ChamberType, Messages::SelectChamberType);
     const std::string path = chamberDataPath(environment.dataDir, inputs.chamberTypeIndex);
     if (!FileExists(path))

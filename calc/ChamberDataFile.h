@@ -14,8 +14,10 @@ bool LoadChamberData(const std::string &path, ChamberDesignData &record);
 bool ReadChamberRecord(std::istream &in, ChamberDesignData &record);
 bool ReadChamberRecord(ItemReader &reader, ChamberDesignData &record);
 
-// The data file of a chamber-type entry: the directory, "/", the entry's text, ".dat".
+// The data file of a chamber-type entry: the directory, "/", its model's data file.
 std::string chamberDataPath(const std::string &dataDir, int chamberTypeIndex);
+// The file's name alone.
+std::string chamberDataName(int chamberTypeIndex);
 
 // The steps every calculation starts with: a chamber type must be selected, and its data
 // file must exist and read.

@@ -5,7 +5,9 @@
 #include <algorithm>
 #include <charconv>
 #include <cmath>
+#include <cstdint>
 #include <limits>
+#include <optional>
 
 namespace {
 bool isDigit(char c)
@@ -160,10 +162,55 @@ ParseStatus parseInt16Item(std::string_view text, int16_t &value)
     return ParseStatus::Ok;
 }
 
+namespace {
+// The double nearest a decimal number text of at most 15 digits and a small power of ten,
+// without the library's general (and slow) conversion: both the digits and the power of ten
+// are exact doubles then, so one multiplication or division rounds correctly. Nothing for
+// any other text.
+std::optional<double> quickDouble(std::string_view text)
+{
+    static constexpr double PowersOfTen[] = {1e0,  1e1,  1e2,  1e3,  1e4,  1e5,  1e6,  1e7,
+                                             1e8,  1e9,  1e10, 1e11, 1e12, 1e13, 1e14, 1e15,
+                                             1e16, 1e17, 1e18, 1e19, 1e20, 1e21, 1e22};
+    std::size_t i = 0;
+    const bool negative = !text.empty() && text[0] == '-';
+    if (!text.empty() && (text[0] == '-' || text[0] == '+'))
+        ++i;
+    std::uint64_t digits = 0;
+    int count = 0;
+    int scale = 0;
+    for (; i < text.size() && isDigit(text[i]); ++i) {
+        if (count > 0 || text[i] != '0')
+            ++count;
+        digits = digits * 10 + std::uint64_t(text[i] - '0');
+        if (count > 15)
+            return std::nullopt;
+    }
+    if (i < text.size() && text[i] == '.') {
+        for (++i; i < text.size() && isDigit(text[i]); ++i) {
+            if (count > 0 || text[i] != '0')
+                ++count;
+            digits = digits * 10 + std::uint64_t(text[i] - '0');
+            --scale;
+            if (count > 15)
+                return std::nullopt;
+        }
+    }
+    if (i != text.size() || scale < -22)
+        return std::nullopt;
+    const double magnitude = static_cast<double>(digits) / PowersOfTen[-scale];
+    return negative ? -magnitude : magnitude;
+}
+} // namespace
+
 ParseStatus parseSingle(std::string_view text, float &value)
 {
     if (!IsNumberText(text))
         return ParseStatus::NotANumber;
+    if (const std::optional<double> quick = quickDouble(text)) {
+        value = static_cast<float>(*quick);
+        return ParseStatus::Ok;
+    }
     std::string_view t = text;
     if (t[0] == '+')
         t.remove_prefix(1);

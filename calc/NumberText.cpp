@@ -2,49 +2,86 @@
 
 #include <charconv>
 #include <cmath>
-#include <cstdio>
-#include <cstdlib>
 
-std::string NumToText(float value)
+namespace {
+void appendExponent(std::string &text, int exponent)
 {
-    if (value == 0.0f || !std::isfinite(value))
-        return value == 0.0f ? "0" : (std::isnan(value) ? "NaN" : (value > 0 ? "Inf" : "-Inf"));
+    const int magnitude = exponent < 0 ? -exponent : exponent;
+    text += 'E';
+    text += exponent < 0 ? '-' : '+';
+    if (magnitude >= 100)
+        text += static_cast<char>('0' + magnitude / 100);
+    text += static_cast<char>('0' + magnitude / 10 % 10);
+    text += static_cast<char>('0' + magnitude % 10);
+}
 
-    // Seven significant digits, correctly rounded from the float's exact value:
-    // "d.dddddde+XX".
-    char buffer[32];
-    const auto result =
-        std::to_chars(buffer, buffer + sizeof buffer, std::fabs(static_cast<double>(value)),
-                      std::chars_format::scientific, 6);
-    std::string digits;
-    digits += buffer[0];
-    digits.append(buffer + 2, 6);
-    int exponent = 0;
+// Seven significant digits, correctly rounded from the float's exact value; the exponent of the
+// first. Always 7 digits, trailing zeros included.
+void exactDigits(float magnitude, char (&digits)[7], int &exponent)
+{
+    char buffer[32]; // "d.dddddde+XX"
+    const auto result = std::to_chars(buffer, buffer + sizeof buffer, double(magnitude),
+                                      std::chars_format::scientific, 6);
+    digits[0] = buffer[0];
+    for (int i = 0; i < 6; ++i)
+        digits[i + 1] = buffer[i + 2];
     std::from_chars(buffer + 9 + (buffer[9] == '+' ? 1 : 0), result.ptr, exponent);
-    while (digits.size() > 1 && digits.back() == '0')
-        digits.pop_back();
-    const int count = static_cast<int>(digits.size());
+}
 
-    std::string text = value < 0 ? "-" : "";
+} // namespace
+
+void appendNumText(std::string &text, float value)
+{
+    if (value == 0.0f || !std::isfinite(value)) {
+        text += value == 0.0f ? "0" : (std::isnan(value) ? "NaN" : (value > 0 ? "Inf" : "-Inf"));
+        return;
+    }
+
+    char digits[7];
+    int exponent = 0;
+    const float magnitude = std::fabs(value);
+    exactDigits(magnitude, digits, exponent);
+    int count = 7;
+    while (count > 1 && digits[count - 1] == '0')
+        --count;
+
+    if (value < 0)
+        text += '-';
     const bool tooManyFractionDigits = exponent < 0 && (-exponent - 1 + count) > 7;
     if (exponent >= 7 || tooManyFractionDigits) {
         text += digits[0];
-        if (count > 1)
-            text += "." + digits.substr(1);
-        char expText[16];
-        std::snprintf(expText, sizeof expText, "E%c%02d", exponent < 0 ? '-' : '+',
-                      std::abs(exponent));
-        return text + expText;
+        if (count > 1) {
+            text += '.';
+            text.append(digits + 1, static_cast<std::size_t>(count - 1));
+        }
+        appendExponent(text, exponent);
+        return;
     }
-    if (exponent < 0)
-        return text + "." + std::string(static_cast<std::size_t>(-exponent - 1), '0') + digits;
-    const auto integerDigits = static_cast<std::size_t>(exponent + 1);
-    if (digits.size() <= integerDigits)
-        return text + digits + std::string(integerDigits - digits.size(), '0');
-    return text + digits.substr(0, integerDigits) + "." + digits.substr(integerDigits);
+    if (exponent < 0) {
+        text += '.';
+        text.append(static_cast<std::size_t>(-exponent - 1), '0');
+        text.append(digits, static_cast<std::size_t>(count));
+        return;
+    }
+    const int integerDigits = exponent + 1;
+    if (count <= integerDigits) {
+        text.append(digits, static_cast<std::size_t>(count));
+        text.append(static_cast<std::size_t>(integerDigits - count), '0');
+        return;
+    }
+    text.append(digits, static_cast<std::size_t>(integerDigits));
+    text += '.';
+    text.append(digits + integerDigits, static_cast<std::size_t>(count - integerDigits));
 }
 
-std::string TwoDecimalText(float value, char decimalSeparator)
+std::string NumToText(float value)
+{
+    std::string text;
+    appendNumText(text, value);
+    return text;
+}
+
+void appendTwoDecimalText(std::string &text, float value, char decimalSeparator)
 {
     // A float times 100 is exact in a double, so halves are true halves and round up.
     const double magnitude = std::fabs(static_cast<double>(value));
@@ -52,11 +89,21 @@ std::string TwoDecimalText(float value, char decimalSeparator)
     const double rounded = magnitude >= 16777216.0 ? hundredths : std::floor(hundredths + 0.5);
     char buffer[64];
     const auto result =
-        std::to_chars(buffer, buffer + sizeof buffer, rounded, std::chars_format::fixed, 0);
-    std::string whole(buffer, result.ptr);
-    if (whole.size() < 3)
-        whole.insert(0, 3 - whole.size(), '0');
-    const bool negative = value < 0 && rounded != 0.0;
-    return (negative ? "-" : "") + whole.substr(0, whole.size() - 2) + decimalSeparator +
-           whole.substr(whole.size() - 2);
+        std::to_chars(buffer + 2, buffer + sizeof buffer, rounded, std::chars_format::fixed, 0);
+    char *first = buffer + 2;
+    // At least three digits: "5" hundredths is 0.05.
+    while (result.ptr - first < 3)
+        *--first = '0';
+    if (value < 0 && rounded != 0.0)
+        text += '-';
+    text.append(first, static_cast<std::size_t>(result.ptr - 2 - first));
+    text += decimalSeparator;
+    text.append(result.ptr - 2, 2);
+}
+
+std::string TwoDecimalText(float value, char decimalSeparator)
+{
+    std::string text;
+    appendTwoDecimalText(text, value, decimalSeparator);
+    return text;
 }

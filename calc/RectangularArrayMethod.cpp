@@ -1,28 +1,13 @@
-#include "Calculator.h"
+#include "CalcMethod.h"
 
-#include "ChamberDataFile.h"
 #include "ChamberLayers.h"
 #include "FieldChecks.h"
 #include "Messages.h"
-#include "Report.h"
-#include "ResultChecks.h"
 
 #include <limits>
 
 namespace {
-struct RectangularArrayInputs
-{
-    int16_t rows = 0;
-    int16_t cols = 0;
-    float foundationDepth = 0.0f;    // inches
-    float coverThickness = 0.0f;     // inches
-    float internalSpacing = 0.0f;    // inches
-    float perimeterThickness = 0.0f; // inches
-    float porosity = 0.0f;           // percent
-    float baseElevation = 0.0f;      // ft datum
-};
-
-CheckFailure checkInputs(const CalcInputs &in, RectangularArrayInputs &v)
+std::optional<CalcOutcome> checkInputs(const CalcInputs &in, const AskYesNo &, InputValues &v)
 {
     if (auto failure = checkCountField(in.rows, InputField::Rows, Messages::SpecifyRows,
                                        Messages::RowsTooFew, v.rows))
@@ -60,41 +45,26 @@ CheckFailure checkInputs(const CalcInputs &in, RectangularArrayInputs &v)
     return checkNumberField(in.baseElevation, InputField::BaseElevation, Messages::SpecifyElevation,
                             v.baseElevation);
 }
-} // namespace
 
-CalcOutcome CalcRectangularArray(const CalcInputs &inputs, const CalcEnvironment &environment,
-                                 ResultState &state)
+void fillResult(const InputValues &v, const ChamberDesignData &chamber, bool bottomAreaRow,
+                ResultState &result)
 {
-    ChamberDesignData record;
-    if (auto failure = loadSelectedChamber(inputs, environment, record))
-        return *failure;
-    RectangularArrayInputs v;
-    if (auto failure = checkInputs(inputs, v))
-        return *failure;
-
-    ReportWriter report(environment.decimalSeparator);
-    report.userInputRectangularArray(inputs);
-    report.chamberProperties(record);
-
-    convertChamberToFeet(record);
     const float Df = single(v.foundationDepth / 12.0);
     const float Dc = single(v.coverThickness / 12.0);
     const float Si = single(v.internalSpacing / 12.0);
     const float Se = single(v.perimeterThickness / 12.0);
     const float n = single(v.porosity / 100.0);
     const float E0 = v.baseElevation;
-    const double W = record.Width;
-    const double L = record.Length;
+    const double W = chamber.Width;
+    const double L = chamber.Length;
     const int Nr = v.rows;
     const int Nc = v.cols;
 
-    ResultState result;
     result.SystemLength = single(double(single(Nc)) * L);
     result.SystemWidth = single((double(Nr - 1) * Si + double(Nr) * W) + 2.0 * Se);
     result.BottomArea = single(double(result.SystemLength) * result.SystemWidth);
-    report.systemDimensions(result);
 
-    const ChamberLayers layers(record);
+    const ChamberLayers layers(chamber);
     const std::size_t M = layers.count();
     std::vector<float> DeltaVoid(M);
     std::vector<float> DeltaUnit(M);
@@ -108,9 +78,8 @@ CalcOutcome CalcRectangularArray(const CalcInputs &inputs, const CalcEnvironment
     auto &stage = result.EquivStage;
     auto &area = result.EquivArea;
     const float stoneArea = single(double(n) * result.BottomArea);
-    appendFoundationRows(
-        stage, area,
-        {E0, Df, stoneArea, result.BottomArea, inputs.bottomAreaChecked(), 1.0 / 12.0});
+    appendFoundationRows(stage, area,
+                         {E0, Df, stoneArea, result.BottomArea, bottomAreaRow, 1.0 / 12.0});
 
     const auto chambers = static_cast<int16_t>(Nr * Nc);
     for (std::size_t i = 0; i < M; ++i) {
@@ -123,16 +92,7 @@ CalcOutcome CalcRectangularArray(const CalcInputs &inputs, const CalcEnvironment
     }
 
     appendCoverRows(stage, area, Dc, stoneArea);
-
-    result.EquivRows = static_cast<int16_t>(stage.size());
-    result.ResultsValid = true;
-    if (!isFinite(result))
-        return CalcOutcome::refused(InputField::None, Messages::ResultNotFinite);
-
-    report.equivalentStageArea(result);
-    state = std::move(result);
-    CalcOutcome outcome;
-    outcome.status = CalcOutcome::Status::Done;
-    outcome.report = report.text();
-    return outcome;
 }
+} // namespace
+
+const CalcMethod RectangularArrayMethod = {checkInputs, fillResult, true};

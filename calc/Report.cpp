@@ -1,6 +1,7 @@
 #include "Report.h"
 
 #include "InputChecks.h"
+#include "InputFields.h"
 #include "NumberText.h"
 
 void ReportWriter::line(const std::string &text)
@@ -11,52 +12,40 @@ void ReportWriter::line(const std::string &text)
 
 void ReportWriter::valueLine(const char *label, const std::string &value, const char *unit)
 {
-    line("\t" + std::string(label) + " = " + value + unit);
+    m_text += '\t';
+    m_text += label;
+    m_text += " = ";
+    m_text += value;
+    m_text += unit;
+    m_text += "\r\n";
 }
 
-void ReportWriter::userInputTitle(const CalcInputs &inputs)
+void ReportWriter::userInput(const CalcInputs &inputs)
 {
     line("[User Input]");
     line();
-    valueLine("Project Name", inputs.projectName);
-    const bool typeSelected = inputs.chamberTypeIndex >= 0 &&
-                              inputs.chamberTypeIndex < static_cast<int>(ChamberTypeNames.size());
-    valueLine("Chamber Type",
-              typeSelected ? ChamberTypeNames[static_cast<std::size_t>(inputs.chamberTypeIndex)]
-                           : "");
-}
-
-void ReportWriter::bottomAreaLine(const CalcInputs &inputs)
-{
-    valueLine("Preserve bottom area for unsaturated infiltration in VELDO",
-              inputs.bottomAreaChecked() ? "Yes" : "No");
+    for (const InputFieldInfo &field : InputFields) {
+        if (!field.usedBy(inputs.method))
+            continue;
+        switch (field.kind) {
+        case FieldKind::Text: // exactly as typed
+            valueLine(field.reportLabel, inputs.*field.text);
+            break;
+        case FieldKind::ChamberType: {
+            const ChamberModel *model = chamberModel(inputs.chamberTypeIndex);
+            valueLine(field.reportLabel, model ? model->listText : "");
+            break;
+        }
+        case FieldKind::Count:
+        case FieldKind::Number:
+            valueLine(field.reportLabel, Trimmed(inputs.*field.text), field.reportUnit);
+            break;
+        case FieldKind::CheckBox:
+            valueLine(field.reportLabel, inputs.bottomAreaChecked() ? "Yes" : "No");
+            break;
+        }
+    }
     line();
-}
-
-void ReportWriter::userInputKnownBedArea(const CalcInputs &inputs)
-{
-    userInputTitle(inputs);
-    valueLine("Number of Chambers", Trimmed(inputs.numChambers));
-    valueLine("Area of Bed", Trimmed(inputs.bedArea), " sq-ft");
-    valueLine("Foundation Depth", Trimmed(inputs.foundationDepth), " inches");
-    valueLine("Cover Thickness", Trimmed(inputs.coverThickness), " inches");
-    valueLine("Gravel Porosity", Trimmed(inputs.porosity), " %");
-    valueLine("Bottom Elevation", Trimmed(inputs.baseElevation), " ft");
-    bottomAreaLine(inputs);
-}
-
-void ReportWriter::userInputRectangularArray(const CalcInputs &inputs)
-{
-    userInputTitle(inputs);
-    valueLine("Number of Rows", Trimmed(inputs.rows));
-    valueLine("Number of Chambers Per Row", Trimmed(inputs.cols));
-    valueLine("Foundation Depth", Trimmed(inputs.foundationDepth), " inches");
-    valueLine("Cover Thickness", Trimmed(inputs.coverThickness), " inches");
-    valueLine("Space Between Rows", Trimmed(inputs.internalSpacing), " inches");
-    valueLine("Perimeter Thickness", Trimmed(inputs.perimeterThickness), " inches");
-    valueLine("Gravel Porosity", Trimmed(inputs.porosity), " %");
-    valueLine("Bottom Elevation", Trimmed(inputs.baseElevation), " ft");
-    bottomAreaLine(inputs);
 }
 
 void ReportWriter::chamberProperties(const ChamberDesignData &record)
@@ -70,9 +59,13 @@ void ReportWriter::chamberProperties(const ChamberDesignData &record)
     line("\tStage\tStorage");
     line("\t(inches)\t(ft³)");
     line("\t--------\t--------");
-    for (std::size_t j = 0; j < record.Stage.size(); ++j)
-        line("\t" + NumToText(record.Stage[j]) + "\t" +
-             TwoDecimalText(record.Storage[j], m_decimalSeparator));
+    for (std::size_t j = 0; j < record.Stage.size(); ++j) {
+        m_text += '\t';
+        appendNumText(m_text, record.Stage[j]);
+        m_text += '\t';
+        appendTwoDecimalText(m_text, record.Storage[j], m_decimalSeparator);
+        m_text += "\r\n";
+    }
     line();
 }
 
@@ -93,6 +86,11 @@ void ReportWriter::equivalentStageArea(const ResultState &state)
     line("\tStage\tArea");
     line("\t(ft datum)\t(ft²)");
     line("\t----------\t--------");
-    for (std::size_t k = 0; k < state.EquivStage.size(); ++k)
-        line("\t" + NumToText(state.EquivStage[k]) + "\t" + NumToText(state.EquivArea[k]));
+    for (std::size_t k = 0; k < state.EquivStage.size(); ++k) {
+        m_text += '\t';
+        appendNumText(m_text, state.EquivStage[k]);
+        m_text += '\t';
+        appendNumText(m_text, state.EquivArea[k]);
+        m_text += "\r\n";
+    }
 }

@@ -13,20 +13,19 @@ class ReportWriter
 public:
     explicit ReportWriter(char decimalSeparator) : m_decimalSeparator(decimalSeparator) {}
 
-    void userInputKnownBedArea(const CalcInputs &inputs);
-    void userInputRectangularArray(const CalcInputs &inputs);
+    // The input section: the fields of the inputs' method, as typed.
+    void userInput(const CalcInputs &inputs);
     // The chamber record in file units, before any conversion.
     void chamberProperties(const ChamberDesignData &record);
     void systemDimensions(const ResultState &state);
     void equivalentStageArea(const ResultState &state);
 
     const std::string &text() const { return m_text; }
+    std::string takeText() { return std::move(m_text); }
 
 private:
     void line(const std::string &text = {});
     void valueLine(const char *label, const std::string &value, const char *unit = "");
-    void userInputTitle(const CalcInputs &inputs);
-    void bottomAreaLine(const CalcInputs &inputs);
 
     char m_decimalSeparator;
     std::string m_text;

@@ -1,7 +1,6 @@
 #include "RoutingExports.h"
 
-#include "CalcInputs.h"
-#include "ResultState.h"
+#include "CalcRecord.h"
 #include "StageStorageTable.h"
 #include "StorageSummary.h"
 #include "SwmmExport.h"
@@ -13,15 +12,14 @@ namespace {
 constexpr double MaxBedDepth = 1e6; // ft
 } // namespace
 
-std::optional<std::string> routingExportText(RoutingExport kind, const CalcInputs &inputs,
-                                             const ResultState &result, const std::string &dataDir,
+std::optional<std::string> routingExportText(RoutingExport kind, const CalcRecord &record,
                                              std::string &why)
 {
-    if (!result.ResultsValid || result.rowCount() == 0) {
+    if (!record.result.ResultsValid || record.result.rowCount() == 0) {
         why = "There is no calculated result to export.";
         return std::nullopt;
     }
-    const std::optional<BedModel> bed = describeBed(inputs, dataDir, &why);
+    const std::optional<BedModel> bed = describeBed(record, &why);
     if (!bed)
         return std::nullopt;
     const double depth = bed->top() - bed->baseElevation;
@@ -35,7 +33,7 @@ std::optional<std::string> routingExportText(RoutingExport kind, const CalcInput
         return stageStorageCsv(points);
 
     SwmmStorageNode node;
-    node.projectName = inputs.projectName;
+    node.projectName = record.inputs.projectName;
     node.invertElevation = bed->baseElevation;
     std::optional<std::vector<CurvePoint>> curve = EndAreaCurve::build(points, why);
     if (!curve)

@@ -3,8 +3,7 @@
 #include <optional>
 #include <string>
 
-struct CalcInputs;
-struct ResultState;
+struct CalcRecord;
 
 // The files a calculated bed is handed to routing programs in.
 enum class RoutingExport
@@ -13,9 +12,7 @@ enum class RoutingExport
     ElevationStorageTable // elevation and cumulative storage, CSV
 };
 
-// The export's text for a result of these inputs, the bed read again from the chamber data
-// in dataDir. Nothing when there is no valid result or the bed cannot be described; why
-// then says what is wrong.
-std::optional<std::string> routingExportText(RoutingExport kind, const CalcInputs &inputs,
-                                             const ResultState &result, const std::string &dataDir,
+// The export's text for the bed of a record. Nothing when it holds no valid result or the
+// bed cannot be described; why then says what is wrong.
+std::optional<std::string> routingExportText(RoutingExport kind, const CalcRecord &record,
                                              std::string &why);

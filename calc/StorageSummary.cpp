@@ -1,9 +1,5 @@
 #include "StorageSummary.h"
 
-#include "ChamberDataFile.h"
-#include "FieldChecks.h"
-#include "Messages.h"
-
 #include <algorithm>
 #include <cmath>
 #include <limits>
@@ -15,33 +11,6 @@ std::optional<BedModel> refused(std::string *why, std::string reason)
         *why = std::move(reason);
     return std::nullopt;
 }
-
-// Reads the fields the way the methods do; the first failure's message says why.
-class FieldReader
-{
-public:
-    int count(const std::string &text, const char *specify, const char *tooFew)
-    {
-        int16_t value = 0;
-        keep(checkCountField(text, InputField::None, specify, tooFew, value));
-        return value;
-    }
-    double number(const std::string &text, const char *specify)
-    {
-        float value = 0;
-        keep(checkNumberField(text, InputField::None, specify, value));
-        return value;
-    }
-    const std::optional<std::string> &failure() const { return m_failure; }
-
-private:
-    void keep(const CheckFailure &failure)
-    {
-        if (failure && !m_failure)
-            m_failure = failure->message;
-    }
-    std::optional<std::string> m_failure;
-};
 
 // The spacing of single floats near the value: what a stage stored as a float cannot resolve.
 double floatSpacing(double value)
@@ -78,56 +47,34 @@ double BedModel::storageBelow(double elevation) const
     return porosity * (planArea * depth - chambers) + chambers;
 }
 
-std::optional<BedModel> describeBed(const CalcInputs &inputs, const std::string &dataDir,
-                                    std::string *why)
+std::optional<BedModel> describeBed(const CalcRecord &record, std::string *why)
 {
-    if (inputs.method != 1 && inputs.method != 2)
-        return refused(why, Messages::ChooseMethod);
-    CalcEnvironment environment;
-    environment.dataDir = dataDir;
-    ChamberDesignData record;
-    if (auto failure = loadSelectedChamber(inputs, environment, record)) {
-        // The calculation's own message names one chamber type whichever file is missing.
-        if (failure->field == InputField::None) {
-            const std::string file = ChamberTypeNames.at(std::size_t(inputs.chamberTypeIndex));
-            return refused(why, "the chamber data file " + file + ".dat " +
-                                    (failure->message == Messages::DataFileNotFound
-                                         ? "was not found."
-                                         : "could not be read."));
-        }
-        return refused(why, failure->message);
-    }
-
+    const InputValues &v = record.values;
+    const ChamberDesignData &chamber = record.chamber;
     BedModel bed;
-    FieldReader read;
-    if (inputs.method == 1) {
-        bed.chamberCount = read.count(inputs.numChambers, Messages::SpecifyNumChambers,
-                                      Messages::NumChambersNotPositive);
-        bed.planArea = read.number(inputs.bedArea, Messages::SpecifyBedArea);
+    if (record.inputs.method == 1) {
+        bed.chamberCount = v.numChambers;
+        bed.planArea = v.bedArea;
     } else {
-        const int rows = read.count(inputs.rows, Messages::SpecifyRows, Messages::RowsTooFew);
-        const int perRow = read.count(inputs.cols, Messages::SpecifyCols, Messages::ColsTooFew);
-        const double spacing = read.number(inputs.internalSpacing, Messages::SpecifySpacing) / 12;
-        const double perimeter =
-            read.number(inputs.perimeterThickness, Messages::SpecifyPerimeter) / 12;
-        const double length = perRow * (record.Length / 12.0);
-        const double width = (rows - 1) * spacing + rows * (record.Width / 12.0) + 2 * perimeter;
-        bed.chamberCount = rows * perRow;
+        const int rows = v.rows;
+        const double spacing = v.internalSpacing / 12.0;
+        const double perimeter = v.perimeterThickness / 12.0;
+        const double length = v.cols * (chamber.Length / 12.0);
+        const double width = (rows - 1) * spacing + rows * (chamber.Width / 12.0) + 2 * perimeter;
+        bed.chamberCount = rows * v.cols;
         bed.planArea = length * width;
     }
-    bed.foundationDepth = read.number(inputs.foundationDepth, Messages::SpecifyFoundation) / 12;
-    bed.coverThickness = read.number(inputs.coverThickness, Messages::SpecifyCover) / 12;
-    bed.porosity = read.number(inputs.porosity, Messages::SpecifyPorosity) / 100;
-    bed.baseElevation = read.number(inputs.baseElevation, Messages::SpecifyElevation);
-    if (read.failure())
-        return refused(why, *read.failure());
+    bed.foundationDepth = v.foundationDepth / 12.0;
+    bed.coverThickness = v.coverThickness / 12.0;
+    bed.porosity = v.porosity / 100.0;
+    bed.baseElevation = v.baseElevation;
     if (!(bed.planArea > 0 && bed.foundationDepth > 0 && bed.coverThickness > 0 &&
           bed.porosity >= 0.01 && bed.porosity <= 1))
         return refused(why, "The inputs do not describe a bed that calculates.");
 
-    for (std::size_t i = 0; i < record.Stage.size(); ++i) {
-        bed.chamberHeight.push_back((double(record.Stage[i]) - record.Stage[0]) / 12.0);
-        bed.chamberStorage.push_back(double(record.Storage[i]) - record.Storage[0]);
+    for (std::size_t i = 0; i < chamber.Stage.size(); ++i) {
+        bed.chamberHeight.push_back((double(chamber.Stage[i]) - chamber.Stage[0]) / 12.0);
+        bed.chamberStorage.push_back(double(chamber.Storage[i]) - chamber.Storage[0]);
     }
     return bed;
 }
@@ -177,4 +124,10 @@ StorageSummary summarizeStorage(const ResultState &result, const BedModel *bed)
         StorageSummary::relativeTolerance * std::fabs(summary.bedStorage) + spacingAllowance;
     summary.pondMatchesBed = summary.largestDifference <= summary.tolerance;
     return summary;
+}
+
+StorageSummary summarizeStorage(const CalcRecord &record, std::string *bedProblem)
+{
+    const std::optional<BedModel> bed = describeBed(record, bedProblem);
+    return summarizeStorage(record.result, bed ? &*bed : nullptr);
 }

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "CalcInputs.h"
+#include "CalcRecord.h"
 #include "ResultState.h"
 
 #include <optional>
@@ -31,10 +32,8 @@ struct BedModel
     double storageBelow(double elevation) const;
 };
 
-// The bed of a project's inputs (either method), read the way a calculation reads them. Empty
-// when the inputs or the chamber data file would not calculate; why then says what failed.
-std::optional<BedModel> describeBed(const CalcInputs &inputs, const std::string &dataDir,
-                                    std::string *why = nullptr);
+// The bed of a calculation's record. Empty when its values describe no bed (why then says so).
+std::optional<BedModel> describeBed(const CalcRecord &record, std::string *why = nullptr);
 
 // One row of the equivalent pond with the storage of the interval that ends at its stage
 // (zero on the first row).
@@ -70,3 +69,5 @@ struct StorageSummary
 };
 
 StorageSummary summarizeStorage(const ResultState &result, const BedModel *bed);
+// The same for a record's result and bed; bedProblem says why the bed is unknown, if it is.
+StorageSummary summarizeStorage(const CalcRecord &record, std::string *bedProblem = nullptr);

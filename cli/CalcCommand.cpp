@@ -62,7 +62,7 @@ int CalcCommand::run(const CommandLine &line, const std::string &programDir)
     }
 
     ProjectDocument document;
-    const ProjectReadResult read = OpenDataFile(line.projectPath, document);
+    const ProjectReadResult read = openProjectFile(line.projectPath, document);
     if (!read.ok()) {
         m_err << "tessivane-calc: " << line.projectPath
               << ": not a readable project file: " << read.reason << "\n";
@@ -78,7 +78,7 @@ int CalcCommand::run(const CommandLine &line, const std::string &programDir)
         return line.answerYes;
     };
 
-    const CalcOutcome outcome = cmdCalculate_Click(document.inputs, environment, document.results);
+    const CalcOutcome outcome = calculate(document.inputs, environment, document.results);
     switch (outcome.status) {
     case CalcOutcome::Status::Refused:
         m_err << withUnixLineEnds(outcome.message) << "\n";
@@ -88,23 +88,19 @@ int CalcCommand::run(const CommandLine &line, const std::string &programDir)
     case CalcOutcome::Status::Done:
         break;
     }
-    document.reportText = outcome.report;
+    const CalcRecord &record = *outcome.record;
+    document.reportText = record.report;
 
     std::optional<ResultExport> exported;
     std::optional<std::string> routing;
     if (line.format != OutputFormat::Report) {
-        std::string error;
-        exported =
-            ResultExport::collect(document.inputs, document.results, environment.dataDir, error);
-        if (!exported) {
-            m_err << withUnixLineEnds(error) << "\n";
-            return Refused;
-        }
+        exported = ResultExport::collect(record);
         if (line.format == OutputFormat::Swmm || line.format == OutputFormat::StageStorage) {
-            routing = routingExportText(
-                line.format == OutputFormat::Swmm ? RoutingExport::SwmmStorageNode
-                                                  : RoutingExport::ElevationStorageTable,
-                document.inputs, document.results, environment.dataDir, error);
+            std::string error;
+            routing = routingExportText(line.format == OutputFormat::Swmm
+                                            ? RoutingExport::SwmmStorageNode
+                                            : RoutingExport::ElevationStorageTable,
+                                        record, error);
             if (!routing) {
                 m_err << "tessivane-calc: " << withUnixLineEnds(error) << "\n";
                 return Refused;
@@ -119,7 +115,7 @@ int CalcCommand::run(const CommandLine &line, const std::string &programDir)
     switch (line.format) {
     case OutputFormat::Report: {
         const std::string text = withUnixLineEnds(
-            line.printTable ? StageAreaClipboardText(document.results) : outcome.report);
+            line.printTable ? StageAreaClipboardText(record.result) : record.report);
         m_out << (m_terminalOutput ? escapedForTerminal(text) : text);
         break;
     }
@@ -138,7 +134,7 @@ int CalcCommand::run(const CommandLine &line, const std::string &programDir)
     if (!flushed(m_out, m_err))
         return BadProject;
     if (line.save) {
-        const SaveResult saved = SaveDataFile(line.projectPath, document);
+        const SaveResult saved = saveProjectFile(line.projectPath, document);
         if (!saved.ok) {
             m_err << "tessivane-calc: Error saving file: " << line.projectPath << ": "
                   << saved.error << "\n";

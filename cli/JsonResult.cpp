@@ -1,6 +1,6 @@
 #include "JsonResult.h"
 
-#include "FieldChecks.h"
+#include "InputFields.h"
 #include "JsonWriter.h"
 #include "ResultExport.h"
 #include "TessivaneVersion.h"
@@ -9,48 +9,34 @@
 #include <algorithm>
 
 namespace {
-// The value a calculation read from a field (it read every field it used successfully).
-std::optional<float> numberOf(const std::string &text)
-{
-    float value = 0;
-    if (checkNumberField(text, InputField::None, "", value))
-        return std::nullopt;
-    return value;
-}
-
-std::optional<int> countOf(const std::string &text)
-{
-    int16_t value = 0;
-    if (checkCountField(text, InputField::None, "", "", value))
-        return std::nullopt;
-    return value;
-}
-
-void writeInputs(JsonWriter &json, const CalcInputs &in)
+void writeInputs(JsonWriter &json, const CalcInputs &in, const InputValues &v)
 {
     json.key("inputs").beginObject();
-    const int type = in.chamberTypeIndex;
-    json.key("chamberType");
-    if (type >= 0 && type < static_cast<int>(ChamberTypeNames.size()))
-        json.value(ChamberTypeNames[static_cast<std::size_t>(type)]);
-    else
-        json.null();
-    if (in.method == 1) {
-        json.key("numChambers").value(countOf(in.numChambers));
-        json.key("bedArea_sqft").value(numberOf(in.bedArea));
-    } else {
-        json.key("rows").value(countOf(in.rows));
-        json.key("chambersPerRow").value(countOf(in.cols));
+    for (const InputFieldInfo &field : InputFields) {
+        if (!field.jsonKey || !field.usedBy(in.method))
+            continue;
+        json.key(field.jsonKey);
+        switch (field.kind) {
+        case FieldKind::Text:
+            json.value(in.*field.text);
+            break;
+        case FieldKind::ChamberType:
+            if (const ChamberModel *model = chamberModel(in.chamberTypeIndex))
+                json.value(model->listText);
+            else
+                json.null();
+            break;
+        case FieldKind::Count: // the numbers the calculation used
+            json.value(int(v.*field.count));
+            break;
+        case FieldKind::Number:
+            json.value(v.*field.number);
+            break;
+        case FieldKind::CheckBox:
+            json.value(in.bottomAreaChecked());
+            break;
+        }
     }
-    json.key("foundationDepth_in").value(numberOf(in.foundationDepth));
-    json.key("coverThickness_in").value(numberOf(in.coverThickness));
-    if (in.method != 1) {
-        json.key("internalSpacing_in").value(numberOf(in.internalSpacing));
-        json.key("perimeterThickness_in").value(numberOf(in.perimeterThickness));
-    }
-    json.key("porosity_percent").value(numberOf(in.porosity));
-    json.key("baseElevation_ft").value(numberOf(in.baseElevation));
-    json.key("bottomArea").value(in.bottomAreaChecked());
     json.endObject();
 }
 
@@ -131,7 +117,8 @@ void writeStorage(JsonWriter &json, const StorageSummary &storage)
 
 std::string jsonResultText(const ResultExport &data)
 {
-    const CalcInputs &in = data.inputs;
+    const CalcRecord &record = data.record;
+    const CalcInputs &in = record.inputs;
     JsonWriter json;
     json.beginObject();
     json.key("program").value("tessivane-calc");
@@ -139,11 +126,11 @@ std::string jsonResultText(const ResultExport &data)
     json.key("project").value(in.projectName);
     json.key("method").value(in.method);
     json.key("methodName").value(in.method == 1 ? "known bed area" : "rectangular array");
-    writeInputs(json, in);
-    writeChamber(json, data.chamber);
+    writeInputs(json, in, record.values);
+    writeChamber(json, record.chamber);
     if (in.method == 2)
-        writeSystem(json, data.result);
-    writeEquivalentPond(json, data.result);
+        writeSystem(json, record.result);
+    writeEquivalentPond(json, record.result);
     writeStorage(json, data.storage);
     json.endObject();
     return json.text();

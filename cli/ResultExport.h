@@ -1,25 +1,18 @@
 #pragma once
 
-#include "CalcInputs.h"
-#include "ChamberDesignData.h"
-#include "ResultState.h"
+#include "CalcRecord.h"
 #include "StorageSummary.h"
 
-#include <optional>
 #include <string>
 
-// Everything the machine-readable outputs describe: the inputs and chamber data a
-// calculation used, its result, and the storage table with the check against the bed.
+// Everything the machine-readable outputs describe: the calculation's record and the storage
+// table with the check against the bed.
 struct ResultExport
 {
-    CalcInputs inputs;
-    ChamberDesignData chamber;
-    ResultState result;
+    CalcRecord record;
     StorageSummary storage;
     std::string bedUnknownReason; // why storage.bedKnown is false
 
-    // Gathers the export of a calculation that succeeded with these inputs and data files.
-    // Nothing when the chamber data file cannot be read again; error then holds its message.
-    static std::optional<ResultExport> collect(const CalcInputs &inputs, const ResultState &result,
-                                               const std::string &dataDir, std::string &error);
+    // Gathers the export of a calculation's record.
+    static ResultExport collect(const CalcRecord &record);
 };

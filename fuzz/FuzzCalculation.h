@@ -20,21 +20,18 @@ inline void calculateAsTheCommandLineDoes(const CalcInputs &inputs, const std::s
     environment.dataDir = dataDir;
     environment.askYesNo = [](const std::string &) { return true; };
     ResultState result;
-    const CalcOutcome outcome = cmdCalculate_Click(inputs, environment, result);
+    const CalcOutcome outcome = calculate(inputs, environment, result);
     if (outcome.status != CalcOutcome::Status::Done)
         return;
     const auto rows = static_cast<std::size_t>(result.EquivRows);
     if (!result.ResultsValid || rows < 1 || result.EquivStage.size() != rows ||
-        result.EquivArea.size() != rows || outcome.report.empty())
+        result.EquivArea.size() != rows || outcome.report().empty())
         std::abort();
     for (std::size_t i = 0; i < rows; ++i) {
         if (!std::isfinite(result.EquivStage[i]) || !std::isfinite(result.EquivArea[i]))
             std::abort();
     }
-    std::string error;
-    const auto exported = ResultExport::collect(inputs, result, dataDir, error);
-    if (!exported)
-        return;
-    if (!isValidUtf8(jsonResultText(*exported)) || csvStorageText(exported->storage).empty())
+    const ResultExport exported = ResultExport::collect(*outcome.record);
+    if (!isValidUtf8(jsonResultText(exported)) || csvStorageText(exported.storage).empty())
         std::abort();
 }

@@ -64,7 +64,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
             std::abort();
     }
     ProjectDocument document;
-    if (!OpenDataFile(scratchFile(), document).ok())
+    if (!openProjectFile(scratchFile(), document).ok())
         return 0;
     const std::string written = encodeProjectText(WriteProjectFile(document));
     ProjectDocument reread;

@@ -32,8 +32,10 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
     if (StageAreaClipboardText(result).empty() || LengthClipboardText(result).empty() ||
         WidthClipboardText(result).empty())
         std::abort();
-    const auto bed = describeBed(document.inputs, SHIPPED_DATA_DIR);
-    const StorageSummary summary = summarizeStorage(result, bed ? &*bed : nullptr);
+    const CalcOutcome read =
+        recordOfResult(document.inputs, SHIPPED_DATA_DIR, result, document.reportText);
+    const StorageSummary summary =
+        read.record ? summarizeStorage(*read.record) : summarizeStorage(result, nullptr);
     if (summary.rows.size() != result.rowCount())
         std::abort();
     return 0;

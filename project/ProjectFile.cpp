@@ -1,10 +1,11 @@
 #include "ProjectFile.h"
 
 #include "InputChecks.h"
+#include "InputFields.h"
 #include "ItemReader.h"
 #include "NumberText.h"
 
-#include <functional>
+#include <vector>
 
 namespace {
 const char *const VersionTag = "TVC_Ver";
@@ -21,35 +22,14 @@ void addLine(std::string &text, const std::string &line)
     text += "\r\n";
 }
 
-// One input of a method's list: a text line, or a whole-number item.
-struct InputSlot
+// The inputs a file keeps for a method: that method's fields, in the table's order.
+std::vector<const InputFieldInfo *> inputSlots(int method)
 {
-    std::string CalcInputs::*text = nullptr;
-    int CalcInputs::*number = nullptr;
-    const char *name = "";
-};
-
-std::vector<InputSlot> inputSlots(int method)
-{
-    using C = CalcInputs;
-    std::vector<InputSlot> slots = {{&C::projectName, nullptr, "project name"},
-                                    {nullptr, &C::chamberTypeIndex, "chamber type"}};
-    if (method == 1) {
-        slots.push_back({&C::numChambers, nullptr, "number of chambers"});
-        slots.push_back({&C::bedArea, nullptr, "area of bed"});
-    } else {
-        slots.push_back({&C::rows, nullptr, "number of rows"});
-        slots.push_back({&C::cols, nullptr, "chambers per row"});
+    std::vector<const InputFieldInfo *> slots;
+    for (const InputFieldInfo &field : InputFields) {
+        if (field.usedBy(method))
+            slots.push_back(&field);
     }
-    slots.push_back({&C::foundationDepth, nullptr, "foundation depth"});
-    slots.push_back({&C::coverThickness, nullptr, "cover thickness"});
-    if (method == 2) {
-        slots.push_back({&C::internalSpacing, nullptr, "space between rows"});
-        slots.push_back({&C::perimeterThickness, nullptr, "perimeter thickness"});
-    }
-    slots.push_back({&C::porosity, nullptr, "porosity"});
-    slots.push_back({&C::baseElevation, nullptr, "base elevation"});
-    slots.push_back({nullptr, &C::bottomAreaValue, "bottom-area check box"});
     return slots;
 }
 
@@ -59,10 +39,10 @@ ProjectReadResult failure(const ItemReader &reader, const std::string &what)
             "line " + std::to_string(reader.lineNumber()) + ": " + what};
 }
 
-bool numberAllowed(int CalcInputs::*number, int value)
+bool numberAllowed(const InputFieldInfo &field, int value)
 {
-    if (number == &CalcInputs::chamberTypeIndex)
-        return value >= -1 && value <= 1;
+    if (field.kind == FieldKind::ChamberType)
+        return value == -1 || chamberModel(value) != nullptr;
     return value >= 0 && value <= 2; // unchecked, checked, grayed
 }
 
@@ -78,16 +58,16 @@ ProjectReadResult ScanFileVer01(ItemReader &reader, ProjectDocument &document)
     CalcInputs &inputs = document.inputs;
     inputs.method = method;
 
-    for (const InputSlot &slot : inputSlots(method)) {
-        if (slot.text) {
-            if (!reader.readLine(inputs.*slot.text))
-                return failure(reader, std::string("the ") + slot.name + " is missing");
+    for (const InputFieldInfo *slot : inputSlots(method)) {
+        if (slot->text) {
+            if (!reader.readLine(inputs.*slot->text))
+                return failure(reader, std::string("the ") + slot->fileName + " is missing");
             continue;
         }
         int16_t value = 0;
-        if (!reader.readInt16Item(value) || !numberAllowed(slot.number, value))
-            return failure(reader, std::string("the ") + slot.name + " is not a valid value");
-        inputs.*slot.number = value;
+        if (!reader.readInt16Item(value) || !numberAllowed(*slot, value))
+            return failure(reader, std::string("the ") + slot->fileName + " is not a valid value");
+        inputs.*slot->choice = value;
     }
 
     ResultState &results = document.results;
@@ -139,8 +119,8 @@ std::string WriteProjectFile(const ProjectDocument &document)
     addLine(text, "TVC_Ver01");
     addLine(text, std::to_string(method));
     if (method != 0) {
-        for (const InputSlot &slot : inputSlots(method))
-            addLine(text, slot.text ? inputs.*slot.text : std::to_string(inputs.*slot.number));
+        for (const InputFieldInfo *slot : inputSlots(method))
+            addLine(text, slot->text ? inputs.*slot->text : std::to_string(inputs.*slot->choice));
     }
     const ResultState &results = document.results;
     addLine(text, results.ResultsValid ? "1" : "0");
@@ -161,9 +141,9 @@ std::string FieldWithLineBreak(const ProjectDocument &document)
     const CalcInputs &inputs = document.inputs;
     if (inputs.method != 1 && inputs.method != 2)
         return {};
-    for (const InputSlot &slot : inputSlots(inputs.method)) {
-        if (slot.text && (inputs.*slot.text).find_first_of("\r\n") != std::string::npos)
-            return slot.name;
+    for (const InputFieldInfo *slot : inputSlots(inputs.method)) {
+        if (slot->text && (inputs.*slot->text).find_first_of("\r\n") != std::string::npos)
+            return slot->fileName;
     }
     return {};
 }

@@ -11,7 +11,7 @@ namespace {
 constexpr std::uintmax_t MaxProjectFileSize = 64 * 1024 * 1024;
 } // namespace
 
-ProjectReadResult OpenDataFile(const std::string &path, ProjectDocument &document)
+ProjectReadResult openProjectFile(const std::string &path, ProjectDocument &document)
 {
     if (!FileExists(path))
         return {ProjectReadResult::Status::Failed, "the file does not exist"};
@@ -30,7 +30,7 @@ ProjectReadResult OpenDataFile(const std::string &path, ProjectDocument &documen
     return ReadProjectFile(decodeProjectText(bytes), document);
 }
 
-SaveResult SaveDataFile(const std::string &path, const ProjectDocument &document)
+SaveResult saveProjectFile(const std::string &path, const ProjectDocument &document)
 {
     // A field holding a line break would end its line early: the file would not read back.
     const std::string broken = FieldWithLineBreak(document);

@@ -9,8 +9,8 @@
 
 // Reads and decodes the file, then the project. Fails without a message box when the file
 // does not exist or cannot be read.
-ProjectReadResult OpenDataFile(const std::string &path, ProjectDocument &document);
+ProjectReadResult openProjectFile(const std::string &path, ProjectDocument &document);
 
 // Writes the document the way saveFileBytes writes bytes: a failed save leaves the previous
 // file as it was.
-SaveResult SaveDataFile(const std::string &path, const ProjectDocument &document);
+SaveResult saveProjectFile(const std::string &path, const ProjectDocument &document);

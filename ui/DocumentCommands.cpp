@@ -69,7 +69,7 @@ bool DocumentCommands::readFile(const QByteArray &nativePath)
     m_view.ClearData();
 
     ProjectDocument document;
-    const ProjectReadResult read = OpenDataFile(nativePath.toStdString(), document);
+    const ProjectReadResult read = openProjectFile(nativePath.toStdString(), document);
     if (!read.ok()) {
         // The format message is the program's own; any other failure says why.
         if (read.status == ProjectReadResult::Status::InvalidFormat)
@@ -93,7 +93,7 @@ bool DocumentCommands::readFile(const QByteArray &nativePath)
 bool DocumentCommands::SaveDataFile(const QByteArray &nativePath)
 {
     const ProjectDocument document = m_view.currentDocument();
-    const SaveResult saved = ::SaveDataFile(nativePath.toStdString(), document);
+    const SaveResult saved = saveProjectFile(nativePath.toStdString(), document);
     if (saved.ok)
         m_dataChanged = false;
     return saved.ok;

@@ -2,6 +2,7 @@
 
 #include "ButtonEnterKey.h"
 #include "EnterKeyChain.h"
+#include "InputFields.h"
 #include "InputRows.h"
 #include "LabelFit.h"
 #include "WidgetPlacement.h"
@@ -61,9 +62,9 @@ void InputForm::createInputFrame()
 
 void InputForm::createBottomControls()
 {
-    m_chkBottomArea = new QCheckBox(
-        tr("Preserve Bottom Area for Vertical Unsaturated Infiltration in VELDO"), this);
-    m_chkBottomArea->setObjectName(QStringLiteral("chkBottomArea"));
+    const InputFieldInfo &bottomArea = inputField(InputField::BottomArea);
+    m_chkBottomArea = new QCheckBox(QString::fromUtf8(bottomArea.caption), this);
+    m_chkBottomArea->setObjectName(QString::fromLatin1(bottomArea.objectName));
     PlaceWidenedToCaption(m_chkBottomArea, QRect(13, 441, 350, 22));
     connect(m_chkBottomArea, &QCheckBox::toggled, this, &InputForm::inputChanged);
 
@@ -86,24 +87,18 @@ void InputForm::createBottomControls()
 
 void InputForm::linkEnterChain()
 {
-    using R = InputRows;
     m_enterChain = new EnterKeyChain(this);
-    auto field = [this](R::Row row) { return m_picInput->control(row); };
-    m_enterChain->link(field(R::ProjectName), field(R::ChamberType));
-    m_enterChain->link(field(R::NumChambers), field(R::BedArea));
-    m_enterChain->link(field(R::BedArea), field(R::FoundationDepth));
-    m_enterChain->link(field(R::Rows), field(R::Cols));
-    m_enterChain->link(field(R::Cols), field(R::FoundationDepth));
-    m_enterChain->link(field(R::FoundationDepth), field(R::CoverThickness));
-    // The only field whose successor depends on the method, so the chain never enters a
-    // hidden row.
-    m_enterChain->link(field(R::CoverThickness), [this, field]() -> QWidget * {
-        return m_optMethod2->isChecked() ? field(R::InternalSpacing) : field(R::Porosity);
-    });
-    m_enterChain->link(field(R::InternalSpacing), field(R::PerimeterThickness));
-    m_enterChain->link(field(R::PerimeterThickness), field(R::Porosity));
-    m_enterChain->link(field(R::Porosity), field(R::BaseElevation));
-    m_enterChain->link(field(R::BaseElevation), m_chkBottomArea);
+    // Enter goes on to the next field the selected method shows, so it never enters a hidden
+    // row; after the last, to the check box. The list keeps Enter for itself.
+    for (int row = 0; row < m_picInput->rowCount(); ++row) {
+        const InputField field = m_picInput->field(row);
+        if (field == InputField::ChamberType)
+            continue;
+        m_enterChain->link(m_picInput->control(row), [this, field]() -> QWidget * {
+            QWidget *next = m_picInput->nextShown(field, selectedMethod());
+            return next ? next : m_chkBottomArea;
+        });
+    }
 }
 
 void InputForm::setTabOrder()
@@ -114,8 +109,8 @@ void InputForm::setTabOrder()
         previous = widget;
     };
     next(m_optMethod2);
-    for (int row = 0; row < InputRows::RowCount; ++row)
-        next(m_picInput->control(static_cast<InputRows::Row>(row)));
+    for (int row = 0; row < m_picInput->rowCount(); ++row)
+        next(m_picInput->control(row));
     next(m_chkBottomArea);
     next(m_cmdHelp);
     next(m_cmdCalculate);

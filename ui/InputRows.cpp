@@ -1,5 +1,6 @@
 #include "InputRows.h"
 
+#include "InputFields.h"
 #include "LabelFit.h"
 #include "SingleLineValidator.h"
 
@@ -14,6 +15,7 @@ constexpr int ControlLeft = 260;
 constexpr int CaptionGap = 4; // between a caption and its field
 constexpr int ControlHeight = 21;
 constexpr int FieldWidth = 100;
+constexpr int ProjectNameWidth = 300;
 constexpr int FirstControlTop = 10;
 constexpr int RowPitch = 30;
 constexpr int LabelDrop = 4;
@@ -27,6 +29,16 @@ std::string toStd(const QString &text)
     return text.toStdString();
 }
 
+// The form's own placement: the project name is wider, the perimeter field one pixel right.
+QRect controlGeometry(InputField field)
+{
+    if (field == InputField::ProjectName)
+        return {ControlLeft, 0, ProjectNameWidth, ControlHeight};
+    if (field == InputField::PerimeterThickness)
+        return {ControlLeft + 1, 0, FieldWidth, ControlHeight};
+    return {ControlLeft, 0, FieldWidth, ControlHeight};
+}
+
 } // namespace
 
 InputRows::InputRows(QWidget *parent) : QWidget(parent)
@@ -34,191 +46,135 @@ InputRows::InputRows(QWidget *parent) : QWidget(parent)
     setObjectName(QStringLiteral("picInput"));
 
     auto *singleLine = new SingleLineValidator(this);
-    auto newTextBox = [this, singleLine](const QString &startText) {
-        auto *edit = new QLineEdit(startText, this);
-        edit->setValidator(singleLine);
-        connect(edit, &QLineEdit::textChanged, this, &InputRows::edited);
-        return edit;
-    };
-
-    auto *combo = new QComboBox(this);
-    combo->setEditable(false);
-    combo->addItems(
-        {QString::fromUtf8(ChamberTypeNames[0]), QString::fromUtf8(ChamberTypeNames[1])});
-    combo->setCurrentIndex(-1);
-    // A pick of the entry already shown counts as an edit too, hence activated as well.
-    connect(combo, &QComboBox::currentIndexChanged, this, &InputRows::edited);
-    connect(combo, &QComboBox::activated, this, &InputRows::edited);
-
-    addRow(ProjectName, "lblProjectName", tr("Project Name"), newTextBox({}), "txtProjectName",
-           ControlLeft, 300);
-    addRow(ChamberType, "lblChamberType", tr("Tessivane Chamber Type"), combo, "cmbChamberType",
-           ControlLeft, FieldWidth);
-    addRow(NumChambers, "lblNumChambers", tr("Number Of Chambers"), newTextBox({}),
-           "txtNumChambers", ControlLeft, FieldWidth);
-    addRow(BedArea, "lblBedArea", QStringLiteral("Area Of Bed (ft\u00B2)"), newTextBox({}),
-           "txtBedArea", ControlLeft, FieldWidth);
-    addRow(Rows, "lblRows", tr("Number of Rows"), newTextBox({}), "txtRows", ControlLeft,
-           FieldWidth);
-    addRow(Cols, "lblCols", tr("Number of Chambers Per Row"), newTextBox({}), "txtCols",
-           ControlLeft, FieldWidth);
-    addRow(FoundationDepth, "lblDepth", tr("Stone Foundation Depth, [Df] (inches)"),
-           newTextBox(QStringLiteral("6")), "txtFoundationDepth", ControlLeft, FieldWidth);
-    addRow(CoverThickness, "lblCoverThickness",
-           tr("Thickness of Stone Above Chambers, [Dc] (inches)"), newTextBox(QStringLiteral("6")),
-           "txtCoverThickness", ControlLeft, FieldWidth);
-    addRow(InternalSpacing, "lblInternalSpacing", tr("Space Between Rows, [Si] (inches)"),
-           newTextBox(QStringLiteral("6")), "txtInternalSpacing", ControlLeft, FieldWidth);
-    addRow(PerimeterThickness, "lblPerimeterThickness",
-           tr("Thickness of Stone Perimeter, [Se]  (inches)"), newTextBox(QStringLiteral("12")),
-           "txtPerimeterThickness", ControlLeft + 1, FieldWidth);
-    addRow(Porosity, "lblPorosity", tr("Porosity of Gravel Fill, [n] (%)"),
-           newTextBox(QStringLiteral("40")), "txtPorosity", ControlLeft, FieldWidth);
-    addRow(BaseElevation, "lblBaseElevation", tr("Elevation of Base of Foundation (ft datum)"),
-           newTextBox({}), "txtBaseElevation", ControlLeft, FieldWidth);
+    for (const InputFieldInfo &info : InputFields) {
+        QWidget *control = nullptr;
+        if (info.kind == FieldKind::CheckBox) {
+            continue;
+        } else if (info.kind == FieldKind::ChamberType) {
+            auto *combo = new QComboBox(this);
+            combo->setEditable(false);
+            QStringList entries;
+            for (const ChamberModel &model : ChamberModels)
+                entries << QString::fromUtf8(model.listText);
+            combo->addItems(entries);
+            combo->setCurrentIndex(-1);
+            // A pick of the entry already shown counts as an edit too, hence activated as well.
+            connect(combo, &QComboBox::currentIndexChanged, this, &InputRows::edited);
+            connect(combo, &QComboBox::activated, this, &InputRows::edited);
+            control = combo;
+        } else {
+            auto *edit = new QLineEdit(QString::fromUtf8(info.defaultText), this);
+            edit->setValidator(singleLine);
+            connect(edit, &QLineEdit::textChanged, this, &InputRows::edited);
+            control = edit;
+        }
+        auto *label = new QLabel(QString::fromUtf8(info.caption), this);
+        label->setObjectName(QString::fromLatin1(info.labelName));
+        label->move(LabelLeft, 0);
+        control->setObjectName(QString::fromLatin1(info.objectName));
+        control->setGeometry(controlGeometry(info.id));
+        m_rows.push_back({info.id, label, control});
+    }
 
     // The field column moves right by what the widest caption lacks at the window's font.
     QList<QLabel *> labels;
-    for (const RowWidgets &row : m_rows)
+    for (const Row &row : m_rows)
         labels.append(row.label);
     const int shift = CaptionOverflow(labels, ControlLeft - LabelLeft - CaptionGap);
-    for (const RowWidgets &row : m_rows) {
+    for (const Row &row : m_rows) {
         row.label->resize(row.label->sizeHint());
         row.control->move(row.control->x() + shift, row.control->y());
     }
 }
 
-void InputRows::addRow(Row row, const char *labelName, const QString &caption, QWidget *control,
-                       const char *controlName, int left, int width)
-{
-    auto *label = new QLabel(caption, this);
-    label->setObjectName(QString::fromLatin1(labelName));
-    label->move(LabelLeft, 0);
-    control->setObjectName(QString::fromLatin1(controlName));
-    control->setGeometry(left, 0, width, ControlHeight);
-    m_rows[row] = {label, control};
-}
-
 void InputRows::ArrangeInputFields(int method)
 {
-    for (const RowWidgets &row : m_rows) {
+    for (const Row &row : m_rows) {
         row.label->hide();
         row.control->hide();
     }
     if (method != 1 && method != 2)
         return;
-
-    static constexpr std::array<Row, 8> method1 = {ProjectName, ChamberType,     NumChambers,
-                                                   BedArea,     FoundationDepth, CoverThickness,
-                                                   Porosity,    BaseElevation};
-    static constexpr std::array<Row, 10> method2 = {ProjectName,
-                                                    ChamberType,
-                                                    Rows,
-                                                    Cols,
-                                                    FoundationDepth,
-                                                    CoverThickness,
-                                                    InternalSpacing,
-                                                    PerimeterThickness,
-                                                    Porosity,
-                                                    BaseElevation};
-
-    auto stack = [this](const auto &shown) {
-        int top = FirstControlTop;
-        for (Row row : shown) {
-            m_rows[row].control->move(m_rows[row].control->x(), top);
-            m_rows[row].label->move(LabelLeft, top + LabelDrop);
-            top += RowPitch;
+    int top = FirstControlTop;
+    for (const Row &row : m_rows) {
+        if (!inputField(row.field).usedBy(method))
+            continue;
+        row.control->move(row.control->x(), top);
+        row.label->move(LabelLeft, top + LabelDrop);
+        top += RowPitch;
+    }
+    for (const Row &row : m_rows) {
+        if (inputField(row.field).usedBy(method)) {
+            row.label->show();
+            row.control->show();
         }
-        for (Row row : shown) {
-            m_rows[row].label->show();
-            m_rows[row].control->show();
-        }
-    };
-    if (method == 1)
-        stack(method1);
-    else
-        stack(method2);
+    }
 }
 
-QLineEdit *InputRows::textBox(Row row) const
+int InputRows::rowOf(InputField field) const
 {
-    return qobject_cast<QLineEdit *>(m_rows[row].control);
+    for (std::size_t i = 0; i < m_rows.size(); ++i) {
+        if (m_rows[i].field == field)
+            return int(i);
+    }
+    return -1;
+}
+
+QLineEdit *InputRows::textBox(InputField field) const
+{
+    return qobject_cast<QLineEdit *>(controlFor(field));
 }
 
 QComboBox *InputRows::cmbChamberType() const
 {
-    return static_cast<QComboBox *>(m_rows[ChamberType].control);
+    return static_cast<QComboBox *>(controlFor(InputField::ChamberType));
 }
 
 QWidget *InputRows::controlFor(InputField field) const
 {
-    switch (field) {
-    case InputField::None:
-        return nullptr;
-    case InputField::ChamberType:
-        return control(ChamberType);
-    case InputField::NumChambers:
-        return control(NumChambers);
-    case InputField::BedArea:
-        return control(BedArea);
-    case InputField::Rows:
-        return control(Rows);
-    case InputField::Cols:
-        return control(Cols);
-    case InputField::FoundationDepth:
-        return control(FoundationDepth);
-    case InputField::CoverThickness:
-        return control(CoverThickness);
-    case InputField::InternalSpacing:
-        return control(InternalSpacing);
-    case InputField::PerimeterThickness:
-        return control(PerimeterThickness);
-    case InputField::Porosity:
-        return control(Porosity);
-    case InputField::BaseElevation:
-        return control(BaseElevation);
+    const int row = rowOf(field);
+    return row < 0 ? nullptr : control(row);
+}
+
+QWidget *InputRows::nextShown(InputField field, int method) const
+{
+    for (int row = rowOf(field) + 1; row > 0 && row < rowCount(); ++row) {
+        if (inputField(m_rows[std::size_t(row)].field).usedBy(method))
+            return control(row);
     }
     return nullptr;
 }
 
 void InputRows::readInto(CalcInputs &inputs) const
 {
-    inputs.projectName = toStd(textBox(ProjectName)->text());
-    inputs.chamberTypeIndex = cmbChamberType()->currentIndex();
-    inputs.numChambers = toStd(textBox(NumChambers)->text());
-    inputs.bedArea = toStd(textBox(BedArea)->text());
-    inputs.rows = toStd(textBox(Rows)->text());
-    inputs.cols = toStd(textBox(Cols)->text());
-    inputs.foundationDepth = toStd(textBox(FoundationDepth)->text());
-    inputs.coverThickness = toStd(textBox(CoverThickness)->text());
-    inputs.internalSpacing = toStd(textBox(InternalSpacing)->text());
-    inputs.perimeterThickness = toStd(textBox(PerimeterThickness)->text());
-    inputs.porosity = toStd(textBox(Porosity)->text());
-    inputs.baseElevation = toStd(textBox(BaseElevation)->text());
+    for (const Row &row : m_rows) {
+        const InputFieldInfo &info = inputField(row.field);
+        if (info.kind == FieldKind::ChamberType)
+            inputs.chamberTypeIndex = cmbChamberType()->currentIndex();
+        else
+            inputs.*info.text = toStd(static_cast<QLineEdit *>(row.control)->text());
+    }
 }
 
 void InputRows::fillFrom(const CalcInputs &inputs)
 {
-    textBox(ProjectName)->setText(toQ(inputs.projectName));
-    const int index = inputs.chamberTypeIndex;
-    cmbChamberType()->setCurrentIndex(index >= 0 && index < cmbChamberType()->count() ? index : -1);
-    textBox(NumChambers)->setText(toQ(inputs.numChambers));
-    textBox(BedArea)->setText(toQ(inputs.bedArea));
-    textBox(Rows)->setText(toQ(inputs.rows));
-    textBox(Cols)->setText(toQ(inputs.cols));
-    textBox(FoundationDepth)->setText(toQ(inputs.foundationDepth));
-    textBox(CoverThickness)->setText(toQ(inputs.coverThickness));
-    textBox(InternalSpacing)->setText(toQ(inputs.internalSpacing));
-    textBox(PerimeterThickness)->setText(toQ(inputs.perimeterThickness));
-    textBox(Porosity)->setText(toQ(inputs.porosity));
-    textBox(BaseElevation)->setText(toQ(inputs.baseElevation));
+    for (const Row &row : m_rows) {
+        const InputFieldInfo &info = inputField(row.field);
+        if (info.kind == FieldKind::ChamberType) {
+            const int index = inputs.chamberTypeIndex;
+            cmbChamberType()->setCurrentIndex(chamberModel(index) ? index : -1);
+        } else {
+            static_cast<QLineEdit *>(row.control)->setText(toQ(inputs.*info.text));
+        }
+    }
 }
 
 void InputRows::clearAll()
 {
-    textBox(ProjectName)->clear();
-    cmbChamberType()->setCurrentIndex(-1);
-    for (Row row : {NumChambers, BedArea, Rows, Cols, FoundationDepth, CoverThickness,
-                    InternalSpacing, PerimeterThickness, Porosity, BaseElevation})
-        textBox(row)->clear();
+    for (const Row &row : m_rows) {
+        if (auto *edit = qobject_cast<QLineEdit *>(row.control))
+            edit->clear();
+        else
+            cmbChamberType()->setCurrentIndex(-1);
+    }
 }

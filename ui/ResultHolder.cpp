@@ -1,12 +1,27 @@
 #include "ResultHolder.h"
 
+#include "Calculator.h"
 #include "ReportView.h"
 
+#include <QFile>
+
 ResultHolder::ResultHolder(ReportView *txtOut) : m_txtOut(txtOut) {}
+
+CalcOutcome ResultHolder::calculate(const CalcInputs &inputs, const CalcEnvironment &environment)
+{
+    CalcOutcome outcome = ::calculate(inputs, environment, m_state);
+    if (outcome.record) {
+        m_report = outcome.record->report;
+        m_record = outcome;
+    }
+    return outcome;
+}
 
 void ResultHolder::ClearResults()
 {
     m_state.ClearResults();
+    m_report.clear();
+    m_record.reset();
     m_txtOut->clearReport();
 }
 
@@ -19,8 +34,29 @@ void ResultHolder::discardOnEdit()
 void ResultHolder::restore(const ResultState &state, const std::string &report)
 {
     m_state = state;
+    m_report = report;
+    m_record.reset();
     if (m_state.ResultsValid)
         m_txtOut->setReport(report);
     else
         m_txtOut->clearReport();
+}
+
+const CalcOutcome &ResultHolder::record(const CalcInputs &inputs, const QString &dataDir)
+{
+    if (!m_record)
+        m_record =
+            recordOfResult(inputs, QFile::encodeName(dataDir).toStdString(), m_state, m_report);
+    return *m_record;
+}
+
+StorageSummary ResultHolder::storageSummary(const CalcInputs &inputs, const QString &dataDir,
+                                            QString &bedProblem)
+{
+    const CalcOutcome &described = record(inputs, dataDir);
+    std::string why = described.message;
+    const StorageSummary summary = described.record ? summarizeStorage(*described.record, &why)
+                                                    : summarizeStorage(m_state, nullptr);
+    bedProblem = summary.bedKnown ? QString() : QString::fromStdString(why);
+    return summary;
 }

@@ -74,7 +74,7 @@ frmTessivaneMain::frmTessivaneMain(UserDialogs &dialogs, const QString &appDir, 
     m_exportCommands = new ExportCommands(
         m_dialogs,
         [this] {
-            return ExportCommands::Source{m_picPage1->inputs(), m_results->state(), m_appDir,
+            return ExportCommands::Source{m_results->record(m_picPage1->inputs(), m_appDir),
                                           CurrentFileName()};
         },
         this);
@@ -229,9 +229,12 @@ void frmTessivaneMain::ClearResults()
 void frmTessivaneMain::resultChanged()
 {
     // A valid result is described afresh each time: it may be a new one.
-    if (ResultsValid())
-        m_storagePage->showResult(m_results->state(), m_picPage1->inputs(), m_appDir);
-    else if (m_storagePage->hasSummary())
+    if (ResultsValid()) {
+        QString bedProblem;
+        const StorageSummary summary =
+            m_results->storageSummary(m_picPage1->inputs(), m_appDir, bedProblem);
+        m_storagePage->showSummary(summary, bedProblem);
+    } else if (m_storagePage->hasSummary())
         m_storagePage->clear();
     m_menus->setResultCommandsEnabled(ResultsValid());
 }
@@ -245,14 +248,13 @@ void frmTessivaneMain::cmdCalculate_Click()
         return m_dialogs.askYesNo(QString::fromStdString(question));
     };
 
-    const CalcOutcome outcome =
-        ::cmdCalculate_Click(m_picPage1->inputs(), environment, m_results->state());
+    const CalcOutcome outcome = m_results->calculate(m_picPage1->inputs(), environment);
 
     if (outcome.outputCleared)
         m_txtOut->clearReport();
     switch (outcome.status) {
     case CalcOutcome::Status::Done:
-        m_txtOut->setReport(outcome.report);
+        m_txtOut->setReport(outcome.report());
         resultChanged();
         m_SSTab1->setCurrentIndex(OutputTab);
         break;

@@ -1,4 +1,5 @@
 #include "ChamberDataFile.h"
+#include "InputFields.h"
 #include "Messages.h"
 
 #include "TestSupport.h"
@@ -103,4 +104,24 @@ TEST(ChamberData, SelectedTypeMustExistAndRead)
 
     test::writeFile(dir.path() / "RX-300.dat", "d\r\n30 18 48\r\n2\r\n0 0\r\n1 1\r\n");
     EXPECT_FALSE(loadSelectedChamber(inputs, environment, record));
+}
+
+// Every entry of the chamber-type list has its data file among the shipped ones, and it reads;
+// an index beyond the list counts as no selection.
+TEST(ChamberData, EveryListedModelShipsAReadableFile)
+{
+    CalcEnvironment environment;
+    environment.dataDir = TESSIVANE_SHIPPED_DATA;
+    CalcInputs inputs;
+    for (std::size_t i = 0; i < ChamberModels.size(); ++i) {
+        inputs.chamberTypeIndex = int(i);
+        ChamberDesignData record;
+        EXPECT_FALSE(loadSelectedChamber(inputs, environment, record)) << ChamberModels[i].dataFile;
+        EXPECT_GE(record.NumPoints, 2) << ChamberModels[i].dataFile;
+    }
+    inputs.chamberTypeIndex = int(ChamberModels.size());
+    ChamberDesignData record;
+    const auto failure = loadSelectedChamber(inputs, environment, record);
+    ASSERT_TRUE(failure);
+    EXPECT_EQ(failure->field, InputField::ChamberType);
 }

@@ -5,7 +5,13 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <bit>
+#include <cstdint>
+#include <cstdlib>
 #include <filesystem>
+#include <random>
+#include <string>
 
 TEST(IsIntegerText, AcceptsOptionallySignedDigitsAfterTrimming)
 {
@@ -111,4 +117,27 @@ TEST(ItemReader, RefusesEmptyItems)
     EXPECT_FALSE(reader.readInt16Item(value));
     ItemReader emptyLine("\r\n5");
     EXPECT_FALSE(emptyLine.readInt16Item(value));
+}
+
+// Plain decimal texts take a shortcut past the library's conversion; every value must still be
+// the float of the correctly rounded double, as the general path gives it.
+TEST(ParseSingle, PlainDecimalsReadAsTheGeneralConversionReadsThem)
+{
+    std::mt19937_64 random(20261208);
+    for (int i = 0; i < 200000; ++i) {
+        std::string text = random() % 4 == 0 ? "-" : "";
+        const int whole = int(random() % 12), fraction = int(random() % 20);
+        for (int d = 0; d < whole; ++d)
+            text += char('0' + random() % 10);
+        if (fraction > 0 || whole == 0) {
+            text += '.';
+            for (int d = 0; d < std::max(fraction, whole == 0 ? 1 : 0); ++d)
+                text += char('0' + random() % 10);
+        }
+        float value = 0;
+        ASSERT_EQ(parseSingle(text, value), ParseStatus::Ok) << text;
+        const float expected = static_cast<float>(std::strtod(text.c_str(), nullptr));
+        ASSERT_EQ(std::bit_cast<std::uint32_t>(value), std::bit_cast<std::uint32_t>(expected))
+            << text;
+    }
 }

@@ -20,8 +20,8 @@ struct CalcRun
 CalcRun calculate(const CalcInputs &inputs, ResultState &state, bool answer = false)
 {
     CalcRun run;
-    run.outcome = cmdCalculate_Click(
-        inputs, test::environmentFor("worked-bed", &run.questions, answer), state);
+    run.outcome =
+        ::calculate(inputs, test::environmentFor("worked-bed", &run.questions, answer), state);
     return run;
 }
 } // namespace
@@ -39,7 +39,7 @@ TEST(KnownBedArea, WorkedExampleGivesTheTableAndReport)
                                               {f(102.5 + 1.0 / 12.0), 400.0f},
                                               {103.0f, 400.0f}}));
     EXPECT_EQ(state.EquivRows, 6);
-    EXPECT_EQ(run.outcome.report,
+    EXPECT_EQ(run.outcome.report(),
               test::readFile(std::string(CALC_GOLDEN_DIR) + "/known-bed-area.txt"));
 }
 
@@ -71,7 +71,7 @@ TEST(KnownBedArea, ReportsInputTextsAsTyped)
     ResultState state;
     const CalcRun run = calculate(inputs, state);
     ASSERT_EQ(run.outcome.status, CalcOutcome::Status::Done);
-    const std::string &report = run.outcome.report;
+    const std::string &report = run.outcome.report();
     EXPECT_NE(report.find("\tProject Name =   Lot 7, east bed\r\n"), std::string::npos);
     EXPECT_NE(report.find("\tNumber of Chambers = 10\r\n"), std::string::npos);
     EXPECT_NE(report.find("\tBottom Elevation = 100.00 ft\r\n"), std::string::npos);

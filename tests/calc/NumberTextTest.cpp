@@ -2,7 +2,14 @@
 
 #include <gtest/gtest.h>
 
+#include <bit>
+#include <cmath>
+#include <cstdint>
+#include <cstdio>
+#include <cstdlib>
 #include <limits>
+#include <random>
+#include <string>
 
 struct ShortTextCase
 {
@@ -74,3 +81,40 @@ INSTANTIATE_TEST_SUITE_P(
                     TwoDecimalCase{99.999f, '.', "100.00"}, TwoDecimalCase{-1.005f, '.', "-1.00"},
                     TwoDecimalCase{-0.001f, '.', "0.00"}, TwoDecimalCase{-2.5f, '.', "-2.50"},
                     TwoDecimalCase{123456.789f, '.', "123456.79"}));
+
+// The short number text reads the float's shortest digits where they are the rounded ones; it
+// must agree with seven digits correctly rounded from the exact value for every float.
+TEST(ShortNumberText, AgreesWithTheExactlyRoundedDigits)
+{
+    const auto reference = [](float value) {
+        char buffer[32];
+        std::snprintf(buffer, sizeof buffer, "%.6e", std::fabs(double(value)));
+        std::string digits = std::string(1, buffer[0]) + std::string(buffer + 2, 6);
+        const int exponent = std::atoi(buffer + 9);
+        while (digits.size() > 1 && digits.back() == '0')
+            digits.pop_back();
+        const int count = int(digits.size());
+        const std::string sign = value < 0 ? "-" : "";
+        if (exponent >= 7 || (exponent < 0 && -exponent - 1 + count > 7)) {
+            char expText[16];
+            std::snprintf(expText, sizeof expText, "E%c%02d", exponent < 0 ? '-' : '+',
+                          std::abs(exponent));
+            return sign + digits.substr(0, 1) + (count > 1 ? "." + digits.substr(1) : "") + expText;
+        }
+        if (exponent < 0)
+            return sign + "." + std::string(std::size_t(-exponent - 1), '0') + digits;
+        const auto whole = std::size_t(exponent + 1);
+        if (digits.size() <= whole)
+            return sign + digits + std::string(whole - digits.size(), '0');
+        return sign + digits.substr(0, whole) + "." + digits.substr(whole);
+    };
+    std::mt19937 random(20261208);
+    for (int i = 0; i < 100000; ++i) {
+        float value = std::bit_cast<float>(std::uint32_t(random()));
+        if (i % 3 == 0) // short decimals, as tables hold them
+            value = float(int(random() % 2000000) - 1000000) / float(1 << (random() % 12));
+        if (!std::isfinite(value) || value == 0)
+            continue;
+        ASSERT_EQ(NumToText(value), reference(value)) << std::bit_cast<std::uint32_t>(value);
+    }
+}

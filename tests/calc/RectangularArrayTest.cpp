@@ -14,7 +14,7 @@ using test::table;
 CalcOutcome calculate(const CalcInputs &inputs, ResultState &state,
                       const std::string &dataSet = "worked-rect")
 {
-    return cmdCalculate_Click(inputs, test::environmentFor(dataSet), state);
+    return ::calculate(inputs, test::environmentFor(dataSet), state);
 }
 } // namespace
 
@@ -34,7 +34,7 @@ TEST(RectangularArray, WorkedExampleGivesTheSystemAndTheTable)
                                               {101.5f, f(57.6)},
                                               {f(101.5 + 1.0 / 12.0), 36.0f},
                                               {102.0f, 36.0f}}));
-    EXPECT_EQ(outcome.report,
+    EXPECT_EQ(outcome.report(),
               test::readFile(std::string(CALC_GOLDEN_DIR) + "/rectangular-array.txt"));
     EXPECT_EQ(StageAreaClipboardText(state), "100\t36\r\n100.5\t36\r\n101\t72\r\n101.5\t57.6\r\n"
                                              "101.5833\t36\r\n102\t36\r\n");
@@ -57,7 +57,7 @@ TEST(RectangularArray, BottomAreaOptionAddsTheFullAreaAndAnInchRow)
                                               {101.5f, f(57.6)},
                                               {f(101.5 + 1.0 / 12.0), 36.0f},
                                               {102.0f, 36.0f}}));
-    EXPECT_EQ(outcome.report,
+    EXPECT_EQ(outcome.report(),
               test::readFile(std::string(CALC_GOLDEN_DIR) + "/rectangular-array-bottom.txt"));
 
     // Only the value 1 counts as checked.
@@ -95,11 +95,11 @@ TEST(RectangularArray, TwoRowTableGivesOneChamberRow)
     environment.dataDir = dir.path().string();
     ResultState state;
     CalcInputs inputs = test::rectangularArrayExample();
-    ASSERT_EQ(cmdCalculate_Click(inputs, environment, state).status, CalcOutcome::Status::Done);
+    ASSERT_EQ(::calculate(inputs, environment, state).status, CalcOutcome::Status::Done);
     // Foundation row(s), one chamber row, the inch row and the cover row.
     EXPECT_EQ(state.EquivRows, 5);
     inputs.bottomAreaValue = 1;
-    ASSERT_EQ(cmdCalculate_Click(inputs, environment, state).status, CalcOutcome::Status::Done);
+    ASSERT_EQ(::calculate(inputs, environment, state).status, CalcOutcome::Status::Done);
     EXPECT_EQ(state.EquivRows, 6);
 }
 
@@ -123,7 +123,7 @@ TEST_P(RectangularArrayChecks, RefuseWithTheFieldAndMessage)
     EXPECT_EQ(outcome.field, c.expectedField);
     EXPECT_EQ(outcome.message, c.message);
     EXPECT_TRUE(outcome.outputCleared);
-    EXPECT_TRUE(outcome.report.empty());
+    EXPECT_TRUE(outcome.report().empty());
     EXPECT_EQ(state.SystemLength, 42.0f);
 }
 

@@ -96,29 +96,27 @@ void expectIncreasingAndNotNegative(const Points &points)
     }
 }
 
-StorageSummary calculate(const CalcInputs &inputs, const std::string &dataDir, ResultState &result)
+CalcRecord calculated(const CalcInputs &inputs, const std::string &dataDir)
 {
     CalcEnvironment environment;
     environment.dataDir = dataDir;
     environment.askYesNo = [](const std::string &) { return true; };
-    const CalcOutcome outcome = cmdCalculate_Click(inputs, environment, result);
+    ResultState result;
+    const CalcOutcome outcome = calculate(inputs, environment, result);
     EXPECT_EQ(outcome.status, CalcOutcome::Status::Done) << outcome.message;
-    const auto bed = describeBed(inputs, dataDir);
-    EXPECT_TRUE(bed);
-    return summarizeStorage(result, bed ? &*bed : nullptr);
+    return outcome.record ? *outcome.record : CalcRecord{};
 }
 
 // Both exports give the bed's storage at every stage of its pond within 0.05 % of its total.
 void expectExportsMatchTheBed(const CalcInputs &inputs, const std::string &dataDir)
 {
-    ResultState result;
-    const StorageSummary summary = calculate(inputs, dataDir, result);
+    const CalcRecord record = calculated(inputs, dataDir);
+    const StorageSummary summary = summarizeStorage(record);
+    ASSERT_TRUE(summary.bedKnown);
     const double allowed = 0.0005 * summary.bedStorage;
     std::string why;
-    const auto swmm =
-        routingExportText(RoutingExport::SwmmStorageNode, inputs, result, dataDir, why);
-    const auto table =
-        routingExportText(RoutingExport::ElevationStorageTable, inputs, result, dataDir, why);
+    const auto swmm = routingExportText(RoutingExport::SwmmStorageNode, record, why);
+    const auto table = routingExportText(RoutingExport::ElevationStorageTable, record, why);
     ASSERT_TRUE(swmm && table) << why;
 
     double invert = 0, maxDepth = 0;
@@ -186,8 +184,7 @@ TEST(RoutingExports, ThePondTableIntegratedByEndAreasMisstatesStorage)
     for (const auto &[inputs, worstStage, total] :
          {std::tuple{rectangularArrayExample(), 0.0606, 0.0000}, // one stage 6 % low
           std::tuple{knownBedAreaExample(), 0.7500, 0.0061}}) {  // one 75 % high, total 0.6 %
-        ResultState result;
-        const StorageSummary summary = calculate(inputs, TESSIVANE_SHIPPED_DATA, result);
+        const StorageSummary summary = summarizeStorage(calculated(inputs, TESSIVANE_SHIPPED_DATA));
         Points pasted;
         for (const StorageRow &row : summary.rows)
             pasted.emplace_back(row.stage, row.area);

@@ -22,10 +22,12 @@ Calculated calculate(const CalcInputs &inputs, const std::string &dataDir)
     CalcEnvironment environment;
     environment.dataDir = dataDir;
     environment.askYesNo = [](const std::string &) { return true; };
-    const CalcOutcome outcome = cmdCalculate_Click(inputs, environment, run.result);
+    const CalcOutcome outcome = ::calculate(inputs, environment, run.result);
     EXPECT_EQ(outcome.status, CalcOutcome::Status::Done) << outcome.message;
+    if (!outcome.record)
+        return run;
     std::string why;
-    const auto bed = describeBed(inputs, dataDir, &why);
+    const auto bed = describeBed(*outcome.record, &why);
     EXPECT_TRUE(bed) << why;
     if (bed)
         run.bed = *bed;
@@ -196,31 +198,40 @@ TEST(BedModel, InterpolatesTheChamberTableAndClampsOutsideTheBed)
     EXPECT_NEAR(bed.storageBelow(1e6), 100.8, exact);
 }
 
+// A result that did not come from a calculation here (an opened project) gets its record from
+// the inputs; when they would not calculate, the refusal says why.
 TEST(BedModel, InputsThatWouldNotCalculateHaveNoBed)
 {
-    std::string why;
+    const auto why = [](const CalcInputs &inputs, const std::string &dataDir) {
+        const CalcOutcome read = recordOfResult(inputs, dataDir, ResultState{}, {});
+        EXPECT_FALSE(read.record);
+        return read.message;
+    };
     CalcInputs inputs = test::knownBedAreaExample();
     inputs.method = 0;
-    EXPECT_FALSE(describeBed(inputs, dataSet("worked-bed"), &why));
-    EXPECT_EQ(why, Messages::ChooseMethod);
+    EXPECT_EQ(why(inputs, dataSet("worked-bed")), Messages::ChooseMethod);
 
     inputs = test::knownBedAreaExample();
     inputs.chamberTypeIndex = 1;
-    EXPECT_FALSE(describeBed(inputs, dataSet("missing"), &why));
-    EXPECT_EQ(why, "the chamber data file RX-300.dat was not found.");
-    EXPECT_FALSE(describeBed(inputs, CALC_TEST_DATA, &why)); // a folder without chamber files
+    EXPECT_EQ(why(inputs, dataSet("missing")), "the chamber data file RX-300.dat was not found.");
+    EXPECT_FALSE(why(inputs, CALC_TEST_DATA).empty()); // a folder without chamber files
     inputs.chamberTypeIndex = -1;
-    EXPECT_FALSE(describeBed(inputs, dataSet("worked-bed"), &why));
-    EXPECT_EQ(why, Messages::SelectChamberType);
+    EXPECT_EQ(why(inputs, dataSet("worked-bed")), Messages::SelectChamberType);
 
     inputs = test::rectangularArrayExample();
     inputs.internalSpacing = "six";
-    EXPECT_FALSE(describeBed(inputs, dataSet("worked-rect"), &why));
-    EXPECT_EQ(why, Messages::NotANumber);
+    EXPECT_EQ(why(inputs, dataSet("worked-rect")), Messages::NotANumber);
 
     inputs = test::knownBedAreaExample();
     inputs.porosity = "0";
-    EXPECT_FALSE(describeBed(inputs, dataSet("worked-bed"), &why));
-    EXPECT_FALSE(why.empty());
-    EXPECT_FALSE(describeBed(inputs, dataSet("worked-bed"))); // no reason asked for
+    EXPECT_EQ(why(inputs, dataSet("worked-bed")), Messages::PorosityRange);
+
+    // A thin foundation is asked about in a calculation; an opened result takes it as given.
+    inputs.porosity = "40";
+    inputs.foundationDepth = "3";
+    const CalcOutcome read = recordOfResult(inputs, dataSet("worked-bed"), ResultState{}, "R");
+    ASSERT_TRUE(read.record);
+    EXPECT_EQ(read.record->values.foundationDepth, 3.0f);
+    EXPECT_EQ(read.record->report, "R");
+    EXPECT_TRUE(describeBed(*read.record));
 }

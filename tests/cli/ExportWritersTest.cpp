@@ -11,13 +11,14 @@
 // figures, with the bed's columns empty in CSV and null in JSON.
 TEST(ExportWriters, BedUnknownLeavesTheBedFiguresEmpty)
 {
+    CalcInputs inputs = test::knownBedAreaExample();
+    inputs.bottomAreaValue = 1;
+    ResultState result;
+    const CalcOutcome outcome = calculate(inputs, test::environmentFor("worked-bed"), result);
+    ASSERT_EQ(outcome.status, CalcOutcome::Status::Done);
     ResultExport data;
-    data.inputs = test::knownBedAreaExample();
-    data.inputs.bottomAreaValue = 1;
-    ASSERT_EQ(
-        cmdCalculate_Click(data.inputs, test::environmentFor("worked-bed"), data.result).status,
-        CalcOutcome::Status::Done);
-    data.storage = summarizeStorage(data.result, nullptr);
+    data.record = *outcome.record;
+    data.storage = summarizeStorage(result, nullptr);
 
     const std::string csv = csvStorageText(data.storage);
     EXPECT_NE(csv.find("\n100,1000,0,0,,,\n100.041664,400,"), std::string::npos) << csv;

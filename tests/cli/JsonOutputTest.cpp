@@ -102,12 +102,11 @@ void JsonOutputTest::structureAndExactFloats()
 
     // The calculation again, on its own, for the exact floats the JSON must carry.
     ProjectDocument document;
-    QVERIFY(OpenDataFile(path, document).ok());
+    QVERIFY(openProjectFile(path, document).ok());
     CalcEnvironment environment;
     environment.dataDir = SHIPPED_DATA_DIR;
     ResultState result;
-    QVERIFY(cmdCalculate_Click(document.inputs, environment, result).status ==
-            CalcOutcome::Status::Done);
+    QVERIFY(calculate(document.inputs, environment, result).status == CalcOutcome::Status::Done);
     QCOMPARE(document.inputs.method, method);
     const bool rectangular = document.inputs.method == 2;
 

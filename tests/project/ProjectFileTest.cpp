@@ -17,9 +17,8 @@ ProjectDocument calculated(const CalcInputs &inputs, const std::string &dataSet)
 {
     ProjectDocument document;
     document.inputs = inputs;
-    const CalcOutcome outcome =
-        cmdCalculate_Click(inputs, test::environmentFor(dataSet), document.results);
-    document.reportText = outcome.report;
+    const CalcOutcome outcome = calculate(inputs, test::environmentFor(dataSet), document.results);
+    document.reportText = outcome.report();
     return document;
 }
 
@@ -68,13 +67,13 @@ TEST(ProjectFile, SavesAndOpensOnDiskByteIdentically)
     ProjectDocument document = calculated(test::knownBedAreaExample(), "worked-bed");
     document.inputs.projectName = "Regenrückhaltung 雨水";
     const std::string path = dir.file("bed.tvc");
-    ASSERT_TRUE(SaveDataFile(path, document).ok);
+    ASSERT_TRUE(saveProjectFile(path, document).ok);
     ProjectDocument reread;
-    ASSERT_TRUE(OpenDataFile(path, reread).ok());
+    ASSERT_TRUE(openProjectFile(path, reread).ok());
     EXPECT_EQ(reread.inputs.projectName, document.inputs.projectName);
     EXPECT_EQ(reread.reportText, document.reportText);
     const std::string first = test::readFile(path);
-    ASSERT_TRUE(SaveDataFile(path, reread).ok);
+    ASSERT_TRUE(saveProjectFile(path, reread).ok);
     EXPECT_EQ(test::readFile(path), first);
     EXPECT_EQ(std::distance(std::filesystem::directory_iterator(dir.path()), {}), 1)
         << "no temporary file is left behind";
@@ -88,10 +87,10 @@ TEST(ProjectFile, SingleByteNameThatLooksLikeUtf8SurvivesOpenAndSave)
                               "40\r\n0\r\n0\r\n0\r\n";
     test::writeFile(path, bytes);
     ProjectDocument document;
-    ASSERT_TRUE(OpenDataFile(path, document).ok());
+    ASSERT_TRUE(openProjectFile(path, document).ok());
     // Every byte is valid UTF-8, yet without the mark it is the single-byte code page.
     EXPECT_EQ(document.inputs.projectName, "CafÃ©");
-    ASSERT_TRUE(SaveDataFile(path, document).ok);
+    ASSERT_TRUE(saveProjectFile(path, document).ok);
     EXPECT_EQ(test::readFile(path), bytes);
 }
 
@@ -102,9 +101,9 @@ TEST(ProjectFile, FailedSaveLeavesThePreviousFileAlone)
     test::writeFile(path, "previous contents");
     ProjectDocument document;
     // A directory where the temporary file would go cannot hold it; nor can a missing folder.
-    EXPECT_FALSE(SaveDataFile(dir.file("missing/x.tvc"), document).ok);
+    EXPECT_FALSE(saveProjectFile(dir.file("missing/x.tvc"), document).ok);
     std::filesystem::create_directory(dir.path() / "taken.tvc");
-    EXPECT_FALSE(SaveDataFile(dir.file("taken.tvc"), document).ok);
+    EXPECT_FALSE(saveProjectFile(dir.file("taken.tvc"), document).ok);
     EXPECT_TRUE(std::filesystem::is_directory(dir.path() / "taken.tvc"));
     EXPECT_EQ(test::readFile(path), "previous contents");
     EXPECT_EQ(std::distance(std::filesystem::directory_iterator(dir.path()), {}), 2);
@@ -197,8 +196,8 @@ TEST(ProjectFile, OpenRefusesWhatIsNotAFile)
 {
     test::TempDir dir;
     ProjectDocument document;
-    EXPECT_FALSE(OpenDataFile(dir.file("missing.tvc"), document).ok());
-    EXPECT_FALSE(OpenDataFile(dir.path().string(), document).ok());
+    EXPECT_FALSE(openProjectFile(dir.file("missing.tvc"), document).ok());
+    EXPECT_FALSE(openProjectFile(dir.path().string(), document).ok());
 }
 
 TEST(ProjectFile, FieldsWithALineBreakAreFoundBeforeWriting)
@@ -225,7 +224,7 @@ TEST(ProjectFile, FieldsWithALineBreakAreFoundBeforeWriting)
         if (*c.expected) {
             // Every save refuses it, so no caller can write a file that does not read back.
             test::TempDir dir;
-            const SaveResult saved = SaveDataFile(dir.file("p.tvc"), document);
+            const SaveResult saved = saveProjectFile(dir.file("p.tvc"), document);
             EXPECT_FALSE(saved.ok) << c.text;
             EXPECT_EQ(saved.error, std::string("the field ") + c.expected + " holds a line break");
             EXPECT_FALSE(std::filesystem::exists(dir.file("p.tvc")));

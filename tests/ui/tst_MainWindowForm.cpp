@@ -100,13 +100,13 @@ void tst_MainWindowForm::captionsAtTheWindowFont()
     auto *panel = f.window().findChild<InputRows *>(QStringLiteral("picInput"));
     for (int method : {1, 2}) {
         f.clickMethod(method);
-        for (int row = 0; row < InputRows::RowCount; ++row) {
-            QLabel *label = panel->label(InputRows::Row(row));
+        for (int row = 0; row < panel->rowCount(); ++row) {
+            QLabel *label = panel->label(row);
             if (!label->isVisible())
                 continue;
             fitsWhole(label);
             QCOMPARE(label->x(), 10);
-            QVERIFY2(label->geometry().right() + 4 < panel->control(InputRows::Row(row))->x(),
+            QVERIFY2(label->geometry().right() + 4 < panel->control(row)->x(),
                      qPrintable(label->objectName()));
         }
     }

@@ -1,5 +1,6 @@
 #include "ExportCommands.h"
 
+#include "CalcRecord.h"
 #include "FileSaver.h"
 #include "UserDialogs.h"
 
@@ -49,9 +50,10 @@ ExportCommands::ExportCommands(UserDialogs &dialogs, SourceFunction source, QObj
 
 QString ExportCommands::writeExport(RoutingExport kind, const QString &path, const Source &source)
 {
+    if (!source.record.record)
+        return QString::fromStdString(source.record.message);
     std::string why;
-    const std::optional<std::string> text = routingExportText(
-        kind, source.inputs, source.result, QFile::encodeName(source.dataDir).toStdString(), why);
+    const std::optional<std::string> text = routingExportText(kind, *source.record.record, why);
     if (!text)
         return QString::fromStdString(why);
     const SaveResult saved = saveFileBytes(QFile::encodeName(path).toStdString(), *text);

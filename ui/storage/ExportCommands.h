@@ -1,7 +1,6 @@
 #pragma once
 
-#include "CalcInputs.h"
-#include "ResultState.h"
+#include "CalcOutcome.h"
 #include "RoutingExports.h"
 
 #include <QObject>
@@ -18,13 +17,11 @@ class ExportCommands : public QObject
     Q_OBJECT
 
 public:
-    // What an export is made from: the window's inputs and result, the application directory
-    // with the chamber data, and the project's file (the exports are offered beside it).
+    // What an export is made from: the record of the window's result (or why there is
+    // none), and the project's file (the exports are offered beside it).
     struct Source
     {
-        CalcInputs inputs;
-        ResultState result;
-        QString dataDir;
+        CalcOutcome record;
         QString projectFile;
     };
     using SourceFunction = std::function<Source()>;

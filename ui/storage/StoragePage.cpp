@@ -3,7 +3,6 @@
 #include "StorageChart.h"
 #include "StorageTexts.h"
 
-#include <QFile>
 #include <QHeaderView>
 #include <QLabel>
 #include <QScrollBar>
@@ -58,16 +57,6 @@ StoragePage::StoragePage(QWidget *parent) : QWidget(parent)
     m_stack->addWidget(splitter);
 
     clear();
-}
-
-void StoragePage::showResult(const ResultState &result, const CalcInputs &inputs,
-                             const QString &dataDir)
-{
-    std::string why;
-    const std::optional<BedModel> bed =
-        describeBed(inputs, QFile::encodeName(dataDir).toStdString(), &why);
-    showSummary(summarizeStorage(result, bed ? &*bed : nullptr),
-                bed ? QString() : QString::fromStdString(why));
 }
 
 void StoragePage::showSummary(const StorageSummary &summary, const QString &bedProblem)

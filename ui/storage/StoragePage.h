@@ -4,8 +4,6 @@
 
 #include <QWidget>
 
-struct CalcInputs;
-struct ResultState;
 class QLabel;
 class QSplitter;
 class QStackedWidget;
@@ -22,9 +20,6 @@ class StoragePage : public QWidget
 public:
     explicit StoragePage(QWidget *parent = nullptr);
 
-    // Describes the bed of the inputs (chamber data read from dataDir) and shows the storage
-    // of the result.
-    void showResult(const ResultState &result, const CalcInputs &inputs, const QString &dataDir);
     // bedProblem says why the bed is not known when summary.bedKnown is false.
     void showSummary(const StorageSummary &summary, const QString &bedProblem);
     void clear();
