@@ -1,9 +1,9 @@
 #include "ChamberDataFile.h"
 
-#include "InputChecks.h"
 #include "InputFields.h"
 #include "ItemReader.h"
 #include "Messages.h"
+#include "TextParsers.h"
 
 #include <cstdio>
 #include <istream>

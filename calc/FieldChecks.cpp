@@ -1,7 +1,7 @@
 #include "FieldChecks.h"
 
-#include "InputChecks.h"
 #include "Messages.h"
+#include "TextParsers.h"
 
 #include <limits>
 

@@ -1,6 +1,6 @@
 #include "ItemReader.h"
 
-#include "InputChecks.h"
+#include "TextParsers.h"
 
 bool ItemReader::atLineEnd() const
 {

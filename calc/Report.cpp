@@ -1,13 +1,14 @@
 #include "Report.h"
 
-#include "InputChecks.h"
 #include "InputFields.h"
+#include "LineBreaks.h"
 #include "NumberText.h"
+#include "TextParsers.h"
 
 void ReportWriter::line(const std::string &text)
 {
     m_text += text;
-    m_text += "\r\n";
+    m_text += LineBreak;
 }
 
 void ReportWriter::valueLine(const char *label, const std::string &value, const char *unit)
@@ -17,7 +18,7 @@ void ReportWriter::valueLine(const char *label, const std::string &value, const 
     m_text += " = ";
     m_text += value;
     m_text += unit;
-    m_text += "\r\n";
+    m_text += LineBreak;
 }
 
 void ReportWriter::userInput(const CalcInputs &inputs)
@@ -64,7 +65,7 @@ void ReportWriter::chamberProperties(const ChamberDesignData &record)
         appendNumText(m_text, record.Stage[j]);
         m_text += '\t';
         appendTwoDecimalText(m_text, record.Storage[j], m_decimalSeparator);
-        m_text += "\r\n";
+        m_text += LineBreak;
     }
     line();
 }
@@ -91,6 +92,6 @@ void ReportWriter::equivalentStageArea(const ResultState &state)
         appendNumText(m_text, state.EquivStage[k]);
         m_text += '\t';
         appendNumText(m_text, state.EquivArea[k]);
-        m_text += "\r\n";
+        m_text += LineBreak;
     }
 }

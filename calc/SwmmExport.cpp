@@ -1,13 +1,13 @@
 #include "SwmmExport.h"
 
 #include "FixedText.h"
+#include "LineBreaks.h"
 
 #include <algorithm>
 
 namespace {
 constexpr std::size_t MaxNameLength = 16;
 constexpr std::size_t CurveStemLength = 10;
-const char *const LineEnd = "\r\n";
 
 bool keptInName(char c)
 {
@@ -28,7 +28,7 @@ std::string columns(std::initializer_list<std::pair<std::string, std::size_t>> c
     }
     while (!line.empty() && line.back() == ' ')
         line.pop_back();
-    return line + LineEnd;
+    return line + LineBreak;
 }
 
 // A title line is free text, but a leading "[" would open a section and ";" starts a comment.
@@ -75,14 +75,14 @@ std::string SwmmStorageNode::inputFileText() const
     const std::string node = swmmNodeName(projectName);
     const std::string curveName = swmmCurveName(node);
     std::string out;
-    out += std::string("[TITLE]") + LineEnd + ";;Project Title/Notes" + LineEnd;
+    out += std::string("[TITLE]") + LineBreak + ";;Project Title/Notes" + LineBreak;
     if (!projectName.empty())
-        out += titleLine(projectName) + LineEnd;
+        out += titleLine(projectName) + LineBreak;
     out += "Chamber bed as storage node " + node +
-           ": its curve gives the bed's storage at every stage of the equivalent pond." + LineEnd +
-           LineEnd;
+           ": its curve gives the bed's storage at every stage of the equivalent pond." +
+           LineBreak + LineBreak;
 
-    out += std::string("[OPTIONS]") + LineEnd;
+    out += std::string("[OPTIONS]") + LineBreak;
     out += columns({{";;Option", 20}, {"Value", 0}});
     for (const auto &[option, value] : {std::pair{"FLOW_UNITS", "CFS"},
                                         {"INFILTRATION", "HORTON"},
@@ -98,9 +98,9 @@ std::string SwmmStorageNode::inputFileText() const
                                         {"DRY_STEP", "01:00:00"},
                                         {"ROUTING_STEP", "0:00:30"}})
         out += columns({{option, 20}, {value, 0}});
-    out += LineEnd;
+    out += LineBreak;
 
-    out += std::string("[STORAGE]") + LineEnd;
+    out += std::string("[STORAGE]") + LineBreak;
     out += columns({{";;Name", 16},
                     {"Elev.", 10},
                     {"MaxDepth", 10},
@@ -125,9 +125,9 @@ std::string SwmmStorageNode::inputFileText() const
                     {curveName, 16},
                     {"0", 8},
                     {"0", 0}});
-    out += LineEnd;
+    out += LineBreak;
 
-    out += std::string("[CURVES]") + LineEnd;
+    out += std::string("[CURVES]") + LineBreak;
     out += columns({{";;Name", 16}, {"Type", 10}, {"X-Value", 10}, {"Y-Value", 0}});
     out += columns({{";;" + std::string(14, '-'), 16},
                     {std::string(10, '-'), 10},

@@ -4,6 +4,7 @@
 #include "ClipboardText.h"
 #include "CsvStorage.h"
 #include "JsonResult.h"
+#include "LineBreaks.h"
 #include "Platform.h"
 #include "ProjectFileIO.h"
 #include "ResultExport.h"
@@ -25,18 +26,6 @@ bool flushed(std::ostream &out, std::ostream &err)
     return false;
 }
 } // namespace
-
-std::string withUnixLineEnds(const std::string &text)
-{
-    std::string out;
-    out.reserve(text.size());
-    for (std::size_t i = 0; i < text.size(); ++i) {
-        if (text[i] == '\r' && i + 1 < text.size() && text[i + 1] == '\n')
-            continue;
-        out += text[i];
-    }
-    return out;
-}
 
 int CalcCommand::run(int argc, char **argv)
 {
@@ -74,14 +63,14 @@ int CalcCommand::run(const CommandLine &line, const std::string &programDir)
     environment.decimalSeparator = m_decimalSeparator;
     environment.askYesNo = [&](const std::string &question) {
         if (!line.answerYes)
-            m_err << withUnixLineEnds(question) << "\n";
+            m_err << withLineFeeds(question) << "\n";
         return line.answerYes;
     };
 
     const CalcOutcome outcome = calculate(document.inputs, environment, document.results);
     switch (outcome.status) {
     case CalcOutcome::Status::Refused:
-        m_err << withUnixLineEnds(outcome.message) << "\n";
+        m_err << withLineFeeds(outcome.message) << "\n";
         return Refused;
     case CalcOutcome::Status::Declined:
         return Declined;
@@ -102,20 +91,20 @@ int CalcCommand::run(const CommandLine &line, const std::string &programDir)
                                             : RoutingExport::ElevationStorageTable,
                                         record, error);
             if (!routing) {
-                m_err << "tessivane-calc: " << withUnixLineEnds(error) << "\n";
+                m_err << "tessivane-calc: " << withLineFeeds(error) << "\n";
                 return Refused;
             }
         }
         if (!exported->storage.bedKnown)
             m_err << "tessivane-calc: the bed's storage is not known, so the storage check is "
                      "left out: "
-                  << withUnixLineEnds(exported->bedUnknownReason) << "\n";
+                  << withLineFeeds(exported->bedUnknownReason) << "\n";
     }
 
     switch (line.format) {
     case OutputFormat::Report: {
-        const std::string text = withUnixLineEnds(
-            line.printTable ? StageAreaClipboardText(record.result) : record.report);
+        const std::string text =
+            withLineFeeds(line.printTable ? StageAreaClipboardText(record.result) : record.report);
         m_out << (m_terminalOutput ? escapedForTerminal(text) : text);
         break;
     }

@@ -35,6 +35,3 @@ private:
     char m_decimalSeparator = '.';
     bool m_terminalOutput = false;
 };
-
-// Line breaks as a terminal expects them: CR LF becomes LF.
-std::string withUnixLineEnds(const std::string &text);

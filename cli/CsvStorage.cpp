@@ -1,6 +1,6 @@
 #include "CsvStorage.h"
 
-#include "NumberTexts.h"
+#include "ShortestText.h"
 #include "StorageSummary.h"
 
 std::string csvStorageText(const StorageSummary &storage)

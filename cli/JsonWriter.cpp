@@ -1,48 +1,9 @@
 #include "JsonWriter.h"
 
-#include "NumberTexts.h"
+#include "ShortestText.h"
+#include "TextEncoding.h"
 
 #include <cassert>
-
-namespace {
-// Length of the valid UTF-8 sequence at the start of the text, 0 when it is not one.
-std::size_t utf8SequenceLength(std::string_view text)
-{
-    const auto byte = [&](std::size_t i) { return static_cast<unsigned char>(text[i]); };
-    const unsigned char lead = byte(0);
-    std::size_t length = 0;
-    unsigned char low = 0x80;
-    unsigned char high = 0xBF;
-    if (lead < 0x80)
-        return 1;
-    if (lead >= 0xC2 && lead <= 0xDF) {
-        length = 2;
-    } else if (lead >= 0xE0 && lead <= 0xEF) {
-        length = 3;
-        if (lead == 0xE0)
-            low = 0xA0; // overlong
-        if (lead == 0xED)
-            high = 0x9F; // surrogates
-    } else if (lead >= 0xF0 && lead <= 0xF4) {
-        length = 4;
-        if (lead == 0xF0)
-            low = 0x90; // overlong
-        if (lead == 0xF4)
-            high = 0x8F; // beyond U+10FFFF
-    } else {
-        return 0;
-    }
-    if (text.size() < length)
-        return 0;
-    if (byte(1) < low || byte(1) > high)
-        return 0;
-    for (std::size_t i = 2; i < length; ++i) {
-        if (byte(i) < 0x80 || byte(i) > 0xBF)
-            return 0;
-    }
-    return length;
-}
-} // namespace
 
 std::string JsonWriter::quoted(std::string_view text)
 {

@@ -1,9 +1,10 @@
 #include "ProjectFile.h"
 
-#include "InputChecks.h"
 #include "InputFields.h"
 #include "ItemReader.h"
+#include "LineBreaks.h"
 #include "NumberText.h"
+#include "TextParsers.h"
 
 #include <vector>
 
@@ -19,7 +20,7 @@ constexpr std::size_t MaxReportBytes = 2 * 1024 * 1024;
 void addLine(std::string &text, const std::string &line)
 {
     text += line;
-    text += "\r\n";
+    text += LineBreak;
 }
 
 // The inputs a file keeps for a method: that method's fields, in the table's order.
@@ -105,7 +106,7 @@ ProjectReadResult ScanFileVer01(ItemReader &reader, ProjectDocument &document)
         if (reader.atEnd())
             break;
         reader.readLine(line);
-        document.reportText += "\r\n" + line;
+        document.reportText += LineBreak + line;
     }
     return {ProjectReadResult::Status::Ok, {}};
 }

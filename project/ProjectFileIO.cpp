@@ -1,7 +1,7 @@
 #include "ProjectFileIO.h"
 
-#include "InputChecks.h"
 #include "TextEncoding.h"
+#include "TextParsers.h"
 
 #include <filesystem>
 #include <fstream>

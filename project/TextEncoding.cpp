@@ -89,6 +89,12 @@ bool isValidUtf8(std::string_view text)
     return true;
 }
 
+std::size_t utf8SequenceLength(std::string_view text)
+{
+    std::size_t pos = 0;
+    return !text.empty() && nextCodePoint(text, pos) ? pos : 0;
+}
+
 std::string encodeProjectText(std::string_view utf8)
 {
     std::string single;

@@ -14,3 +14,7 @@ std::string encodeProjectText(std::string_view utf8);
 std::string decodeProjectText(std::string_view bytes);
 
 bool isValidUtf8(std::string_view text);
+
+// The length of the valid UTF-8 sequence the text starts with; 0 when it does not start with
+// one (malformed, overlong, a surrogate or beyond U+10FFFF).
+std::size_t utf8SequenceLength(std::string_view text);

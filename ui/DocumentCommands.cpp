@@ -1,8 +1,9 @@
 #include "DocumentCommands.h"
 
 #include "DocumentView.h"
-#include "InputChecks.h"
+#include "LineBreaks.h"
 #include "ProjectFileIO.h"
+#include "TextParsers.h"
 #include "UserDialogs.h"
 
 #include <QFile>
@@ -18,8 +19,6 @@ QString shown(const QByteArray &nativePath)
 {
     return QFile::decodeName(nativePath);
 }
-
-const QString LineBreak = QStringLiteral("\r\n");
 
 } // namespace
 

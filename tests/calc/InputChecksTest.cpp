@@ -1,5 +1,5 @@
-#include "InputChecks.h"
 #include "ItemReader.h"
+#include "TextParsers.h"
 
 #include "TestSupport.h"
 

@@ -1,4 +1,5 @@
 #include "CalcCommand.h"
+#include "LineBreaks.h"
 #include "Messages.h"
 
 #include "TestSupport.h"
@@ -48,8 +49,8 @@ TEST(CalcCommand, PrintsTheReportWithUnixLineEnds)
     const Result result = runCalc({dir.file("p.tvc")}, dataSet("worked-bed"));
     EXPECT_EQ(result.status, 0);
     EXPECT_EQ(result.err, "");
-    EXPECT_EQ(result.out, withUnixLineEnds(test::readFile(std::string(CALC_GOLDEN_DIR) +
-                                                          "/known-bed-area.txt")));
+    EXPECT_EQ(result.out,
+              withLineFeeds(test::readFile(std::string(CALC_GOLDEN_DIR) + "/known-bed-area.txt")));
 }
 
 TEST(CalcCommand, TableAndSave)
@@ -90,7 +91,7 @@ TEST(CalcCommand, QuestionStopsWithStatus3UnlessYes)
     Result result = runCalc({"--data-dir", dataSet("worked-bed"), path});
     EXPECT_EQ(result.status, 3);
     EXPECT_EQ(result.out, "");
-    EXPECT_EQ(result.err, withUnixLineEnds(Messages::FoundationQuestion) + "\n");
+    EXPECT_EQ(result.err, withLineFeeds(Messages::FoundationQuestion) + "\n");
 
     result = runCalc({"--yes", "--data-dir", dataSet("worked-bed"), path});
     EXPECT_EQ(result.status, 0);

@@ -2,6 +2,7 @@
 
 #include "CalcRecord.h"
 #include "FileSaver.h"
+#include "LineBreaks.h"
 #include "UserDialogs.h"
 
 #include <QDir>
@@ -9,8 +10,6 @@
 #include <QFileInfo>
 
 namespace {
-
-const QString LineBreak = QStringLiteral("\r\n");
 
 struct ExportKind
 {

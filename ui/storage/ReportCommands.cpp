@@ -1,5 +1,6 @@
 #include "ReportCommands.h"
 
+#include "LineBreaks.h"
 #include "UserDialogs.h"
 
 #include <QDir>
@@ -10,8 +11,6 @@
 #include <QSaveFile>
 
 namespace {
-
-const QString LineBreak = QStringLiteral("\r\n");
 
 // Beside the project file, named after it; nothing when the project has no file yet.
 QString suggestedPdfName(const QString &projectFile)

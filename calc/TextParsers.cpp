@@ -1,4 +1,4 @@
-#include "InputChecks.h"
+#include "TextParsers.h"
 
 #include "Platform.h"
 

@@ -1,4 +1,4 @@
-#include "NumberTexts.h"
+#include "ShortestText.h"
 
 #include <charconv>
 #include <cmath>
