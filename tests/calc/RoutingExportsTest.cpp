@@ -241,3 +241,16 @@ TEST(RoutingExports, NodeNamesAreValidSwmmNames)
         EXPECT_EQ(swmmCurveName(swmmNodeName(project)), curve) << project;
     }
 }
+
+// Everything after the calculation comes from its record: the chamber file is read once.
+TEST(RoutingExports, TheRecordNeedsNoSecondReadOfTheChamberFile)
+{
+    test::TempDir dir;
+    std::filesystem::copy_file(std::string(TESSIVANE_SHIPPED_DATA) + "/RX-160.dat",
+                               dir.file("RX-160.dat"));
+    const CalcRecord record = calculated(rectangularArrayExample(), dir.path().string());
+    std::filesystem::remove(dir.file("RX-160.dat"));
+    std::string why;
+    EXPECT_TRUE(routingExportText(RoutingExport::SwmmStorageNode, record, why)) << why;
+    EXPECT_TRUE(summarizeStorage(record).bedKnown);
+}
