@@ -2,11 +2,6 @@
 
 #include "TextParsers.h"
 
-bool ItemReader::atLineEnd() const
-{
-    return m_pos < m_text.size() && (m_text[m_pos] == '\r' || m_text[m_pos] == '\n');
-}
-
 void ItemReader::skipLineEnd()
 {
     if (m_pos < m_text.size() && m_text[m_pos] == '\r')
@@ -38,7 +33,15 @@ bool ItemReader::readLine(std::string &line)
 
 bool ItemReader::readItem(std::string &item)
 {
-    item.clear();
+    std::string_view view;
+    const bool read = nextItem(view);
+    item.assign(view);
+    return read;
+}
+
+bool ItemReader::nextItem(std::string_view &item)
+{
+    item = {};
     skipBlanks();
     while (m_skipEmptyLines && atLineEnd()) {
         skipLineEnd();
@@ -50,7 +53,7 @@ bool ItemReader::readItem(std::string &item)
     while (m_pos < m_text.size() && !atLineEnd() && m_text[m_pos] != ',' && m_text[m_pos] != ' ' &&
            m_text[m_pos] != '\t')
         ++m_pos;
-    item.assign(m_text.substr(start, m_pos - start));
+    item = m_text.substr(start, m_pos - start);
     // The separator that ends the item is consumed with it.
     skipBlanks();
     if (m_pos < m_text.size() && m_text[m_pos] == ',')
@@ -62,12 +65,12 @@ bool ItemReader::readItem(std::string &item)
 
 bool ItemReader::readInt16Item(int16_t &value)
 {
-    std::string item;
-    return readItem(item) && parseInt16Item(item, value) == ParseStatus::Ok;
+    std::string_view item;
+    return nextItem(item) && parseInt16Item(item, value) == ParseStatus::Ok;
 }
 
 bool ItemReader::readSingleItem(float &value)
 {
-    std::string item;
-    return readItem(item) && parseSingle(item, value) == ParseStatus::Ok;
+    std::string_view item;
+    return nextItem(item) && parseSingle(item, value) == ParseStatus::Ok;
 }

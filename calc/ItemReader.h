@@ -27,7 +27,11 @@ public:
     bool readSingleItem(float &value);
 
 private:
-    bool atLineEnd() const;
+    bool nextItem(std::string_view &item);
+    bool atLineEnd() const
+    {
+        return m_pos < m_text.size() && (m_text[m_pos] == '\r' || m_text[m_pos] == '\n');
+    }
     void skipLineEnd();
     void skipBlanks();
 

@@ -2,6 +2,7 @@
 
 #include <charconv>
 #include <cmath>
+#include <cstdint>
 
 namespace {
 void appendExponent(std::string &text, int exponent)
@@ -28,6 +29,48 @@ void exactDigits(float magnitude, char (&digits)[7], int &exponent)
     std::from_chars(buffer + 9 + (buffer[9] == '+' ? 1 : 0), result.ptr, exponent);
 }
 
+// The same, quickly, in double arithmetic: magnitude * 10^k is one correctly rounded product
+// (or quotient) of two exact doubles, off by less than 1E-9 below 10^7, so it rounds to the
+// right 7 digits unless it lies that close to a half; then, and beyond 10^22, false.
+bool quickDigits(float magnitude, char (&digits)[7], int &exponent)
+{
+    static constexpr double PowersOfTen[] = {1e0,  1e1,  1e2,  1e3,  1e4,  1e5,  1e6,  1e7,
+                                             1e8,  1e9,  1e10, 1e11, 1e12, 1e13, 1e14, 1e15,
+                                             1e16, 1e17, 1e18, 1e19, 1e20, 1e21, 1e22};
+    int binaryExponent = 0;
+    std::frexp(magnitude, &binaryExponent);
+    // log10(2) times the binary exponent: the decimal one or one less; the loop corrects it.
+    int decimal = static_cast<int>(std::floor((binaryExponent - 1) * 0.30102999566398120));
+    for (int attempt = 0; attempt < 3; ++attempt) {
+        const int k = 6 - decimal;
+        if (k > 22 || k < -22)
+            return false;
+        const double scaled =
+            k >= 0 ? double(magnitude) * PowersOfTen[k] : double(magnitude) / PowersOfTen[-k];
+        const double whole = std::floor(scaled);
+        const double fraction = scaled - whole;
+        if (std::fabs(fraction - 0.5) < 1e-6)
+            return false;
+        auto rounded = static_cast<std::uint32_t>(whole) + (fraction > 0.5 ? 1u : 0u);
+        if (rounded > 10000000) {
+            ++decimal;
+            continue;
+        }
+        if (rounded < 1000000) {
+            --decimal;
+            continue;
+        }
+        if (rounded == 10000000) { // rounded up into the next decade
+            rounded = 1000000;
+            ++decimal;
+        }
+        for (int i = 6; i >= 0; --i, rounded /= 10)
+            digits[i] = static_cast<char>('0' + rounded % 10);
+        exponent = decimal;
+        return true;
+    }
+    return false;
+}
 } // namespace
 
 void appendNumText(std::string &text, float value)
@@ -40,7 +83,8 @@ void appendNumText(std::string &text, float value)
     char digits[7];
     int exponent = 0;
     const float magnitude = std::fabs(value);
-    exactDigits(magnitude, digits, exponent);
+    if (!quickDigits(magnitude, digits, exponent))
+        exactDigits(magnitude, digits, exponent);
     int count = 7;
     while (count > 1 && digits[count - 1] == '0')
         --count;
@@ -88,8 +132,12 @@ void appendTwoDecimalText(std::string &text, float value, char decimalSeparator)
     const double hundredths = magnitude * 100.0;
     const double rounded = magnitude >= 16777216.0 ? hundredths : std::floor(hundredths + 0.5);
     char buffer[64];
+    // Hundredths below 2^53 are whole numbers an integer holds exactly.
     const auto result =
-        std::to_chars(buffer + 2, buffer + sizeof buffer, rounded, std::chars_format::fixed, 0);
+        rounded < 9007199254740992.0
+            ? std::to_chars(buffer + 2, buffer + sizeof buffer, static_cast<std::uint64_t>(rounded))
+            : std::to_chars(buffer + 2, buffer + sizeof buffer, rounded, std::chars_format::fixed,
+                            0);
     char *first = buffer + 2;
     // At least three digits: "5" hundredths is 0.05.
     while (result.ptr - first < 3)

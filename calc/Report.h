@@ -11,7 +11,10 @@
 class ReportWriter
 {
 public:
-    explicit ReportWriter(char decimalSeparator) : m_decimalSeparator(decimalSeparator) {}
+    explicit ReportWriter(char decimalSeparator) : m_decimalSeparator(decimalSeparator)
+    {
+        m_text.reserve(8192);
+    }
 
     // The input section: the fields of the inputs' method, as typed.
     void userInput(const CalcInputs &inputs);

@@ -179,7 +179,8 @@ std::optional<double> quickDouble(std::string_view text)
     std::uint64_t digits = 0;
     int count = 0;
     int scale = 0;
-    for (; i < text.size() && isDigit(text[i]); ++i) {
+    int digitsRead = 0;
+    for (; i < text.size() && isDigit(text[i]); ++i, ++digitsRead) {
         if (count > 0 || text[i] != '0')
             ++count;
         digits = digits * 10 + std::uint64_t(text[i] - '0');
@@ -187,7 +188,7 @@ std::optional<double> quickDouble(std::string_view text)
             return std::nullopt;
     }
     if (i < text.size() && text[i] == '.') {
-        for (++i; i < text.size() && isDigit(text[i]); ++i) {
+        for (++i; i < text.size() && isDigit(text[i]); ++i, ++digitsRead) {
             if (count > 0 || text[i] != '0')
                 ++count;
             digits = digits * 10 + std::uint64_t(text[i] - '0');
@@ -196,7 +197,8 @@ std::optional<double> quickDouble(std::string_view text)
                 return std::nullopt;
         }
     }
-    if (i != text.size() || scale < -22)
+    const bool anyDigit = digitsRead > 0;
+    if (!anyDigit || i != text.size() || scale < -22)
         return std::nullopt;
     const double magnitude = static_cast<double>(digits) / PowersOfTen[-scale];
     return negative ? -magnitude : magnitude;
@@ -205,12 +207,12 @@ std::optional<double> quickDouble(std::string_view text)
 
 ParseStatus parseSingle(std::string_view text, float &value)
 {
-    if (!IsNumberText(text))
-        return ParseStatus::NotANumber;
     if (const std::optional<double> quick = quickDouble(text)) {
         value = static_cast<float>(*quick);
         return ParseStatus::Ok;
     }
+    if (!IsNumberText(text))
+        return ParseStatus::NotANumber;
     std::string_view t = text;
     if (t[0] == '+')
         t.remove_prefix(1);
