@@ -1,5 +1,6 @@
 #include "NumberText.h"
 
+#include <bit>
 #include <charconv>
 #include <cmath>
 #include <cstdint>
@@ -37,21 +38,24 @@ bool quickDigits(float magnitude, char (&digits)[7], int &exponent)
     static constexpr double PowersOfTen[] = {1e0,  1e1,  1e2,  1e3,  1e4,  1e5,  1e6,  1e7,
                                              1e8,  1e9,  1e10, 1e11, 1e12, 1e13, 1e14, 1e15,
                                              1e16, 1e17, 1e18, 1e19, 1e20, 1e21, 1e22};
-    int binaryExponent = 0;
-    std::frexp(magnitude, &binaryExponent);
-    // log10(2) times the binary exponent: the decimal one or one less; the loop corrects it.
-    int decimal = static_cast<int>(std::floor((binaryExponent - 1) * 0.30102999566398120));
+    const auto biased = static_cast<int>((std::bit_cast<std::uint32_t>(magnitude) >> 23) & 0xFF);
+    if (biased == 0)
+        return false; // subnormal
+    // floor(log10(2) * the binary exponent): the decimal one or one less; the loop corrects it.
+    int decimal = ((biased - 127) * 78913) >> 18;
     for (int attempt = 0; attempt < 3; ++attempt) {
         const int k = 6 - decimal;
         if (k > 22 || k < -22)
             return false;
         const double scaled =
             k >= 0 ? double(magnitude) * PowersOfTen[k] : double(magnitude) / PowersOfTen[-k];
-        const double whole = std::floor(scaled);
-        const double fraction = scaled - whole;
+        if (!(scaled < 1e9))
+            return false;
+        auto rounded = static_cast<std::uint32_t>(scaled); // whole part: scaled is positive
+        const double fraction = scaled - rounded;
         if (std::fabs(fraction - 0.5) < 1e-6)
             return false;
-        auto rounded = static_cast<std::uint32_t>(whole) + (fraction > 0.5 ? 1u : 0u);
+        rounded += fraction > 0.5 ? 1u : 0u;
         if (rounded > 10000000) {
             ++decimal;
             continue;
