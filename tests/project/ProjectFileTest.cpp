@@ -1,6 +1,7 @@
 #include "ProjectFile.h"
 #include "Calculator.h"
 #include "ClipboardText.h"
+#include "InputFields.h"
 #include "ProjectFileIO.h"
 #include "TextEncoding.h"
 
@@ -125,10 +126,14 @@ TEST(ProjectFile, VersionLineRules)
 
 TEST(ProjectFile, RefusesContentItCannotTakeOver)
 {
+    // A chamber type one past the list's last entry.
+    const std::string beyondList = "TVC_Ver01\r\n1\r\nname\r\n" +
+                                   std::to_string(ChamberModels.size()) +
+                                   "\r\n1\r\n1\r\n6\r\n6\r\n40\r\n0\r\n0\r\n0\r\n";
     const char *broken[] = {
         "TVC_Ver01\r\n0\r\n0\r\n", // no method
         "TVC_Ver01\r\n3\r\n",      // unknown method
-        "TVC_Ver01\r\n1\r\nname\r\n2\r\n1\r\n1\r\n6\r\n6\r\n40\r\n0\r\n0\r\n0\r\n", // type 2
+        beyondList.c_str(),
         "TVC_Ver01\r\n1\r\nname\r\n0\r\n1\r\n1\r\n6\r\n6\r\n40\r\n0\r\n3\r\n0\r\n", // box 3
         "TVC_Ver01\r\n1\r\nname\r\n0\r\n1\r\n1\r\n6\r\n6\r\n40\r\n0\r\n0\r\n",      // no flag
         "TVC_Ver01\r\n1\r\nname\r\n0\r\n1\r\n1\r\n6\r\n6\r\n40\r\n0\r\n0\r\n1\r\n0\r\n1\r\n2\r\n"
