@@ -8,6 +8,7 @@
 #include <QJsonObject>
 #include <QLibrary>
 #include <QPixmap>
+#include <QPluginLoader>
 #include <QProcess>
 #include <QTemporaryDir>
 #include <QTest>
@@ -46,6 +47,7 @@ private slots:
     void registerToolLeavesRegistryAlone_data();
     void registerToolLeavesRegistryAlone();
     void registerToolChangesOnlyItsOwnEntries();
+    void libraryCarriesItsVersion();
 
 private:
     std::int32_t call(const char *entry);
@@ -304,6 +306,16 @@ void tst_Registration::registerToolChangesOnlyItsOwnEntries()
 
     QCOMPARE(runTool(dir, {QStringLiteral("-u")}), 0);
     QCOMPARE(read(), shared);
+}
+
+// What a host or an installer reads from the library file without loading its controls.
+void tst_Registration::libraryCarriesItsVersion()
+{
+    const QJsonObject metaData =
+        QPluginLoader(QStringLiteral(VELDO_LIBRARY_PATH)).metaData().value("MetaData").toObject();
+    QCOMPARE(metaData.value("Library").toString(), QStringLiteral("VeldoSharedControls"));
+    QCOMPARE(metaData.value("Version").toString(), QStringLiteral("3.2.0.14"));
+    QCOMPARE(metaData.value("VersionText").toString(), QStringLiteral("3.02.0014"));
 }
 
 QTEST_MAIN(tst_Registration)

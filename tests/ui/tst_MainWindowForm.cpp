@@ -9,6 +9,8 @@
 
 #include <QAction>
 #include <QCheckBox>
+#include <QDir>
+#include <QFile>
 #include <QGroupBox>
 #include <QLabel>
 #include <QMap>
@@ -52,6 +54,7 @@ private slots:
     void helpImageSizesAreCheckMarks();
     void helpPageWithoutControlLibrary();
     void helpPageHostsRegisteredViewer();
+    void helpImageSizeShowsThatPictureInTheViewer();
     void helpImageSizesFollowTheImageFiles();
 };
 
@@ -521,9 +524,6 @@ void tst_MainWindowForm::helpPageWithoutControlLibrary()
 
 void tst_MainWindowForm::helpPageHostsRegisteredViewer()
 {
-#ifndef VELDO_CONTROLS_LIBRARY
-    QSKIP("the control library is not part of this build");
-#else
     WindowFixture f(true);
     HelpViewerHost *host = f.window().helpViewer();
     QVERIFY2(host->hasViewer(), qPrintable(host->failure()));
@@ -537,7 +537,24 @@ void tst_MainWindowForm::helpPageHostsRegisteredViewer()
     f.tabs()->setCurrentIndex(2);
     QVERIFY(host->widget()->isVisible());
     QCOMPARE(host->widget()->geometry(), f.report()->geometry());
-#endif
+}
+
+void tst_MainWindowForm::helpImageSizeShowsThatPictureInTheViewer()
+{
+    WindowFixture f(true, {QStringLiteral("H075dpi.png"), QStringLiteral("H200dpi.png")});
+    QWidget *viewer = f.window().helpViewer()->widget();
+    QCOMPARE(viewer->property("ImageWidth").toInt(), 16); // the first size that loads
+
+    f.action("mnuHelp_Image_Size_4")->trigger();
+    QCOMPARE(viewer->property("ImageWidth").toInt(), 32);
+    QVERIFY(f.action("mnuHelp_Image_Size_4")->isChecked());
+    QVERIFY(!f.action("mnuHelp_Image_Size_1")->isChecked());
+
+    // A size whose file went missing moves the check mark but keeps the picture.
+    QVERIFY(QFile::remove(QDir(f.appDir()).filePath(QStringLiteral("H075dpi.png"))));
+    f.action("mnuHelp_Image_Size_1")->trigger();
+    QCOMPARE(viewer->property("ImageWidth").toInt(), 32);
+    QVERIFY(f.action("mnuHelp_Image_Size_1")->isChecked());
 }
 
 void tst_MainWindowForm::helpImageSizesFollowTheImageFiles()
