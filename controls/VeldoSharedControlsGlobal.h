@@ -1,5 +1,7 @@
 #pragma once
 
+#include "VeldoSharedControlsVersion.h"
+
 #include <QtGlobal>
 
 #if defined(VELDO_CONTROLS_BUILD)
@@ -11,7 +13,7 @@
 // Identity of the library as hosts and the register tool see it.
 namespace VeldoSharedControlsInfo {
 inline constexpr const char *libraryName = "VeldoSharedControls";
-inline constexpr const char *version = "3.2.0.14";
-inline constexpr const char *versionText = "3.02.0014";
+inline constexpr const char *version = VELDO_CONTROLS_VERSION;
+inline constexpr const char *versionText = VELDO_CONTROLS_VERSION_TEXT;
 inline constexpr const char *typeLibraryId = "{2EDFC880-3FD1-4672-94C5-A0161E4E2A21}";
 } // namespace VeldoSharedControlsInfo

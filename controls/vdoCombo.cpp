@@ -1,6 +1,7 @@
 #include "vdoCombo.h"
 
 #include "ComboLayout.h"
+#include "FieldColours.h"
 #include "PropertyBag.h"
 
 #include <QApplication>
@@ -10,8 +11,9 @@
 #include <QScreen>
 #include <QSignalBlocker>
 
-namespace {
-constexpr int maxItems = 32767;
+QString vdoCombo::defaultItemText(int index)
+{
+    return QStringLiteral("List Item %1").arg(index);
 }
 
 vdoCombo::vdoCombo(QWidget *parent)
@@ -117,11 +119,11 @@ void vdoCombo::readProperties(const PropertyBag &bag)
     setCaption(bag.ReadProperty(QStringLiteral("Caption"), QString()).toString());
     setComboLeft(bag.ReadProperty(QStringLiteral("ComboLeft"), 0).toInt());
     Clear();
-    const int count = qBound(0, bag.ReadProperty(QStringLiteral("ListCount"), 0).toInt(), maxItems);
+    const int count = qBound(0, bag.ReadProperty(QStringLiteral("ListCount"), 0).toInt(), MaxItems);
     const QSignalBlocker blocker(Combo1);
     for (int i = 0; i < count; ++i) {
-        const QString fallback = QStringLiteral("List Item %1").arg(i);
-        Combo1->addItem(bag.ReadProperty(QStringLiteral("ListItem%1").arg(i), fallback).toString());
+        Combo1->addItem(
+            bag.ReadProperty(QStringLiteral("ListItem%1").arg(i), defaultItemText(i)).toString());
     }
     Combo1->setCurrentIndex(-1);
 }
@@ -134,7 +136,7 @@ void vdoCombo::writeProperties(PropertyBag &bag) const
     bag.WriteProperty(QStringLiteral("ListCount"), Combo1->count(), 0);
     for (int i = 0; i < Combo1->count(); ++i) {
         bag.WriteProperty(QStringLiteral("ListItem%1").arg(i), Combo1->itemText(i),
-                          QStringLiteral("List Item %1").arg(i));
+                          defaultItemText(i));
     }
 }
 
@@ -173,10 +175,7 @@ void vdoCombo::changeEvent(QEvent *event)
 
 void vdoCombo::applyEnabledColours()
 {
-    const QPalette system = QApplication::palette(Combo1);
-    QPalette pal = Combo1->palette();
-    pal.setColor(QPalette::Base, system.color(isEnabled() ? QPalette::Base : QPalette::Button));
-    Combo1->setPalette(pal);
+    applyFieldBackground(Combo1, isEnabled());
     // The caption keeps its normal colour while the list is disabled.
     QPalette labelPal = lblCaption->palette();
     labelPal.setColor(QPalette::Disabled, QPalette::WindowText,

@@ -42,6 +42,10 @@ class VELDO_CONTROLS_EXPORT vdoCombo : public QWidget
     Q_PROPERTY(QStringList ListItems READ listItems WRITE setListItems)
 
 public:
+    // The most items the list holds, and the text of an item saved without one.
+    static constexpr int MaxItems = 32767;
+    static QString defaultItemText(int index);
+
     explicit vdoCombo(QWidget *parent = nullptr);
     ~vdoCombo() override;
 

@@ -10,13 +10,6 @@
 #include <QPushButton>
 
 namespace {
-constexpr int maxItems = 32767;
-
-QString defaultItemText(int index)
-{
-    return QStringLiteral("List Item %1").arg(index);
-}
-
 void setBackground(QLineEdit *edit, QPalette::ColorRole systemRole)
 {
     QPalette pal = edit->palette();
@@ -96,7 +89,7 @@ void vdoCombo_Properties::setSelectedControls(const QList<vdoCombo *> &controls)
 {
     m_control = controls.isEmpty() ? nullptr : controls.first();
     m_items.clear();
-    const int count = m_control ? qMin(m_control->listCount(), maxItems) : 0;
+    const int count = m_control ? qMin(m_control->listCount(), vdoCombo::MaxItems) : 0;
     if (count <= 0) {
         showNoItems();
         return;
@@ -178,14 +171,14 @@ void vdoCombo_Properties::onAdd()
     if (m_items.isEmpty()) {
         m_items = {QString()};
     } else {
-        if (m_items.size() >= maxItems)
+        if (m_items.size() >= vdoCombo::MaxItems)
             return;
         commitItem();
         newIndex = m_index + 1;
         m_items.insert(newIndex, QString());
     }
     // The new item goes directly after the one on view.
-    m_items[newIndex] = defaultItemText(newIndex);
+    m_items[newIndex] = vdoCombo::defaultItemText(newIndex);
     txtListCount->setText(QString::number(m_items.size()));
     setItemBoxEnabled(true);
     showItem(newIndex);

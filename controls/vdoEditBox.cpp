@@ -1,6 +1,7 @@
 #include "vdoEditBox.h"
 
 #include "EditBoxLayout.h"
+#include "FieldColours.h"
 #include "KeyCodes.h"
 #include "PropertyBag.h"
 
@@ -170,10 +171,7 @@ void vdoEditBox::changeEvent(QEvent *event)
 
 void vdoEditBox::applyEnabledColours()
 {
-    const QPalette system = QApplication::palette(Text1);
-    QPalette pal = Text1->palette();
-    pal.setColor(QPalette::Base, system.color(isEnabled() ? QPalette::Base : QPalette::Button));
-    Text1->setPalette(pal);
+    applyFieldBackground(Text1, isEnabled());
 }
 
 void vdoEditBox::arrange()

@@ -3,9 +3,11 @@
 #include "Calculator.h"
 #include "ClipboardText.h"
 #include "DocumentCommands.h"
+#include "DocumentOpener.h"
 #include "ExportCommands.h"
 #include "FocusCue.h"
-#include "HelpCommands.h"
+#include "HelpImageMenu.h"
+#include "HelpResources.h"
 #include "HelpViewerHost.h"
 #include "InputForm.h"
 #include "InputRows.h"
@@ -18,12 +20,15 @@
 #include "TessivaneVersion.h"
 #include "UserDialogs.h"
 #include "WidgetPlacement.h"
+#include "XdgDesktopLauncher.h"
+#include "frmAboutTessivane.h"
 
 #include <QAction>
 #include <QClipboard>
 #include <QCloseEvent>
 #include <QComboBox>
 #include <QDate>
+#include <QDir>
 #include <QFile>
 #include <QGuiApplication>
 #include <QLocale>
@@ -79,7 +84,7 @@ frmTessivaneMain::frmTessivaneMain(UserDialogs &dialogs, const QString &appDir, 
         },
         this);
     m_menus = new MainMenus(menuBar());
-    m_help = std::make_unique<HelpCommands>(m_appDir, m_dialogs, *m_menus, *m_helpViewer, this);
+    createHelp();
     connectMenus();
 
     Form_Load();
@@ -125,6 +130,24 @@ void frmTessivaneMain::createPages()
     QWidget::setTabOrder(m_helpViewer->widget(), m_storagePage);
 }
 
+void frmTessivaneMain::createHelp()
+{
+    // Documents and the web site open with the programs the desktop associates with them.
+    m_launcher = std::make_unique<XdgDesktopLauncher>();
+    m_opener = std::make_unique<DocumentOpener>(*m_launcher, m_dialogs);
+
+    HelpImageMenu::Hooks hooks;
+    hooks.setItemEnabled = [this](int index, bool enabled) {
+        m_menus->mnuHelp_Image_Size[index]->setEnabled(enabled);
+    };
+    hooks.setItemChecked = [this](int index, bool checked) {
+        m_menus->mnuHelp_Image_Size[index]->setChecked(checked);
+    };
+    hooks.setPicture = [this](const QPixmap &picture) { m_helpViewer->SetPicture(picture); };
+    hooks.refreshViewer = [this] { m_helpViewer->Refresh(); };
+    m_helpImages = std::make_unique<HelpImageMenu>(m_appDir, std::move(hooks));
+}
+
 void frmTessivaneMain::connectMenus()
 {
     MainMenus &m = *m_menus;
@@ -164,7 +187,7 @@ void frmTessivaneMain::connectMenus()
 void frmTessivaneMain::Form_Load()
 {
     m_document->setBaseCaption(windowTitle());
-    m_help->loadAtStart();
+    m_helpImages->loadAtStart();
     m_picPage1->rows()->cmbChamberType()->setCurrentIndex(-1);
     m_SSTab1->setCurrentIndex(InputTab);
     SSTab1_Click(InputTab);
@@ -411,29 +434,35 @@ void frmTessivaneMain::closeEvent(QCloseEvent *event)
 
 void frmTessivaneMain::cmd_ImageSize(int index)
 {
-    m_help->cmd_ImageSize(index);
+    m_helpImages->cmd_ImageSize(index);
 }
+
 void frmTessivaneMain::ShowFile(const QString &fileName)
 {
-    m_help->ShowFile(fileName);
+    m_opener->ShowFile(fileName);
 }
+
 void frmTessivaneMain::ShowWebPage(const QString &address)
 {
-    m_help->ShowWebPage(address);
+    m_opener->ShowWebPage(address);
 }
+
 void frmTessivaneMain::mnuHelp_About_Click()
 {
-    m_help->showAbout();
+    frmAboutTessivane::showModal(this, m_appDir);
 }
+
 void frmTessivaneMain::mnuHelp_Website_Click()
 {
-    m_help->showWebSite();
+    ShowWebPage(HelpResources::WebSiteAddress);
 }
+
 void frmTessivaneMain::mnuHelp_Manual_Click()
 {
-    m_help->showDesignManual();
+    ShowFile(QDir(m_appDir).filePath(HelpResources::DesignManualFileName));
 }
+
 void frmTessivaneMain::cmdHelp_Click()
 {
-    m_help->showTechnicalMemo();
+    ShowFile(QDir(m_appDir).filePath(HelpResources::TechnicalMemoFileName));
 }

@@ -7,8 +7,10 @@
 #include <memory>
 #include <string>
 
+class DesktopLauncher;
 class DocumentCommands;
-class HelpCommands;
+class DocumentOpener;
+class HelpImageMenu;
 class HelpViewerHost;
 class InputForm;
 class MainMenus;
@@ -87,6 +89,7 @@ protected:
 
 private:
     void createPages();
+    void createHelp();
     void connectMenus();
     void Form_Load();
     void inputChanged();
@@ -107,5 +110,7 @@ private:
     DocumentCommands *m_document = nullptr;
     ReportCommands *m_reportCommands = nullptr;
     ExportCommands *m_exportCommands = nullptr;
-    std::unique_ptr<HelpCommands> m_help;
+    std::unique_ptr<DesktopLauncher> m_launcher;
+    std::unique_ptr<DocumentOpener> m_opener;
+    std::unique_ptr<HelpImageMenu> m_helpImages;
 };

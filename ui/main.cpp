@@ -1,14 +1,9 @@
 #include "QtUserDialogs.h"
+#include "SplashStartup.h"
 #include "frmTessivaneMain.h"
 
 #include <QApplication>
 #include <QByteArray>
-
-#include <memory>
-
-#if TESSIVANE_HAVE_UI_HELP
-#include "SplashStartup.h"
-#endif
 
 int main(int argc, char *argv[])
 {
@@ -28,12 +23,5 @@ int main(int argc, char *argv[])
         if (!fileToOpen.isEmpty())
             static_cast<frmTessivaneMain *>(window)->openNativeFile(fileToOpen);
     };
-#if TESSIVANE_HAVE_UI_HELP
     return runWithSplash(app, createWindow, openArgument);
-#else
-    std::unique_ptr<QWidget> window(createWindow());
-    window->show();
-    openArgument(window.get());
-    return app.exec();
-#endif
 }

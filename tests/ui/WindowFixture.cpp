@@ -1,8 +1,6 @@
 #include "WindowFixture.h"
 
-#ifdef VELDO_CONTROLS_LIBRARY
 #include "VeldoControlHost.h"
-#endif
 
 #include <QAction>
 #include <QCheckBox>
@@ -27,24 +25,21 @@ void writeFile(const QString &path, const QByteArray &content)
 
 void registerControlLibrary(const QString &registryDir)
 {
-#ifdef VELDO_CONTROLS_LIBRARY
     VeldoHost::RegistryFile file(registryDir + QStringLiteral("/registry.json"));
     file.insert({QStringLiteral("VeldoSharedControls.ctrlPictureViewer"),
                  QStringLiteral("{E651B9AF-0442-46C6-9426-86DC77AA5677}"),
                  QStringLiteral(VELDO_CONTROLS_LIBRARY), QStringLiteral("3.2")});
     if (!file.save())
         qFatal("cannot write the control registry: %s", qPrintable(file.errorString()));
-#else
-    Q_UNUSED(registryDir);
-#endif
 }
 
 } // namespace
 
 WindowFixture::WindowFixture(bool registerControls, const QStringList &helpImages)
 {
-    for (const QString &name : helpImages) {
-        QImage picture(16, 12, QImage::Format_RGB32);
+    for (qsizetype i = 0; i < helpImages.size(); ++i) {
+        const QString &name = helpImages.at(i);
+        QImage picture(16 * int(i + 1), 12, QImage::Format_RGB32);
         picture.fill(Qt::darkCyan);
         if (!picture.save(m_appDir.filePath(name)))
             qFatal("cannot write %s", qPrintable(name));

@@ -22,7 +22,8 @@ class WindowFixture
 public:
     // The control registry is an empty one of the fixture's own unless the test registers
     // the built control library in it.
-    // helpImages are written into the application directory as small pictures.
+    // helpImages are written into the application directory as small pictures, 16 pixels
+    // wide times their place in the list.
     explicit WindowFixture(bool registerControls = false, const QStringList &helpImages = {});
 
     frmTessivaneMain &window() { return *m_window; }

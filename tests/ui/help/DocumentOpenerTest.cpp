@@ -1,6 +1,7 @@
 #include "DocumentOpener.h"
+#include "FakeLauncher.h"
+#include "FakeUserDialogs.h"
 #include "HelpResources.h"
-#include "TestDoubles.h"
 
 #include <QCoreApplication>
 #include <QDir>
@@ -17,7 +18,7 @@ private slots:
     void init()
     {
         m_launcher = FakeLauncher();
-        m_dialogs = RecordingDialogs();
+        m_dialogs.reset();
         QVERIFY(m_dir.isValid());
         m_memo = QDir(m_dir.path()).filePath(HelpResources::TechnicalMemoFileName);
         QFile memo(m_memo);
@@ -54,7 +55,7 @@ private slots:
         opener.ShowFile(m_memo);
         QCOMPARE(m_launcher.starts.size(), 1);
         QCOMPARE(m_launcher.starts.first(), qMakePair(QStringLiteral("Viewer"), m_memo));
-        QVERIFY(m_dialogs.errors.isEmpty());
+        QVERIFY(m_dialogs.shown.isEmpty());
     }
 
     void aRelativeNameIsStartedAsAnAbsolutePath()
@@ -83,7 +84,7 @@ private slots:
         opener.ShowFile(path);
         QVERIFY(m_launcher.filesLookedUp.isEmpty());
         QVERIFY(m_launcher.starts.isEmpty());
-        QVERIFY(m_dialogs.errors.isEmpty());
+        QVERIFY(m_dialogs.shown.isEmpty());
     }
 
     void documentFailuresAreReported_data()
@@ -111,9 +112,10 @@ private slots:
         DocumentOpener opener(m_launcher, m_dialogs);
         opener.ShowFile(m_memo);
         QCOMPARE(m_launcher.starts.size(), startsTried);
-        QCOMPARE(m_dialogs.errors.size(), 1);
-        QCOMPARE(m_dialogs.errors.first().first, text + m_memo);
-        QCOMPARE(m_dialogs.errors.first().second, title);
+        QCOMPARE(m_dialogs.shown.size(), 1);
+        QCOMPARE(m_dialogs.shown.first().kind, FakeUserDialogs::Shown::Error);
+        QCOMPARE(m_dialogs.shown.first().text, text + m_memo);
+        QCOMPARE(m_dialogs.shown.first().title, title);
     }
 
     void theWebSiteOpensInTheBrowser()
@@ -124,7 +126,7 @@ private slots:
         QCOMPARE(m_launcher.starts.size(), 1);
         QCOMPARE(m_launcher.starts.first(),
                  qMakePair(QStringLiteral("Browser"), HelpResources::WebSiteAddress));
-        QVERIFY(m_dialogs.errors.isEmpty());
+        QVERIFY(m_dialogs.shown.isEmpty());
     }
 
     void webFailuresAreReported_data()
@@ -149,7 +151,10 @@ private slots:
         const QStringList before = QDir(QCoreApplication::applicationDirPath()).entryList();
         DocumentOpener opener(m_launcher, m_dialogs);
         opener.ShowWebPage(HelpResources::WebSiteAddress);
-        QCOMPARE(m_dialogs.errors, (QList<QPair<QString, QString>>{qMakePair(text, title)}));
+        QCOMPARE(m_dialogs.shown.size(), 1);
+        QCOMPARE(m_dialogs.shown.first().kind, FakeUserDialogs::Shown::Error);
+        QCOMPARE(m_dialogs.shown.first().text, text);
+        QCOMPARE(m_dialogs.shown.first().title, title);
         // Nothing is written beside the program, successful or not.
         QCOMPARE(QDir(QCoreApplication::applicationDirPath()).entryList(), before);
     }
@@ -158,7 +163,7 @@ private:
     QTemporaryDir m_dir;
     QString m_memo;
     FakeLauncher m_launcher;
-    RecordingDialogs m_dialogs;
+    FakeUserDialogs m_dialogs;
 };
 
 QTEST_MAIN(DocumentOpenerTest)

@@ -7,7 +7,7 @@
 #include <QSignalSpy>
 #include <QTest>
 
-class tst_EditBox : public QObject
+class EditBoxTest : public QObject
 {
     Q_OBJECT
 
@@ -23,7 +23,7 @@ private slots:
     void disabledShowsButtonFace();
 };
 
-void tst_EditBox::layout_data()
+void EditBoxTest::layout_data()
 {
     QTest::addColumn<int>("width");
     QTest::addColumn<int>("leftLabel"); // 0: no caption
@@ -42,7 +42,7 @@ void tst_EditBox::layout_data()
     QTest::newRow("both captions, no room") << 60 << 40 << 20 << 0 << false << QRect() << 40;
 }
 
-void tst_EditBox::layout()
+void EditBoxTest::layout()
 {
     QFETCH(int, width);
     QFETCH(int, leftLabel);
@@ -67,7 +67,7 @@ void tst_EditBox::layout()
     QVERIFY(!p.controlSize);
 }
 
-void tst_EditBox::autoSizeEndsAtRightCaption()
+void EditBoxTest::autoSizeEndsAtRightCaption()
 {
     vdoEditBox box;
     box.resize(300, 24);
@@ -84,7 +84,7 @@ void tst_EditBox::autoSizeEndsAtRightCaption()
     QCOMPARE(left->y(), 3);
 }
 
-void tst_EditBox::typingWithEventsDisabledRaisesNothing()
+void EditBoxTest::typingWithEventsDisabledRaisesNothing()
 {
     vdoEditBox box;
     box.setEventsEnabled(false);
@@ -97,7 +97,7 @@ void tst_EditBox::typingWithEventsDisabledRaisesNothing()
     QVERIFY(!box.changed());
 }
 
-void tst_EditBox::keyPressCanCancelOrSubstitute()
+void EditBoxTest::keyPressCanCancelOrSubstitute()
 {
     vdoEditBox box;
     // Digits only, and a comma becomes a point.
@@ -114,7 +114,7 @@ void tst_EditBox::keyPressCanCancelOrSubstitute()
     QVERIFY(box.changed());
 }
 
-void tst_EditBox::clearRaisesChange()
+void EditBoxTest::clearRaisesChange()
 {
     vdoEditBox box;
     box.setText(QStringLiteral("abc"));
@@ -125,7 +125,7 @@ void tst_EditBox::clearRaisesChange()
     QVERIFY(box.changed());
 }
 
-void tst_EditBox::loadingSettingsLeavesChangedFalse()
+void EditBoxTest::loadingSettingsLeavesChangedFalse()
 {
     PropertyBag bag;
     bag.WriteProperty(QStringLiteral("Text"), QStringLiteral("42"), QString());
@@ -142,7 +142,7 @@ void tst_EditBox::loadingSettingsLeavesChangedFalse()
     QCOMPARE(box.rightCaption(), QString());
 }
 
-void tst_EditBox::settingsRoundTripStoresOnlyNonDefaults()
+void EditBoxTest::settingsRoundTripStoresOnlyNonDefaults()
 {
     vdoEditBox box;
     PropertyBag defaults;
@@ -168,7 +168,7 @@ void tst_EditBox::settingsRoundTripStoresOnlyNonDefaults()
     QCOMPARE(copy.text(), QStringLiteral("6"));
 }
 
-void tst_EditBox::disabledShowsButtonFace()
+void EditBoxTest::disabledShowsButtonFace()
 {
     vdoEditBox box;
     auto *text = box.findChild<QLineEdit *>(QStringLiteral("Text1"));
@@ -180,5 +180,5 @@ void tst_EditBox::disabledShowsButtonFace()
     QCOMPARE(text->palette().color(QPalette::Base), system.color(QPalette::Base));
 }
 
-QTEST_MAIN(tst_EditBox)
-#include "tst_EditBox.moc"
+QTEST_MAIN(EditBoxTest)
+#include "EditBoxTest.moc"

@@ -1,7 +1,7 @@
 // The real message boxes and file dialogs: their titles, icons, buttons, filters and
 // default suffix, inspected while they are open and then answered.
-#include "Messages.h"
 #include "QtUserDialogs.h"
+#include "Messages.h"
 
 #include <QAbstractButton>
 #include <QApplication>
@@ -30,7 +30,7 @@ template <typename Dialog> void whenShown(std::function<void(Dialog *)> check)
 
 } // namespace
 
-class tst_QtUserDialogs : public QObject
+class QtUserDialogsTest : public QObject
 {
     Q_OBJECT
 
@@ -42,7 +42,7 @@ private slots:
     void messageBoxLook();
 };
 
-void tst_QtUserDialogs::errorBox()
+void QtUserDialogsTest::errorBox()
 {
     QtUserDialogs real;
     UserDialogs &dialogs = real; // the window calls through the interface
@@ -59,7 +59,7 @@ void tst_QtUserDialogs::errorBox()
     QVERIFY(seen);
 }
 
-void tst_QtUserDialogs::yesNoQuestion()
+void QtUserDialogsTest::yesNoQuestion()
 {
     QtUserDialogs real;
     UserDialogs &dialogs = real; // the window calls through the interface
@@ -76,7 +76,7 @@ void tst_QtUserDialogs::yesNoQuestion()
     }
 }
 
-void tst_QtUserDialogs::fileDialogs()
+void QtUserDialogsTest::fileDialogs()
 {
     QTemporaryDir dir;
     const QString existing = dir.filePath(QStringLiteral("bed.tvc"));
@@ -136,7 +136,7 @@ void tst_QtUserDialogs::fileDialogs()
              dir.filePath(QStringLiteral("node.inp")));
 }
 
-void tst_QtUserDialogs::messageBoxLook_data()
+void QtUserDialogsTest::messageBoxLook_data()
 {
     QTest::addColumn<bool>("question");
     QTest::addColumn<QString>("text");
@@ -168,7 +168,7 @@ public:
 
 } // namespace
 
-void tst_QtUserDialogs::messageBoxLook()
+void QtUserDialogsTest::messageBoxLook()
 {
     QFETCH(bool, question);
     QFETCH(QString, text);
@@ -216,5 +216,5 @@ void tst_QtUserDialogs::messageBoxLook()
     QVERIFY(!(flags & (Qt::WindowMinimizeButtonHint | Qt::WindowMaximizeButtonHint)));
 }
 
-QTEST_MAIN(tst_QtUserDialogs)
-#include "tst_QtUserDialogs.moc"
+QTEST_MAIN(QtUserDialogsTest)
+#include "QtUserDialogsTest.moc"

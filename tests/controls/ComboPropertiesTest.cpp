@@ -25,7 +25,7 @@ void typeInto(QLineEdit *box, const QString &text)
 }
 } // namespace
 
-class tst_ComboProperties : public QObject
+class ComboPropertiesTest : public QObject
 {
     Q_OBJECT
 
@@ -44,7 +44,7 @@ private:
     vdoCombo_Properties *m_page = nullptr;
 };
 
-void tst_ComboProperties::init()
+void ComboPropertiesTest::init()
 {
     delete m_combo;
     delete m_page;
@@ -54,7 +54,7 @@ void tst_ComboProperties::init()
     m_page->setSelectedControls({m_combo});
 }
 
-void tst_ComboProperties::showsFirstItem()
+void ComboPropertiesTest::showsFirstItem()
 {
     QCOMPARE(edit(m_page, "txtListCount")->text(), QStringLiteral("3"));
     QCOMPARE(edit(m_page, "txtListIndex")->text(), QStringLiteral("0"));
@@ -64,7 +64,7 @@ void tst_ComboProperties::showsFirstItem()
     QVERIFY(!m_page->changed());
 }
 
-void tst_ComboProperties::addInsertsAfterItemOnView()
+void ComboPropertiesTest::addInsertsAfterItemOnView()
 {
     button(m_page, "cmdAdd")->click();
     QCOMPARE(m_page->workingItems(), QStringList({"A", "List Item 1", "B", "C"}));
@@ -77,7 +77,7 @@ void tst_ComboProperties::addInsertsAfterItemOnView()
     QCOMPARE(m_combo->listItems(), QStringList({"A", "List Item 1", "B", "C"}));
 }
 
-void tst_ComboProperties::deleteLastItemDisablesEverything()
+void ComboPropertiesTest::deleteLastItemDisablesEverything()
 {
     m_combo->setListItems({"only"});
     m_page->setSelectedControls({m_combo});
@@ -91,7 +91,7 @@ void tst_ComboProperties::deleteLastItemDisablesEverything()
     QCOMPARE(m_combo->listCount(), 0);
 }
 
-void tst_ComboProperties::addToEmptyListStartsAtZero()
+void ComboPropertiesTest::addToEmptyListStartsAtZero()
 {
     m_combo->Clear();
     m_page->setSelectedControls({m_combo});
@@ -102,7 +102,7 @@ void tst_ComboProperties::addToEmptyListStartsAtZero()
     QVERIFY(!button(m_page, "cmdNext")->isEnabled());
 }
 
-void tst_ComboProperties::editThenNextIsApplied()
+void ComboPropertiesTest::editThenNextIsApplied()
 {
     typeInto(edit(m_page, "txtListItem"), QStringLiteral("RX-160"));
     QVERIFY(m_page->changed());
@@ -112,7 +112,7 @@ void tst_ComboProperties::editThenNextIsApplied()
     QCOMPARE(m_combo->listItems(), QStringList({"RX-160", "RX-300", "C"}));
 }
 
-void tst_ComboProperties::editThenDeleteIsLost()
+void ComboPropertiesTest::editThenDeleteIsLost()
 {
     button(m_page, "cmdNext")->click();
     typeInto(edit(m_page, "txtListItem"), QStringLiteral("edited"));
@@ -123,7 +123,7 @@ void tst_ComboProperties::editThenDeleteIsLost()
     QCOMPARE(m_combo->listItems(), QStringList({"A", "C"}));
 }
 
-void tst_ComboProperties::dialogApplyEnablesOnlyAfterAChange()
+void ComboPropertiesTest::dialogApplyEnablesOnlyAfterAChange()
 {
     ListItemsDialog dialog(m_combo);
     QPushButton *apply = dialog.findChild<QDialogButtonBox *>()->button(QDialogButtonBox::Apply);
@@ -138,5 +138,5 @@ void tst_ComboProperties::dialogApplyEnablesOnlyAfterAChange()
     QCOMPARE(m_combo->listCount(), 4);
 }
 
-QTEST_MAIN(tst_ComboProperties)
-#include "tst_ComboProperties.moc"
+QTEST_MAIN(ComboPropertiesTest)
+#include "ComboPropertiesTest.moc"

@@ -27,7 +27,7 @@ QByteArray readFile(const QString &path)
 
 } // namespace
 
-class tst_LocaleAgreement : public QObject
+class LocaleAgreementTest : public QObject
 {
     Q_OBJECT
 
@@ -36,7 +36,7 @@ private slots:
     void windowAndCommandLineWriteTheSameReport();
 };
 
-void tst_LocaleAgreement::commandLineKnowsEveryLocaleOfTheToolkit()
+void LocaleAgreementTest::commandLineKnowsEveryLocaleOfTheToolkit()
 {
     QStringList names = {QStringLiteral("C"),       QStringLiteral("POSIX"),
                          QStringLiteral("C.UTF-8"), QStringLiteral("de_DE.UTF-8@euro"),
@@ -57,7 +57,7 @@ void tst_LocaleAgreement::commandLineKnowsEveryLocaleOfTheToolkit()
     }
 }
 
-void tst_LocaleAgreement::windowAndCommandLineWriteTheSameReport()
+void LocaleAgreementTest::windowAndCommandLineWriteTheSameReport()
 {
     QVERIFY2(QLocale().decimalPoint() == QStringLiteral(","),
              "run with LC_ALL=de_DE.UTF-8, as ctest does");
@@ -85,5 +85,5 @@ void tst_LocaleAgreement::windowAndCommandLineWriteTheSameReport()
     QCOMPARE(readFile(cliFile), saved);
 }
 
-QTEST_MAIN(tst_LocaleAgreement)
-#include "tst_LocaleAgreement.moc"
+QTEST_MAIN(LocaleAgreementTest)
+#include "LocaleAgreementTest.moc"

@@ -6,7 +6,7 @@
 #include <QTest>
 
 // A form saved by the Designer with the three controls, compiled by uic during the build.
-class tst_UicForm : public QObject
+class UicFormTest : public QObject
 {
     Q_OBJECT
 
@@ -14,7 +14,7 @@ private slots:
     void formKeepsDesignedSettings();
 };
 
-void tst_UicForm::formKeepsDesignedSettings()
+void UicFormTest::formKeepsDesignedSettings()
 {
     QWidget form;
     Ui::ControlsForm ui;
@@ -28,5 +28,5 @@ void tst_UicForm::formKeepsDesignedSettings()
     QCOMPARE(ui.ctrlPictureViewer1->bgColor(), QColor(255, 255, 255));
 }
 
-QTEST_MAIN(tst_UicForm)
-#include "tst_UicForm.moc"
+QTEST_MAIN(UicFormTest)
+#include "UicFormTest.moc"

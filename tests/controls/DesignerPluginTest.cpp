@@ -4,7 +4,7 @@
 #include <QtUiPlugin/QDesignerCustomWidgetCollectionInterface>
 #include <QtUiPlugin/QDesignerCustomWidgetInterface>
 
-class tst_DesignerPlugin : public QObject
+class DesignerPluginTest : public QObject
 {
     Q_OBJECT
 
@@ -12,7 +12,7 @@ private slots:
     void loadsAndCreatesEachControl();
 };
 
-void tst_DesignerPlugin::loadsAndCreatesEachControl()
+void DesignerPluginTest::loadsAndCreatesEachControl()
 {
     QPluginLoader loader(QStringLiteral(VELDO_DESIGNER_PLUGIN_PATH));
     QObject *root = loader.instance();
@@ -37,5 +37,5 @@ void tst_DesignerPlugin::loadsAndCreatesEachControl()
     QCOMPARE(names, QStringList({"ctrlPictureViewer", "vdoEditBox", "vdoCombo"}));
 }
 
-QTEST_MAIN(tst_DesignerPlugin)
-#include "tst_DesignerPlugin.moc"
+QTEST_MAIN(DesignerPluginTest)
+#include "DesignerPluginTest.moc"

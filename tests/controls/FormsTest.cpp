@@ -55,7 +55,7 @@ QScrollBar *bar(QWidget *viewer, const char *name)
 }
 } // namespace
 
-class tst_Forms : public QObject
+class FormsTest : public QObject
 {
     Q_OBJECT
 
@@ -77,7 +77,7 @@ private:
     int m_loaderChanges = 0;
 };
 
-void tst_Forms::initTestCase()
+void FormsTest::initTestCase()
 {
     QDesignerComponents::initializeResources();
     m_core = QDesignerComponents::createFormEditor(this);
@@ -92,13 +92,13 @@ void tst_Forms::initTestCase()
     new QDesignerIntegration(m_core, this);
 }
 
-void tst_Forms::cleanup()
+void FormsTest::cleanup()
 {
     m_form.reset();
     m_core->formWindowManager()->closeAllPreviews();
 }
 
-QDesignerFormWindowInterface *tst_Forms::openInFormEditor()
+QDesignerFormWindowInterface *FormsTest::openInFormEditor()
 {
     QDesignerFormWindowManagerInterface *manager = m_core->formWindowManager();
     // Designer keeps each form window inside a window of its own (a sub-window of its MDI area).
@@ -113,7 +113,7 @@ QDesignerFormWindowInterface *tst_Forms::openInFormEditor()
     return window;
 }
 
-QWidget *tst_Forms::build(const QString &how)
+QWidget *FormsTest::build(const QString &how)
 {
     if (how == QLatin1String("uic")) {
         m_form = std::make_unique<QWidget>();
@@ -145,7 +145,7 @@ QWidget *tst_Forms::build(const QString &how)
     return m_form.get();
 }
 
-void tst_Forms::controlsRunInUserMode_data()
+void FormsTest::controlsRunInUserMode_data()
 {
     QTest::addColumn<QString>("how");
     QTest::newRow("uic") << "uic";
@@ -153,7 +153,7 @@ void tst_Forms::controlsRunInUserMode_data()
     QTest::newRow("Designer form preview") << "preview";
 }
 
-void tst_Forms::controlsRunInUserMode()
+void FormsTest::controlsRunInUserMode()
 {
     QFETCH(QString, how);
     QWidget *form = build(how);
@@ -183,7 +183,7 @@ void tst_Forms::controlsRunInUserMode()
     QCOMPARE(viewport->grab().toImage().pixelColor(viewport->width() - 1, 1), QColor(Qt::green));
 }
 
-void tst_Forms::formEditorShowsDesignPreview()
+void FormsTest::formEditorShowsDesignPreview()
 {
     QDesignerFormWindowInterface *editor = openInFormEditor();
     QVERIFY(editor);
@@ -194,7 +194,7 @@ void tst_Forms::formEditorShowsDesignPreview()
     QVERIFY(bar(viewer, "HScroll1")->isVisible() && bar(viewer, "VScroll1")->isVisible());
 }
 
-void tst_Forms::bgColorIsNotSavedWithTheForm()
+void FormsTest::bgColorIsNotSavedWithTheForm()
 {
     // The form still sets BGColor when it has one (older forms do), but Designer writes none.
     QDesignerFormWindowInterface *editor = openInFormEditor();
@@ -219,5 +219,5 @@ void tst_Forms::bgColorIsNotSavedWithTheForm()
     QVERIFY2(!saved.contains(QStringLiteral("BGColor")), qPrintable(saved));
 }
 
-QTEST_MAIN(tst_Forms)
-#include "tst_Forms.moc"
+QTEST_MAIN(FormsTest)
+#include "FormsTest.moc"

@@ -9,6 +9,8 @@
 
 #include <QAction>
 #include <QCheckBox>
+#include <QDir>
+#include <QFile>
 #include <QGroupBox>
 #include <QLabel>
 #include <QMap>
@@ -31,7 +33,7 @@
 #include <QTextEdit>
 #include <array>
 
-class tst_MainWindowForm : public QObject
+class MainWindowFormTest : public QObject
 {
     Q_OBJECT
 
@@ -52,10 +54,11 @@ private slots:
     void helpImageSizesAreCheckMarks();
     void helpPageWithoutControlLibrary();
     void helpPageHostsRegisteredViewer();
+    void helpImageSizeShowsThatPictureInTheViewer();
     void helpImageSizesFollowTheImageFiles();
 };
 
-void tst_MainWindowForm::startUpState()
+void MainWindowFormTest::startUpState()
 {
     WindowFixture f;
     frmTessivaneMain &w = f.window();
@@ -88,7 +91,7 @@ void tst_MainWindowForm::startUpState()
         QVERIFY2(item->shortcut().isEmpty(), qPrintable(item->objectName()));
 }
 
-void tst_MainWindowForm::captionsAtTheWindowFont()
+void MainWindowFormTest::captionsAtTheWindowFont()
 {
     WindowFixture f;
     const qreal windowSize = f.window().font().pointSizeF();
@@ -118,7 +121,7 @@ void tst_MainWindowForm::captionsAtTheWindowFont()
     QCOMPARE(help->y(), 441);
 }
 
-void tst_MainWindowForm::arrangeInputFields_data()
+void MainWindowFormTest::arrangeInputFields_data()
 {
     QTest::addColumn<int>("method");
     QTest::addColumn<QStringList>("shown");
@@ -143,7 +146,7 @@ void tst_MainWindowForm::arrangeInputFields_data()
     QTest::newRow("back to #1") << -1 << method1 << QList<int>{10, 40, 70, 100, 130, 160, 190, 220};
 }
 
-void tst_MainWindowForm::arrangeInputFields()
+void MainWindowFormTest::arrangeInputFields()
 {
     QFETCH(int, method);
     QFETCH(QStringList, shown);
@@ -187,7 +190,7 @@ void tst_MainWindowForm::arrangeInputFields()
     }
 }
 
-void tst_MainWindowForm::switchingMethodsKeepsTypedValues()
+void MainWindowFormTest::switchingMethodsKeepsTypedValues()
 {
     WindowFixture f;
     f.type("txtNumChambers", QStringLiteral("25"));
@@ -199,7 +202,7 @@ void tst_MainWindowForm::switchingMethodsKeepsTypedValues()
     QCOMPARE(f.text("txtRows")->text(), QStringLiteral("4"));
 }
 
-void tst_MainWindowForm::enterChain_data()
+void MainWindowFormTest::enterChain_data()
 {
     QTest::addColumn<int>("method");
     QTest::addColumn<QStringList>("chain");
@@ -220,7 +223,7 @@ void tst_MainWindowForm::enterChain_data()
                                               "chkBottomArea"};
 }
 
-void tst_MainWindowForm::enterChain()
+void MainWindowFormTest::enterChain()
 {
     QFETCH(int, method);
     QFETCH(QStringList, chain);
@@ -239,7 +242,7 @@ void tst_MainWindowForm::enterChain()
     }
 }
 
-void tst_MainWindowForm::enterInChamberListDoesNotMove()
+void MainWindowFormTest::enterInChamberListDoesNotMove()
 {
     WindowFixture f;
     f.chamberType()->setFocus();
@@ -275,7 +278,7 @@ void resizeClient(WindowFixture &f, int width, int height)
 
 } // namespace
 
-void tst_MainWindowForm::resizeWiderAndShorter()
+void MainWindowFormTest::resizeWiderAndShorter()
 {
     WindowFixture f;
     const LayoutSnapshot before = snapshot(f);
@@ -310,7 +313,7 @@ void tst_MainWindowForm::resizeWiderAndShorter()
     QCOMPARE(shorter.panel, before.panel);
 }
 
-void tst_MainWindowForm::resizeTooNarrowKeepsLastSize()
+void MainWindowFormTest::resizeTooNarrowKeepsLastSize()
 {
     WindowFixture f;
     resizeClient(f, 300, 617);
@@ -325,7 +328,7 @@ void tst_MainWindowForm::resizeTooNarrowKeepsLastSize()
     QCOMPARE(f.tabs()->geometry(), QRect(10, 10, 1, 597));
 }
 
-void tst_MainWindowForm::pageSwitch()
+void MainWindowFormTest::pageSwitch()
 {
     WindowFixture f;
     QWidget *page1 = f.window().findChild<QWidget *>(QStringLiteral("picPage1"));
@@ -408,14 +411,14 @@ QList<qreal> startsAfterTabsInPdf(const QMap<QPair<int, int>, QMap<qreal, QStrin
 
 } // namespace
 
-void tst_MainWindowForm::reportTabStops_data()
+void MainWindowFormTest::reportTabStops_data()
 {
     QTest::addColumn<bool>("pdf");
     QTest::newRow("Output tab") << false;
     QTest::newRow("exported PDF") << true;
 }
 
-void tst_MainWindowForm::reportTabStops()
+void MainWindowFormTest::reportTabStops()
 {
     QFETCH(bool, pdf);
     WindowFixture f;
@@ -486,7 +489,7 @@ public:
 
 } // namespace
 
-void tst_MainWindowForm::helpImageSizesAreCheckMarks()
+void MainWindowFormTest::helpImageSizesAreCheckMarks()
 {
     WindowFixture f(false, {QStringLiteral("H100dpi.png"), QStringLiteral("H150dpi.png")});
     f.action("mnuHelp_Image_Size_3")->trigger();
@@ -505,7 +508,7 @@ void tst_MainWindowForm::helpImageSizesAreCheckMarks()
     }
 }
 
-void tst_MainWindowForm::helpPageWithoutControlLibrary()
+void MainWindowFormTest::helpPageWithoutControlLibrary()
 {
     WindowFixture f; // its registry is empty
     HelpViewerHost *host = f.window().helpViewer();
@@ -519,11 +522,8 @@ void tst_MainWindowForm::helpPageWithoutControlLibrary()
     QCOMPARE(notice->geometry(), f.report()->geometry());
 }
 
-void tst_MainWindowForm::helpPageHostsRegisteredViewer()
+void MainWindowFormTest::helpPageHostsRegisteredViewer()
 {
-#ifndef VELDO_CONTROLS_LIBRARY
-    QSKIP("the control library is not part of this build");
-#else
     WindowFixture f(true);
     HelpViewerHost *host = f.window().helpViewer();
     QVERIFY2(host->hasViewer(), qPrintable(host->failure()));
@@ -537,10 +537,27 @@ void tst_MainWindowForm::helpPageHostsRegisteredViewer()
     f.tabs()->setCurrentIndex(2);
     QVERIFY(host->widget()->isVisible());
     QCOMPARE(host->widget()->geometry(), f.report()->geometry());
-#endif
 }
 
-void tst_MainWindowForm::helpImageSizesFollowTheImageFiles()
+void MainWindowFormTest::helpImageSizeShowsThatPictureInTheViewer()
+{
+    WindowFixture f(true, {QStringLiteral("H075dpi.png"), QStringLiteral("H200dpi.png")});
+    QWidget *viewer = f.window().helpViewer()->widget();
+    QCOMPARE(viewer->property("ImageWidth").toInt(), 16); // the first size that loads
+
+    f.action("mnuHelp_Image_Size_4")->trigger();
+    QCOMPARE(viewer->property("ImageWidth").toInt(), 32);
+    QVERIFY(f.action("mnuHelp_Image_Size_4")->isChecked());
+    QVERIFY(!f.action("mnuHelp_Image_Size_1")->isChecked());
+
+    // A size whose file went missing moves the check mark but keeps the picture.
+    QVERIFY(QFile::remove(QDir(f.appDir()).filePath(QStringLiteral("H075dpi.png"))));
+    f.action("mnuHelp_Image_Size_1")->trigger();
+    QCOMPARE(viewer->property("ImageWidth").toInt(), 32);
+    QVERIFY(f.action("mnuHelp_Image_Size_1")->isChecked());
+}
+
+void MainWindowFormTest::helpImageSizesFollowTheImageFiles()
 {
     WindowFixture f(false, {QStringLiteral("H150dpi.png")});
     const std::array<const char *, 4> sizes = {"mnuHelp_Image_Size_1", "mnuHelp_Image_Size_2",
@@ -551,5 +568,5 @@ void tst_MainWindowForm::helpImageSizesFollowTheImageFiles()
     }
 }
 
-QTEST_MAIN(tst_MainWindowForm)
-#include "tst_MainWindowForm.moc"
+QTEST_MAIN(MainWindowFormTest)
+#include "MainWindowFormTest.moc"

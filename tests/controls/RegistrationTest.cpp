@@ -8,6 +8,7 @@
 #include <QJsonObject>
 #include <QLibrary>
 #include <QPixmap>
+#include <QPluginLoader>
 #include <QProcess>
 #include <QTemporaryDir>
 #include <QTest>
@@ -28,7 +29,7 @@ using EntryPoint = std::int32_t (*)();
 using GetClassObject = std::int32_t (*)(const char *, QObject **);
 } // namespace
 
-class tst_Registration : public QObject
+class RegistrationTest : public QObject
 {
     Q_OBJECT
 
@@ -46,6 +47,7 @@ private slots:
     void registerToolLeavesRegistryAlone_data();
     void registerToolLeavesRegistryAlone();
     void registerToolChangesOnlyItsOwnEntries();
+    void libraryCarriesItsVersion();
 
 private:
     std::int32_t call(const char *entry);
@@ -57,25 +59,25 @@ private:
     QLibrary m_library{QStringLiteral(VELDO_LIBRARY_PATH)};
 };
 
-void tst_Registration::initTestCase()
+void RegistrationTest::initTestCase()
 {
     QVERIFY(m_registryDir.isValid());
     qputenv(RegistryFile::directoryVariable, m_registryDir.path().toLocal8Bit());
     QVERIFY2(m_library.load(), qPrintable(m_library.errorString()));
 }
 
-void tst_Registration::init()
+void RegistrationTest::init()
 {
     QFile::remove(RegistryFile::defaultPath());
 }
 
-std::int32_t tst_Registration::call(const char *entry)
+std::int32_t RegistrationTest::call(const char *entry)
 {
     const auto function = reinterpret_cast<EntryPoint>(m_library.resolve(entry));
     return function ? function() : -1;
 }
 
-void tst_Registration::registerCreateUnregister()
+void RegistrationTest::registerCreateUnregister()
 {
     QCOMPARE(RegistryFile::defaultPath(), m_registryDir.filePath("registry.json"));
     QCOMPARE(call("DllRegisterServer"), 0);
@@ -96,7 +98,7 @@ void tst_Registration::registerCreateUnregister()
     QVERIFY(error.contains(QStringLiteral("not registered")));
 }
 
-void tst_Registration::createByClassId()
+void RegistrationTest::createByClassId()
 {
     QCOMPARE(call("DllRegisterServer"), 0);
     QWidget parent;
@@ -109,7 +111,7 @@ void tst_Registration::createByClassId()
     }
 }
 
-void tst_Registration::lateBoundSetPictureAndRefresh()
+void RegistrationTest::lateBoundSetPictureAndRefresh()
 {
     QCOMPARE(call("DllRegisterServer"), 0);
     QWidget parent;
@@ -140,7 +142,7 @@ void tst_Registration::lateBoundSetPictureAndRefresh()
     QCOMPARE(DispatchInvoker::eventName(viewer->metaObject(), 1), QStringLiteral("MouseDown"));
 }
 
-void tst_Registration::unknownDispatchIdFails()
+void RegistrationTest::unknownDispatchIdFails()
 {
     QCOMPARE(call("DllRegisterServer"), 0);
     QWidget parent;
@@ -151,14 +153,14 @@ void tst_Registration::unknownDispatchIdFails()
     QVERIFY(!DispatchInvoker::invoke(viewer, dispSetPicture, {1, 2, 3}, nullptr, &error));
 }
 
-void tst_Registration::canUnloadOnlyWhenNoObjectLives_data()
+void RegistrationTest::canUnloadOnlyWhenNoObjectLives_data()
 {
     QTest::addColumn<QString>("className");
     for (const char *name : {"ctrlPictureViewer", "vdoEditBox", "vdoCombo", "vdoCombo_Properties"})
         QTest::newRow(name) << QStringLiteral("VeldoSharedControls.") + QLatin1String(name);
 }
 
-void tst_Registration::canUnloadOnlyWhenNoObjectLives()
+void RegistrationTest::canUnloadOnlyWhenNoObjectLives()
 {
     QFETCH(QString, className);
     QCOMPARE(call("DllRegisterServer"), 0);
@@ -170,7 +172,7 @@ void tst_Registration::canUnloadOnlyWhenNoObjectLives()
     QCOMPARE(call("DllCanUnloadNow"), 0);
 }
 
-void tst_Registration::classFactoryForUnknownClassFails()
+void RegistrationTest::classFactoryForUnknownClassFails()
 {
     const auto getClassObject =
         reinterpret_cast<GetClassObject>(m_library.resolve("DllGetClassObject"));
@@ -187,7 +189,7 @@ void tst_Registration::classFactoryForUnknownClassFails()
     delete box;
 }
 
-void tst_Registration::malformedRegistryIsNotOverwritten()
+void RegistrationTest::malformedRegistryIsNotOverwritten()
 {
     QFile file(RegistryFile::defaultPath());
     QVERIFY(file.open(QIODevice::WriteOnly));
@@ -201,7 +203,7 @@ void tst_Registration::malformedRegistryIsNotOverwritten()
     QVERIFY(error.contains(QStringLiteral("not a registry file")));
 }
 
-int tst_Registration::runTool(const QString &dir, const QStringList &options, QString *err)
+int RegistrationTest::runTool(const QString &dir, const QStringList &options, QString *err)
 {
     QProcess tool;
     QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
@@ -216,7 +218,7 @@ int tst_Registration::runTool(const QString &dir, const QStringList &options, QS
     return tool.exitStatus() == QProcess::NormalExit ? tool.exitCode() : -1;
 }
 
-void tst_Registration::registerToolLeavesRegistryAlone_data()
+void RegistrationTest::registerToolLeavesRegistryAlone_data()
 {
     QTest::addColumn<QStringList>("options");
     QTest::addColumn<QByteArray>("registry"); // empty: neither the file nor its folder exists
@@ -237,7 +239,7 @@ void tst_Registration::registerToolLeavesRegistryAlone_data()
     QTest::newRow("unregister from nothing") << unreg << QByteArray() << 0 << QString();
 }
 
-void tst_Registration::registerToolLeavesRegistryAlone()
+void RegistrationTest::registerToolLeavesRegistryAlone()
 {
     QFETCH(QStringList, options);
     QFETCH(QByteArray, registry);
@@ -263,7 +265,7 @@ void tst_Registration::registerToolLeavesRegistryAlone()
     }
 }
 
-void tst_Registration::registerToolChangesOnlyItsOwnEntries()
+void RegistrationTest::registerToolChangesOnlyItsOwnEntries()
 {
     // Another library's entry with a field this version does not know, entries it cannot read,
     // and a top-level key of its own: all stay as they are.
@@ -306,5 +308,15 @@ void tst_Registration::registerToolChangesOnlyItsOwnEntries()
     QCOMPARE(read(), shared);
 }
 
-QTEST_MAIN(tst_Registration)
-#include "tst_Registration.moc"
+// What a host or an installer reads from the library file without loading its controls.
+void RegistrationTest::libraryCarriesItsVersion()
+{
+    const QJsonObject metaData =
+        QPluginLoader(QStringLiteral(VELDO_LIBRARY_PATH)).metaData().value("MetaData").toObject();
+    QCOMPARE(metaData.value("Library").toString(), QStringLiteral("VeldoSharedControls"));
+    QCOMPARE(metaData.value("Version").toString(), QStringLiteral("3.2.0.14"));
+    QCOMPARE(metaData.value("VersionText").toString(), QStringLiteral("3.02.0014"));
+}
+
+QTEST_MAIN(RegistrationTest)
+#include "RegistrationTest.moc"

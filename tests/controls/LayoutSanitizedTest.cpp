@@ -9,7 +9,7 @@
 #include <limits>
 #include <utility>
 
-class tst_LayoutSanitized : public QObject
+class LayoutSanitizedTest : public QObject
 {
     Q_OBJECT
 
@@ -18,14 +18,14 @@ private slots:
     void extremeSettings();
 };
 
-void tst_LayoutSanitized::extremeSettings_data()
+void LayoutSanitizedTest::extremeSettings_data()
 {
     QTest::addColumn<int>("value");
     QTest::newRow("largest") << std::numeric_limits<int>::max();
     QTest::newRow("smallest") << std::numeric_limits<int>::min();
 }
 
-void tst_LayoutSanitized::extremeSettings()
+void LayoutSanitizedTest::extremeSettings()
 {
     QFETCH(int, value);
     for (const bool autoSize : {true, false}) {
@@ -57,5 +57,5 @@ void tst_LayoutSanitized::extremeSettings()
         QCOMPARE(p.list.right(), 199);
 }
 
-QTEST_MAIN(tst_LayoutSanitized)
-#include "tst_LayoutSanitized.moc"
+QTEST_MAIN(LayoutSanitizedTest)
+#include "LayoutSanitizedTest.moc"

@@ -18,7 +18,7 @@ const QString libraryPath = QStringLiteral(VELDO_LIBRARY_PATH);
 using EntryPoint = std::int32_t (*)();
 } // namespace
 
-class tst_SystemRegistry : public QObject
+class SystemRegistryTest : public QObject
 {
     Q_OBJECT
 
@@ -46,7 +46,7 @@ private:
     QLibrary m_library{libraryPath};
 };
 
-void tst_SystemRegistry::initTestCase()
+void SystemRegistryTest::initTestCase()
 {
     QVERIFY(m_root.isValid());
     QVERIFY2(m_library.load(), qPrintable(m_library.errorString()));
@@ -55,14 +55,14 @@ void tst_SystemRegistry::initTestCase()
     qputenv("XDG_DATA_DIRS", (systemDir(1) + QLatin1Char(':') + systemDir(2)).toLocal8Bit());
 }
 
-void tst_SystemRegistry::init()
+void SystemRegistryTest::init()
 {
     qunsetenv(RegistryFile::directoryVariable);
     for (const QString &dir : {userDir(), systemDir(1), systemDir(2)})
         QVERIFY(QDir(dir).removeRecursively());
 }
 
-void tst_SystemRegistry::registerLibraryIn(const QString &dataDir)
+void SystemRegistryTest::registerLibraryIn(const QString &dataDir)
 {
     qputenv(RegistryFile::directoryVariable, (dataDir + "/veldo-components").toLocal8Bit());
     const auto entry = reinterpret_cast<EntryPoint>(m_library.resolve("DllRegisterServer"));
@@ -71,7 +71,7 @@ void tst_SystemRegistry::registerLibraryIn(const QString &dataDir)
     qunsetenv(RegistryFile::directoryVariable);
 }
 
-void tst_SystemRegistry::writeEntry(const QString &registryPath, const QString &library)
+void SystemRegistryTest::writeEntry(const QString &registryPath, const QString &library)
 {
     RegistryFile registry(registryPath);
     QVERIFY(registry.load());
@@ -80,7 +80,7 @@ void tst_SystemRegistry::writeEntry(const QString &registryPath, const QString &
     QVERIFY2(registry.save(), qPrintable(registry.errorString()));
 }
 
-void tst_SystemRegistry::searchOrder()
+void SystemRegistryTest::searchOrder()
 {
     QCOMPARE(
         RegistrySearch::defaultPaths(),
@@ -89,7 +89,7 @@ void tst_SystemRegistry::searchOrder()
     QCOMPARE(RegistryFile::defaultPath(), registryIn(userDir()));
 }
 
-void tst_SystemRegistry::classRegisteredOnlyForTheSystemIsCreated()
+void SystemRegistryTest::classRegisteredOnlyForTheSystemIsCreated()
 {
     registerLibraryIn(systemDir(2));
     QVERIFY(!QFile::exists(registryIn(userDir())));
@@ -102,7 +102,7 @@ void tst_SystemRegistry::classRegisteredOnlyForTheSystemIsCreated()
     QCOMPARE(ControlHost::libraryFor(viewerClass), libraryPath);
 }
 
-void tst_SystemRegistry::userEntryOverridesSystemEntry()
+void SystemRegistryTest::userEntryOverridesSystemEntry()
 {
     registerLibraryIn(systemDir(1));
     const QString userLibrary = m_root.filePath(QStringLiteral("home/libOwnBuild.so"));
@@ -115,7 +115,7 @@ void tst_SystemRegistry::userEntryOverridesSystemEntry()
     QCOMPARE(ControlHost::libraryFor(viewerClass), libraryPath);
 }
 
-void tst_SystemRegistry::unreadableSystemRegistryIsSkipped()
+void SystemRegistryTest::unreadableSystemRegistryIsSkipped()
 {
     // A directory where the first system registry file should be.
     QVERIFY(QDir().mkpath(registryIn(systemDir(1))));
@@ -131,7 +131,7 @@ void tst_SystemRegistry::unreadableSystemRegistryIsSkipped()
     QVERIFY2(ControlHost::createControl(viewerClass, &parent, &error), qPrintable(error));
 }
 
-void tst_SystemRegistry::registryDirectoryVariableIsolates()
+void SystemRegistryTest::registryDirectoryVariableIsolates()
 {
     registerLibraryIn(systemDir(1));
     const QString isolated = m_root.filePath(QStringLiteral("isolated"));
@@ -143,5 +143,5 @@ void tst_SystemRegistry::registryDirectoryVariableIsolates()
     QVERIFY(!error.contains(systemDir(1)));
 }
 
-QTEST_MAIN(tst_SystemRegistry)
-#include "tst_SystemRegistry.moc"
+QTEST_MAIN(SystemRegistryTest)
+#include "SystemRegistryTest.moc"

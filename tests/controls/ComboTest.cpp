@@ -14,7 +14,7 @@ void fill(vdoCombo &combo, int count)
 }
 } // namespace
 
-class tst_Combo : public QObject
+class ComboTest : public QObject
 {
     Q_OBJECT
 
@@ -30,7 +30,7 @@ private slots:
     void settingsRoundTrip();
 };
 
-void tst_Combo::addItemSelectsNothing()
+void ComboTest::addItemSelectsNothing()
 {
     vdoCombo combo;
     QSignalSpy before(&combo, &vdoCombo::BeforeClick);
@@ -42,7 +42,7 @@ void tst_Combo::addItemSelectsNothing()
     QCOMPARE(changed.first().first().toString(), QStringLiteral("ListCount"));
 }
 
-void tst_Combo::cancelledClickRestoresPreviousSelection()
+void ComboTest::cancelledClickRestoresPreviousSelection()
 {
     vdoCombo combo;
     fill(combo, 3);
@@ -66,7 +66,7 @@ void tst_Combo::cancelledClickRestoresPreviousSelection()
     QVERIFY(combo.eventsEnabled());
 }
 
-void tst_Combo::eventsDisabledStillTracksPrevSelection()
+void ComboTest::eventsDisabledStillTracksPrevSelection()
 {
     vdoCombo combo;
     fill(combo, 3);
@@ -78,7 +78,7 @@ void tst_Combo::eventsDisabledStillTracksPrevSelection()
     QCOMPARE(combo.prevSelection(), 2);
 }
 
-void tst_Combo::listIndexFromCodeRaisesBothEvents()
+void ComboTest::listIndexFromCodeRaisesBothEvents()
 {
     vdoCombo combo;
     fill(combo, 3);
@@ -92,7 +92,7 @@ void tst_Combo::listIndexFromCodeRaisesBothEvents()
     QCOMPARE(seen, QList<int>({0, -1, 2, 0}));
 }
 
-void tst_Combo::layoutInTwips_data()
+void ComboTest::layoutInTwips_data()
 {
     QTest::addColumn<double>("dpi");
     QTest::addColumn<int>("comboLeft");
@@ -105,7 +105,7 @@ void tst_Combo::layoutInTwips_data()
     QTest::newRow("144 dpi, ComboLeft") << 144.0 << 33 << QRect(33, 0, 167, 22);
 }
 
-void tst_Combo::layoutInTwips()
+void ComboTest::layoutInTwips()
 {
     QFETCH(double, dpi);
     ComboLayoutInput in;
@@ -123,7 +123,7 @@ void tst_Combo::layoutInTwips()
     QCOMPARE(p.labelPos, QPoint(0, 3)); // centred on the list
 }
 
-void tst_Combo::longCaptionHidesList()
+void ComboTest::longCaptionHidesList()
 {
     ComboLayoutInput in;
     in.control = QSize(100, 22);
@@ -139,7 +139,7 @@ void tst_Combo::longCaptionHidesList()
     QCOMPARE(combo.height(), combo.findChild<QComboBox *>()->sizeHint().height());
 }
 
-void tst_Combo::missingItemGetsDefaultText()
+void ComboTest::missingItemGetsDefaultText()
 {
     PropertyBag bag;
     bag.WriteProperty(QStringLiteral("ListCount"), 3, 0);
@@ -151,7 +151,7 @@ void tst_Combo::missingItemGetsDefaultText()
     QCOMPARE(combo.listIndex(), -1);
 }
 
-void tst_Combo::settingsRoundTrip()
+void ComboTest::settingsRoundTrip()
 {
     vdoCombo combo;
     PropertyBag empty;
@@ -176,5 +176,5 @@ void tst_Combo::settingsRoundTrip()
     QCOMPARE(copy.listItems(), QStringList({"List Item 0", "RX-300"}));
 }
 
-QTEST_MAIN(tst_Combo)
-#include "tst_Combo.moc"
+QTEST_MAIN(ComboTest)
+#include "ComboTest.moc"

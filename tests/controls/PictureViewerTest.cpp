@@ -34,7 +34,7 @@ QPixmap quadrants(int w, int h)
 }
 } // namespace
 
-class tst_PictureViewer : public QObject
+class PictureViewerTest : public QObject
 {
     Q_OBJECT
 
@@ -55,7 +55,7 @@ private slots:
     void frameIsSunken();
 };
 
-void tst_PictureViewer::layoutThresholds_data()
+void PictureViewerTest::layoutThresholds_data()
 {
     QTest::addColumn<QSize>("control");
     QTest::addColumn<QSize>("image");
@@ -82,7 +82,7 @@ void tst_PictureViewer::layoutThresholds_data()
         << QSize(40, 20) << QSize(50, 50) << false << true << false << QSize();
 }
 
-void tst_PictureViewer::layoutThresholds()
+void PictureViewerTest::layoutThresholds()
 {
     QFETCH(QSize, control);
     QFETCH(QSize, image);
@@ -98,7 +98,7 @@ void tst_PictureViewer::layoutThresholds()
         QCOMPARE(*p.viewport.rect, QRect(QPoint(2, 2), viewport));
 }
 
-void tst_PictureViewer::layoutRangesAndPageSteps()
+void PictureViewerTest::layoutRangesAndPageSteps()
 {
     const auto p = PictureViewerLayout::arrange(input(204, 154, 190, 500));
     QCOMPARE(*p.vertical.maximum, 500 - 134);
@@ -110,14 +110,14 @@ void tst_PictureViewer::layoutRangesAndPageSteps()
     QCOMPARE(*p.corner->rect, QRect(204 - 2 - bar, 154 - 2 - bar, bar, bar));
 }
 
-void tst_PictureViewer::layoutHandlesRangesBeyond16Bits()
+void PictureViewerTest::layoutHandlesRangesBeyond16Bits()
 {
     const auto p = PictureViewerLayout::arrange(input(404, 304, 100000, 70000));
     QCOMPARE(*p.horizontal.maximum, 100000 - 384);
     QCOMPARE(*p.vertical.maximum, 70000 - 284);
 }
 
-void tst_PictureViewer::layoutInDesignerShowsBarsBySize()
+void PictureViewerTest::layoutInDesignerShowsBarsBySize()
 {
     PictureViewerInput in = input(30, 20, 0, 0);
     in.imageLoaded = false;
@@ -129,7 +129,7 @@ void tst_PictureViewer::layoutInDesignerShowsBarsBySize()
     QVERIFY(!p.corner.has_value());
 }
 
-void tst_PictureViewer::layoutWithoutPictureHidesAllButCorner()
+void PictureViewerTest::layoutWithoutPictureHidesAllButCorner()
 {
     PictureViewerInput in = input(200, 200, 500, 500);
     in.imageLoaded = false;
@@ -138,7 +138,7 @@ void tst_PictureViewer::layoutWithoutPictureHidesAllButCorner()
     QVERIFY(!p.corner.has_value());
 }
 
-void tst_PictureViewer::smallerPictureClampsScrollPosition()
+void PictureViewerTest::smallerPictureClampsScrollPosition()
 {
     ctrlPictureViewer viewer;
     viewer.resize(204, 154);
@@ -155,7 +155,7 @@ void tst_PictureViewer::smallerPictureClampsScrollPosition()
     QCOMPARE(viewer.imageWidth(), 300);
 }
 
-void tst_PictureViewer::viewportShowsScrolledPart()
+void PictureViewerTest::viewportShowsScrolledPart()
 {
     ctrlPictureViewer viewer;
     viewer.resize(204, 154);
@@ -168,7 +168,7 @@ void tst_PictureViewer::viewportShowsScrolledPart()
     QCOMPARE(viewport->grab().toImage().pixelColor(0, 0), QColor(Qt::yellow));
 }
 
-void tst_PictureViewer::emptyPictureStopsDrawingButKeepsBars()
+void PictureViewerTest::emptyPictureStopsDrawingButKeepsBars()
 {
     ctrlPictureViewer viewer;
     viewer.setBGColor(Qt::magenta);
@@ -186,7 +186,7 @@ void tst_PictureViewer::emptyPictureStopsDrawingButKeepsBars()
     QVERIFY(viewer.findChild<QScrollBar *>(QStringLiteral("VScroll1"))->isHidden());
 }
 
-void tst_PictureViewer::loadFileOfMissingFileFails()
+void PictureViewerTest::loadFileOfMissingFileFails()
 {
     ctrlPictureViewer viewer;
     viewer.resize(204, 154);
@@ -196,7 +196,7 @@ void tst_PictureViewer::loadFileOfMissingFileFails()
     QCOMPARE(viewer.GetPicture().width(), 50); // still held, no longer drawn
 }
 
-void tst_PictureViewer::mouseDownReportsViewportCoordinates()
+void PictureViewerTest::mouseDownReportsViewportCoordinates()
 {
     ctrlPictureViewer viewer;
     viewer.resize(204, 154);
@@ -213,7 +213,7 @@ void tst_PictureViewer::mouseDownReportsViewportCoordinates()
     QCOMPARE(args.at(3).toFloat(), 7.0f);
 }
 
-void tst_PictureViewer::mouseDownOnlyFromViewportAndSurface_data()
+void PictureViewerTest::mouseDownOnlyFromViewportAndSurface_data()
 {
     QTest::addColumn<QString>("child"); // empty: the control's own surface
     QTest::addColumn<int>("events");
@@ -223,7 +223,7 @@ void tst_PictureViewer::mouseDownOnlyFromViewportAndSurface_data()
     QTest::newRow("scroll bar") << "VScroll1" << 0;
 }
 
-void tst_PictureViewer::mouseDownOnlyFromViewportAndSurface()
+void PictureViewerTest::mouseDownOnlyFromViewportAndSurface()
 {
     QFETCH(QString, child);
     ctrlPictureViewer viewer;
@@ -238,7 +238,7 @@ void tst_PictureViewer::mouseDownOnlyFromViewportAndSurface()
     QTEST(int(spy.count()), "events");
 }
 
-void tst_PictureViewer::frameIsSunken()
+void PictureViewerTest::frameIsSunken()
 {
     ctrlPictureViewer viewer;
     viewer.resize(50, 40);
@@ -249,5 +249,5 @@ void tst_PictureViewer::frameIsSunken()
     QCOMPARE(shot.pixel(48, 10), viewer.palette().color(QPalette::Midlight).rgb());
 }
 
-QTEST_MAIN(tst_PictureViewer)
-#include "tst_PictureViewer.moc"
+QTEST_MAIN(PictureViewerTest)
+#include "PictureViewerTest.moc"

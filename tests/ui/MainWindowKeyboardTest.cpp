@@ -11,7 +11,7 @@
 #include <QTabWidget>
 #include <QTest>
 
-class tst_MainWindowKeyboard : public QObject
+class MainWindowKeyboardTest : public QObject
 {
     Q_OBJECT
 
@@ -53,7 +53,7 @@ QStringList visitedBy(Qt::Key key)
 
 } // namespace
 
-void tst_MainWindowKeyboard::tabOrder_data()
+void MainWindowKeyboardTest::tabOrder_data()
 {
     QTest::addColumn<int>("method");
     QTest::addColumn<bool>("byArrowKey");
@@ -76,7 +76,7 @@ void tst_MainWindowKeyboard::tabOrder_data()
     QTest::newRow("#2 clicked") << 2 << false << method2;
 }
 
-void tst_MainWindowKeyboard::tabOrder()
+void MainWindowKeyboardTest::tabOrder()
 {
     QFETCH(int, method);
     QFETCH(bool, byArrowKey);
@@ -99,7 +99,7 @@ void tst_MainWindowKeyboard::tabOrder()
     QCOMPARE(visitedBy(Qt::Key_Backtab), backward);
 }
 
-void tst_MainWindowKeyboard::enterClicksFocusedButton_data()
+void MainWindowKeyboardTest::enterClicksFocusedButton_data()
 {
     QTest::addColumn<QString>("button");
     QTest::addColumn<int>("key");
@@ -112,7 +112,7 @@ void tst_MainWindowKeyboard::enterClicksFocusedButton_data()
         << "cmdHelp" << int(Qt::Key_Enter) << int(Qt::KeypadModifier);
 }
 
-void tst_MainWindowKeyboard::enterClicksFocusedButton()
+void MainWindowKeyboardTest::enterClicksFocusedButton()
 {
     QFETCH(QString, button);
     QFETCH(int, key);
@@ -131,7 +131,7 @@ void tst_MainWindowKeyboard::enterClicksFocusedButton()
     }
 }
 
-void tst_MainWindowKeyboard::programFocusShowsCue_data()
+void MainWindowKeyboardTest::programFocusShowsCue_data()
 {
     QTest::addColumn<QString>("how");
     QTest::addColumn<QString>("target");
@@ -143,7 +143,7 @@ void tst_MainWindowKeyboard::programFocusShowsCue_data()
                                                       << "cmbChamberType";
 }
 
-void tst_MainWindowKeyboard::programFocusShowsCue()
+void MainWindowKeyboardTest::programFocusShowsCue()
 {
     QFETCH(QString, how);
     QFETCH(QString, target);
@@ -180,5 +180,5 @@ void tst_MainWindowKeyboard::programFocusShowsCue()
     QVERIFY(shown == withCue);
 }
 
-QTEST_MAIN(tst_MainWindowKeyboard)
-#include "tst_MainWindowKeyboard.moc"
+QTEST_MAIN(MainWindowKeyboardTest)
+#include "MainWindowKeyboardTest.moc"

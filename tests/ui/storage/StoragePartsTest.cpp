@@ -89,7 +89,7 @@ QImage painted(const StorageSummary &summary, QSize size)
 
 } // namespace
 
-class tst_StorageParts : public QObject
+class StoragePartsTest : public QObject
 {
     Q_OBJECT
 
@@ -106,7 +106,7 @@ private slots:
     void failedPdfWriteLeavesNothing();
 };
 
-void tst_StorageParts::niceScale_data()
+void StoragePartsTest::niceScale_data()
 {
     QTest::addColumn<double>("low");
     QTest::addColumn<double>("high");
@@ -127,7 +127,7 @@ void tst_StorageParts::niceScale_data()
     QTest::newRow("nan") << qQNaN() << 1.0 << 5 << 0.0 << 1.0 << 2;
 }
 
-void tst_StorageParts::niceScale()
+void StoragePartsTest::niceScale()
 {
     QFETCH(double, low);
     QFETCH(double, high);
@@ -138,7 +138,7 @@ void tst_StorageParts::niceScale()
     QTEST(scale.count, "count");
 }
 
-void tst_StorageParts::niceScaleCoversAnyRange()
+void StoragePartsTest::niceScaleCoversAnyRange()
 {
     // Ranges of every magnitude: the ticks cover the range with a round step, never too many.
     std::uint32_t seed = 12345;
@@ -166,7 +166,7 @@ void tst_StorageParts::niceScaleCoversAnyRange()
     QVERIFY(across.ticks().at(3) == 0.0);
 }
 
-void tst_StorageParts::chartPaintsAnySummary_data()
+void StoragePartsTest::chartPaintsAnySummary_data()
 {
     QTest::addColumn<StorageSummary>("summary");
     QTest::newRow("empty") << StorageSummary{};
@@ -177,7 +177,7 @@ void tst_StorageParts::chartPaintsAnySummary_data()
     QTest::newRow("flat stages and negative values") << pond({{5, -3}, {5, 0}, {5, 2}});
 }
 
-void tst_StorageParts::chartPaintsAnySummary()
+void StoragePartsTest::chartPaintsAnySummary()
 {
     QFETCH(StorageSummary, summary);
     for (const QSize size : {QSize(1, 1), QSize(40, 30), QSize(500, 400), QSize(2400, 1800)}) {
@@ -186,7 +186,7 @@ void tst_StorageParts::chartPaintsAnySummary()
     }
 }
 
-void tst_StorageParts::chartCurvesStayInPlotAndFollowTheScale()
+void StoragePartsTest::chartCurvesStayInPlotAndFollowTheScale()
 {
     const QSize size(600, 450);
     const QImage image = painted(knownBedExample(), size);
@@ -225,7 +225,7 @@ void tst_StorageParts::chartCurvesStayInPlotAndFollowTheScale()
              qPrintable(QStringLiteral("%1 vs %2").arg(rightmostArea).arg(expected)));
 }
 
-void tst_StorageParts::storageTexts()
+void StoragePartsTest::storageTexts()
 {
     QCOMPARE(StorageTexts::columnCaptions(),
              (QStringList{"Stage (ft)", "Area (sq ft)", "Interval (cu ft)", "Cumulative (cu ft)",
@@ -259,7 +259,7 @@ void tst_StorageParts::storageTexts()
                        "stores (largest difference 12.5000 cu ft, allowed 0.1320 cu ft). [!]"));
 }
 
-void tst_StorageParts::reportPagesShortAndLong()
+void StoragePartsTest::reportPagesShortAndLong()
 {
     QTemporaryDir dir;
     StorageSummary manyRows;
@@ -289,14 +289,14 @@ void tst_StorageParts::reportPagesShortAndLong()
     }
 }
 
-void tst_StorageParts::failedPdfWriteLeavesNothing_data()
+void StoragePartsTest::failedPdfWriteLeavesNothing_data()
 {
     QTest::addColumn<bool>("directoryInTheWay");
     QTest::newRow("missing directory") << false;
     QTest::newRow("directory where the file should be") << true;
 }
 
-void tst_StorageParts::failedPdfWriteLeavesNothing()
+void StoragePartsTest::failedPdfWriteLeavesNothing()
 {
     QFETCH(bool, directoryInTheWay);
     QTemporaryDir dir;
@@ -311,5 +311,5 @@ void tst_StorageParts::failedPdfWriteLeavesNothing()
     QCOMPARE(left, directoryInTheWay ? QStringList{"taken.pdf"} : QStringList{});
 }
 
-QTEST_MAIN(tst_StorageParts)
-#include "tst_StorageParts.moc"
+QTEST_MAIN(StoragePartsTest)
+#include "StoragePartsTest.moc"

@@ -1,26 +1,12 @@
 #pragma once
 
 #include "DesktopLauncher.h"
-#include "UserDialogs.h"
 
 #include <QList>
 #include <QPair>
 #include <QStringList>
 
-// Records the message boxes instead of showing them.
-class RecordingDialogs : public UserDialogs
-{
-public:
-    QList<QPair<QString, QString>> errors; // text, title
-
-    void showError(const QString &text, const QString &title) override
-    {
-        errors << qMakePair(text, title);
-    }
-    bool askYesNo(const QString &, const QString &) override { return false; }
-    QString askOpenFileName() override { return {}; }
-    QString askSaveFileName(const QString &) override { return {}; }
-};
+#include <optional>
 
 // A desktop with configurable associations whose starts only get recorded.
 class FakeLauncher : public DesktopLauncher

@@ -28,7 +28,7 @@ QList<bool> exportsEnabled(WindowFixture &f)
 
 } // namespace
 
-class tst_ExportWindow : public QObject
+class ExportWindowTest : public QObject
 {
     Q_OBJECT
 
@@ -40,8 +40,8 @@ private slots:
     void failedExportShowsMessageAndLeavesNoFile();
 };
 
-// Their place after Export Report as PDF is checked with the whole menu in tst_StorageWindow.
-void tst_ExportWindow::itemsAreEnabledWhileAResultIsValid()
+// Their place after Export Report as PDF is checked with the whole menu in StorageWindowTest.
+void ExportWindowTest::itemsAreEnabledWhileAResultIsValid()
 {
     WindowFixture f;
     QCOMPARE(exportsEnabled(f), (QList<bool>{false, false}));
@@ -54,7 +54,7 @@ void tst_ExportWindow::itemsAreEnabledWhileAResultIsValid()
 
 // 10 chambers of 0, 10, 20 ft³ at 0, 12, 24 in in 1000 ft² of 40 % stone, 6 in below and
 // above: areas 400 ft² in the stone, 460 ft² beside the chambers, each change one step wide.
-void tst_ExportWindow::swmmNodeIsWrittenBesideTheProject()
+void ExportWindowTest::swmmNodeIsWrittenBesideTheProject()
 {
     WindowFixture f;
     f.fillMethod1Example();
@@ -90,7 +90,7 @@ void tst_ExportWindow::swmmNodeIsWrittenBesideTheProject()
     QVERIFY(f.window().ResultsValid());
 }
 
-void tst_ExportWindow::elevationStorageTableIsWritten()
+void ExportWindowTest::elevationStorageTableIsWritten()
 {
     WindowFixture f;
     f.fillMethod1Example(true);
@@ -115,7 +115,7 @@ void tst_ExportWindow::elevationStorageTableIsWritten()
              QStringList{"storage.csv"}); // no temporary file left beside it
 }
 
-void tst_ExportWindow::failedExportShowsMessageAndLeavesNoFile_data()
+void ExportWindowTest::failedExportShowsMessageAndLeavesNoFile_data()
 {
     QTest::addColumn<QString>("item");
     QTest::addColumn<QString>("name");
@@ -129,7 +129,7 @@ void tst_ExportWindow::failedExportShowsMessageAndLeavesNoFile_data()
                                                  << "table.csv" << true << table;
 }
 
-void tst_ExportWindow::failedExportShowsMessageAndLeavesNoFile()
+void ExportWindowTest::failedExportShowsMessageAndLeavesNoFile()
 {
     QFETCH(QString, item);
     QFETCH(QString, name);
@@ -156,5 +156,5 @@ void tst_ExportWindow::failedExportShowsMessageAndLeavesNoFile()
              directoryInTheWay ? QStringList{name} : QStringList{});
 }
 
-QTEST_MAIN(tst_ExportWindow)
-#include "tst_ExportWindow.moc"
+QTEST_MAIN(ExportWindowTest)
+#include "ExportWindowTest.moc"

@@ -22,7 +22,7 @@ const QString Method2Table = QStringLiteral("100\t36\r\n100.5\t36\r\n101\t72\r\n
 
 } // namespace
 
-class tst_MainWindowCalculate : public QObject
+class MainWindowCalculateTest : public QObject
 {
     Q_OBJECT
 
@@ -42,7 +42,7 @@ private slots:
     void copyWithoutResultLeavesClipboard();
 };
 
-void tst_MainWindowCalculate::refusalSelectsInputTabAndFocusesField_data()
+void MainWindowCalculateTest::refusalSelectsInputTabAndFocusesField_data()
 {
     QTest::addColumn<int>("method");
     QTest::addColumn<QString>("field");
@@ -89,7 +89,7 @@ void tst_MainWindowCalculate::refusalSelectsInputTabAndFocusesField_data()
         << "The recommended width of perimter gravel fill is at least 12 inch minimum.";
 }
 
-void tst_MainWindowCalculate::refusalSelectsInputTabAndFocusesField()
+void MainWindowCalculateTest::refusalSelectsInputTabAndFocusesField()
 {
     QFETCH(int, method);
     QFETCH(QString, field);
@@ -119,7 +119,7 @@ void tst_MainWindowCalculate::refusalSelectsInputTabAndFocusesField()
     QVERIFY(!f.window().ResultsValid());
 }
 
-void tst_MainWindowCalculate::missingChamberFileKeepsTabAndFocus()
+void MainWindowCalculateTest::missingChamberFileKeepsTabAndFocus()
 {
     WindowFixture f;
     f.fillMethod2Example();
@@ -131,7 +131,7 @@ void tst_MainWindowCalculate::missingChamberFileKeepsTabAndFocus()
     QCOMPARE(f.tabs()->currentIndex(), 1);
 }
 
-void tst_MainWindowCalculate::method1Questions_data()
+void MainWindowCalculateTest::method1Questions_data()
 {
     QTest::addColumn<QString>("depth");
     QTest::addColumn<QString>("cover");
@@ -151,7 +151,7 @@ void tst_MainWindowCalculate::method1Questions_data()
                               << "1" << QList<bool>{false} << 1 << false;
 }
 
-void tst_MainWindowCalculate::method1Questions()
+void MainWindowCalculateTest::method1Questions()
 {
     QFETCH(QString, depth);
     QFETCH(QString, cover);
@@ -181,7 +181,7 @@ void tst_MainWindowCalculate::method1Questions()
     }
 }
 
-void tst_MainWindowCalculate::noAnswerKeepsThePreviousResult()
+void MainWindowCalculateTest::noAnswerKeepsThePreviousResult()
 {
     WindowFixture f;
     f.fillMethod1Example();
@@ -205,7 +205,7 @@ void tst_MainWindowCalculate::noAnswerKeepsThePreviousResult()
     QCOMPARE(QApplication::clipboard()->text(), first);
 }
 
-void tst_MainWindowCalculate::workedExamples_data()
+void MainWindowCalculateTest::workedExamples_data()
 {
     QTest::addColumn<int>("method");
     QTest::addColumn<bool>("checked");
@@ -224,7 +224,7 @@ void tst_MainWindowCalculate::workedExamples_data()
         << QStringLiteral("\tTotal Bottom Area = 90 ft\u00B2 (excluding end areas).");
 }
 
-void tst_MainWindowCalculate::workedExamples()
+void MainWindowCalculateTest::workedExamples()
 {
     QFETCH(int, method);
     QFETCH(bool, checked);
@@ -265,7 +265,7 @@ void tst_MainWindowCalculate::workedExamples()
     QVERIFY(f.window().ResultsValid());
 }
 
-void tst_MainWindowCalculate::everyEditDiscardsTheResult_data()
+void MainWindowCalculateTest::everyEditDiscardsTheResult_data()
 {
     QTest::addColumn<QString>("edit");
     for (const char *field :
@@ -278,7 +278,7 @@ void tst_MainWindowCalculate::everyEditDiscardsTheResult_data()
     QTest::newRow("method option") << "optMethod_2";
 }
 
-void tst_MainWindowCalculate::everyEditDiscardsTheResult()
+void MainWindowCalculateTest::everyEditDiscardsTheResult()
 {
     QFETCH(QString, edit);
     WindowFixture f;
@@ -305,7 +305,7 @@ void tst_MainWindowCalculate::everyEditDiscardsTheResult()
     QVERIFY(!f.action("mnuEdit_Copy")->isEnabled());
 }
 
-void tst_MainWindowCalculate::editMenuStates()
+void MainWindowCalculateTest::editMenuStates()
 {
     WindowFixture f;
     f.openEditMenus();
@@ -326,7 +326,7 @@ void tst_MainWindowCalculate::editMenuStates()
     QVERIFY(f.action("mnuEdit_Copy_Width")->isEnabled());
 }
 
-void tst_MainWindowCalculate::copyReplacesClipboardContents()
+void MainWindowCalculateTest::copyReplacesClipboardContents()
 {
     WindowFixture f;
     f.fillMethod2Example();
@@ -342,7 +342,7 @@ void tst_MainWindowCalculate::copyReplacesClipboardContents()
     QCOMPARE(now->text(), QStringLiteral("7.5"));
 }
 
-void tst_MainWindowCalculate::copyWithoutResultLeavesClipboard()
+void MainWindowCalculateTest::copyWithoutResultLeavesClipboard()
 {
     WindowFixture f;
     QApplication::clipboard()->setText(QStringLiteral("kept"));
@@ -352,5 +352,5 @@ void tst_MainWindowCalculate::copyWithoutResultLeavesClipboard()
     QVERIFY(f.dialogs.shown.isEmpty());
 }
 
-QTEST_MAIN(tst_MainWindowCalculate)
-#include "tst_MainWindowCalculate.moc"
+QTEST_MAIN(MainWindowCalculateTest)
+#include "MainWindowCalculateTest.moc"

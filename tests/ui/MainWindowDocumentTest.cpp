@@ -26,7 +26,7 @@ const QString SaveQuestion =
 
 } // namespace
 
-class tst_MainWindowDocument : public QObject
+class MainWindowDocumentTest : public QObject
 {
     Q_OBJECT
 
@@ -52,7 +52,7 @@ private slots:
     void nameThatIsNotUtf8OpensAndSaves();
 };
 
-void tst_MainWindowDocument::clearDataEmptiesEverything()
+void MainWindowDocumentTest::clearDataEmptiesEverything()
 {
     WindowFixture f;
     f.fillMethod2Example(true);
@@ -76,7 +76,7 @@ void tst_MainWindowDocument::clearDataEmptiesEverything()
     QVERIFY(f.dialogs.shown.isEmpty()); // no question about unsaved changes
 }
 
-void tst_MainWindowDocument::exitAsksOnlyWhenChanged()
+void MainWindowDocumentTest::exitAsksOnlyWhenChanged()
 {
     {
         WindowFixture f; // just opened: closes at once
@@ -112,7 +112,7 @@ void tst_MainWindowDocument::exitAsksOnlyWhenChanged()
     }
 }
 
-void tst_MainWindowDocument::closeButtonAsksLikeExit()
+void MainWindowDocumentTest::closeButtonAsksLikeExit()
 {
     WindowFixture f;
     f.type("txtProjectName", QStringLiteral("x"));
@@ -121,7 +121,7 @@ void tst_MainWindowDocument::closeButtonAsksLikeExit()
     QCOMPARE(f.dialogs.questions(), QStringList{SaveQuestion});
 }
 
-void tst_MainWindowDocument::exitYesOnUntitledCancelledDialogStillCloses()
+void MainWindowDocumentTest::exitYesOnUntitledCancelledDialogStillCloses()
 {
     WindowFixture f;
     f.type("txtProjectName", QStringLiteral("x"));
@@ -132,7 +132,7 @@ void tst_MainWindowDocument::exitYesOnUntitledCancelledDialogStillCloses()
     QVERIFY(!f.window().isVisible());
 }
 
-void tst_MainWindowDocument::exitYesWithFailedSaveKeepsWindowOpen()
+void MainWindowDocumentTest::exitYesWithFailedSaveKeepsWindowOpen()
 {
     WindowFixture f;
     f.type("txtProjectName", QStringLiteral("x"));
@@ -153,7 +153,7 @@ void tst_MainWindowDocument::exitYesWithFailedSaveKeepsWindowOpen()
     QCOMPARE(f.text("txtProjectName")->text(), QStringLiteral("x"));
 }
 
-void tst_MainWindowDocument::cancelledDialogsChangeNothing()
+void MainWindowDocumentTest::cancelledDialogsChangeNothing()
 {
     WindowFixture f;
     f.type("txtProjectName", QStringLiteral("x"));
@@ -172,7 +172,7 @@ void tst_MainWindowDocument::cancelledDialogsChangeNothing()
     QCOMPARE(f.dialogs.count(Shown::Error), 0);
 }
 
-void tst_MainWindowDocument::saveAndOpenRoundTrip()
+void MainWindowDocumentTest::saveAndOpenRoundTrip()
 {
     WindowFixture f;
     f.fillMethod2Example(true);
@@ -217,7 +217,7 @@ void tst_MainWindowDocument::saveAndOpenRoundTrip()
     QCOMPARE(other.report()->toPlainText(), report);
 }
 
-void tst_MainWindowDocument::openReplacesInputsWithoutAsking()
+void MainWindowDocumentTest::openReplacesInputsWithoutAsking()
 {
     WindowFixture f;
     const QString path = f.workPath(QStringLiteral("bed.tvc"));
@@ -237,7 +237,7 @@ void tst_MainWindowDocument::openReplacesInputsWithoutAsking()
     QVERIFY(!f.window().ResultsValid());
 }
 
-void tst_MainWindowDocument::saveAfterFileWasDeletedAsksForName()
+void MainWindowDocumentTest::saveAfterFileWasDeletedAsksForName()
 {
     WindowFixture f;
     const QString path = f.workPath(QStringLiteral("gone.tvc"));
@@ -253,7 +253,7 @@ void tst_MainWindowDocument::saveAfterFileWasDeletedAsksForName()
     QCOMPARE(f.dialogs.count(Shown::Error), 0);
 }
 
-void tst_MainWindowDocument::saveAsStartsFromExistingFile()
+void MainWindowDocumentTest::saveAsStartsFromExistingFile()
 {
     WindowFixture f;
     const QString first = f.workPath(QStringLiteral("first.tvc"));
@@ -276,7 +276,7 @@ void tst_MainWindowDocument::saveAsStartsFromExistingFile()
     QVERIFY(!f.window().DataChanged());
 }
 
-void tst_MainWindowDocument::failedSavesNameThePath_data()
+void MainWindowDocumentTest::failedSavesNameThePath_data()
 {
     QTest::addColumn<QString>("command");
     QTest::addColumn<QString>("target");
@@ -289,7 +289,7 @@ void tst_MainWindowDocument::failedSavesNameThePath_data()
                                            << "Error saving file:\r\n";
 }
 
-void tst_MainWindowDocument::failedSavesNameThePath()
+void MainWindowDocumentTest::failedSavesNameThePath()
 {
     QFETCH(QString, command);
     QFETCH(QString, target);
@@ -307,7 +307,7 @@ void tst_MainWindowDocument::failedSavesNameThePath()
     QVERIFY(f.window().DataChanged());
 }
 
-void tst_MainWindowDocument::readOnlyFileIsRefusedAndKept()
+void MainWindowDocumentTest::readOnlyFileIsRefusedAndKept()
 {
     WindowFixture f;
     f.fillMethod1Example();
@@ -339,7 +339,7 @@ void tst_MainWindowDocument::readOnlyFileIsRefusedAndKept()
     QCOMPARE(bytesOnDisk(), before);
 }
 
-void tst_MainWindowDocument::rejectedFileLeavesEmptyUntitledDocument()
+void MainWindowDocumentTest::rejectedFileLeavesEmptyUntitledDocument()
 {
     WindowFixture f;
     const QString path = f.workPath(QStringLiteral("notes.tvc"));
@@ -362,7 +362,7 @@ void tst_MainWindowDocument::rejectedFileLeavesEmptyUntitledDocument()
     QVERIFY(f.window().DataChanged());
 }
 
-void tst_MainWindowDocument::pastedLineBreaksNeverReachTheFile_data()
+void MainWindowDocumentTest::pastedLineBreaksNeverReachTheFile_data()
 {
     QTest::addColumn<QString>("pasted");
     QTest::addColumn<QString>("kept");
@@ -376,7 +376,7 @@ void tst_MainWindowDocument::pastedLineBreaksNeverReachTheFile_data()
                                      << "a b c";
 }
 
-void tst_MainWindowDocument::pastedLineBreaksNeverReachTheFile()
+void MainWindowDocumentTest::pastedLineBreaksNeverReachTheFile()
 {
     QFETCH(QString, pasted);
     QFETCH(QString, kept);
@@ -398,7 +398,7 @@ void tst_MainWindowDocument::pastedLineBreaksNeverReachTheFile()
     QCOMPARE(reopened.text("txtBaseElevation")->text(), QStringLiteral("100"));
 }
 
-void tst_MainWindowDocument::openFailuresSaySo_data()
+void MainWindowDocumentTest::openFailuresSaySo_data()
 {
     QTest::addColumn<QByteArray>("content"); // empty: no file at all
     QTest::addColumn<bool>("byDialog");
@@ -413,7 +413,7 @@ void tst_MainWindowDocument::openFailuresSaySo_data()
         << QByteArray("eggs\r\n") << false << "The selected file input format is invalid";
 }
 
-void tst_MainWindowDocument::openFailuresSaySo()
+void MainWindowDocumentTest::openFailuresSaySo()
 {
     QFETCH(QByteArray, content);
     QFETCH(bool, byDialog);
@@ -443,7 +443,7 @@ void tst_MainWindowDocument::openFailuresSaySo()
     QVERIFY(f.window().CurrentFileName().isEmpty());
 }
 
-void tst_MainWindowDocument::nameThatIsNotUtf8OpensAndSaves()
+void MainWindowDocumentTest::nameThatIsNotUtf8OpensAndSaves()
 {
     WindowFixture f;
     f.fillMethod1Example();
@@ -476,5 +476,5 @@ void tst_MainWindowDocument::nameThatIsNotUtf8OpensAndSaves()
     std::filesystem::remove(raw); // QTemporaryDir cannot name it to remove it
 }
 
-QTEST_MAIN(tst_MainWindowDocument)
-#include "tst_MainWindowDocument.moc"
+QTEST_MAIN(MainWindowDocumentTest)
+#include "MainWindowDocumentTest.moc"

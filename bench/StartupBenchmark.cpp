@@ -6,18 +6,15 @@
 //
 // "Since start" counts from the kernel's start time of the process (10 ms steps), so it
 // includes loading the shared libraries; "since main" is exact and starts at main().
-#include "HelpImageMenu.h"
+#include "QtUserDialogs.h"
+#include "frmTessivaneMain.h"
 #include "frmTessivaneSignOn.h"
 
 #include <QApplication>
 #include <QElapsedTimer>
 #include <QFile>
-#include <QLabel>
-#include <QMainWindow>
 #include <QProcess>
 #include <QProcessEnvironment>
-#include <QScrollArea>
-#include <QTabWidget>
 #include <QTextStream>
 #include <QTimer>
 #include <algorithm>
@@ -25,11 +22,6 @@
 #include <ctime>
 #include <unistd.h>
 #include <vector>
-
-#ifdef TESSIVANE_HAVE_MAIN_WINDOW
-#include "QtUserDialogs.h"
-#include "frmTessivaneMain.h"
-#endif
 
 namespace {
 
@@ -55,32 +47,8 @@ double millisecondsSinceProcessStart()
 
 QWidget *createMainWindow()
 {
-#ifdef TESSIVANE_HAVE_MAIN_WINDOW
     static QtUserDialogs dialogs;
     return new frmTessivaneMain(dialogs, QCoreApplication::applicationDirPath());
-#else
-    // Stand-in with the help-image part of the real load, until the main window is linked.
-    auto *window = new QMainWindow;
-    auto *tabs = new QTabWidget(window);
-    auto *viewer = new QScrollArea;
-    auto *picture = new QLabel;
-    viewer->setWidget(picture);
-    tabs->addTab(new QWidget, QStringLiteral("Input Data"));
-    tabs->addTab(new QWidget, QStringLiteral("Output"));
-    tabs->addTab(viewer, QStringLiteral("Help"));
-    window->setCentralWidget(tabs);
-    HelpImageMenu images(QCoreApplication::applicationDirPath(),
-                         {{},
-                          {},
-                          [picture](const QPixmap &pixmap) {
-                              picture->setPixmap(pixmap);
-                              picture->resize(pixmap.size());
-                          },
-                          {}});
-    images.loadAtStart();
-    window->resize(762, 617);
-    return window;
-#endif
 }
 
 int measureOnce(int argc, char **argv, double beforeMain, const QElapsedTimer &sinceMain)
@@ -145,9 +113,6 @@ int runMany(int runs)
     out << "Process start to main window loaded: median " << median(sinceStart) << " ms (min "
         << *minStart << ", max " << *maxStart << ")\n";
     out << "main() to main window loaded:        median " << median(sinceMain) << " ms\n";
-#ifndef TESSIVANE_HAVE_MAIN_WINDOW
-    out << "(stand-in main window: the real window is not linked into this build)\n";
-#endif
     return 0;
 }
 

@@ -71,7 +71,7 @@ void writeLongChamberTable(WindowFixture &f)
 
 } // namespace
 
-class tst_StorageWindow : public QObject
+class StorageWindowTest : public QObject
 {
     Q_OBJECT
 
@@ -91,7 +91,7 @@ private slots:
     void chartTitlesStayInside();
 };
 
-void tst_StorageWindow::fourthTabIsStorage()
+void StorageWindowTest::fourthTabIsStorage()
 {
     WindowFixture f;
     QTabWidget *tabs = f.tabs();
@@ -117,7 +117,7 @@ void tst_StorageWindow::fourthTabIsStorage()
     QVERIFY(f.report()->isVisible());
 }
 
-void tst_StorageWindow::tabFilledForWorkedExamples_data()
+void StorageWindowTest::tabFilledForWorkedExamples_data()
 {
     QTest::addColumn<int>("method");
     QTest::addColumn<bool>("checked");
@@ -148,7 +148,7 @@ void tst_StorageWindow::tabFilledForWorkedExamples_data()
                                        "In the chambers: 48.000 cu ft"};
 }
 
-void tst_StorageWindow::tabFilledForWorkedExamples()
+void StorageWindowTest::tabFilledForWorkedExamples()
 {
     QFETCH(int, method);
     QFETCH(bool, checked);
@@ -200,7 +200,7 @@ void tst_StorageWindow::tabFilledForWorkedExamples()
     QCOMPARE(page(f)->chart()->summary().rows.size(), std::size_t(rows));
 }
 
-void tst_StorageWindow::tabEmptiesWhenResultIsDiscarded()
+void StorageWindowTest::tabEmptiesWhenResultIsDiscarded()
 {
     WindowFixture f;
     f.fillMethod1Example();
@@ -221,7 +221,7 @@ void tst_StorageWindow::tabEmptiesWhenResultIsDiscarded()
     QVERIFY(std::fabs(page(f)->summary().bedStorage - 100.8) < 1e-3);
 }
 
-void tst_StorageWindow::openedFileFillsTabAndSaysWhyBedIsUnknown()
+void StorageWindowTest::openedFileFillsTabAndSaysWhyBedIsUnknown()
 {
     WindowFixture f;
     f.fillMethod2Example();
@@ -252,7 +252,7 @@ void tst_StorageWindow::openedFileFillsTabAndSaysWhyBedIsUnknown()
     QCOMPARE(cell(f, 5, 3), QStringLiteral("100.800"));
 }
 
-void tst_StorageWindow::reportCommandsInFileMenu()
+void StorageWindowTest::reportCommandsInFileMenu()
 {
     WindowFixture f;
     QStringList items;
@@ -275,7 +275,7 @@ void tst_StorageWindow::reportCommandsInFileMenu()
     QVERIFY(!reportCommandsEnabled(f));
 }
 
-void tst_StorageWindow::exportWritesPdf()
+void StorageWindowTest::exportWritesPdf()
 {
     WindowFixture f;
     f.fillMethod1Example();
@@ -300,7 +300,7 @@ void tst_StorageWindow::exportWritesPdf()
     QVERIFY(f.window().ResultsValid());
 }
 
-void tst_StorageWindow::failedExportShowsMessageAndLeavesNoFile_data()
+void StorageWindowTest::failedExportShowsMessageAndLeavesNoFile_data()
 {
     QTest::addColumn<QString>("name");
     QTest::addColumn<bool>("directoryInTheWay");
@@ -308,7 +308,7 @@ void tst_StorageWindow::failedExportShowsMessageAndLeavesNoFile_data()
     QTest::newRow("directory where the file should be") << "taken.pdf" << true;
 }
 
-void tst_StorageWindow::failedExportShowsMessageAndLeavesNoFile()
+void StorageWindowTest::failedExportShowsMessageAndLeavesNoFile()
 {
     QFETCH(QString, name);
     QFETCH(bool, directoryInTheWay);
@@ -332,7 +332,7 @@ void tst_StorageWindow::failedExportShowsMessageAndLeavesNoFile()
              directoryInTheWay ? QStringList{name} : QStringList{});
 }
 
-void tst_StorageWindow::printRendersTheSameDocument()
+void StorageWindowTest::printRendersTheSameDocument()
 {
     WindowFixture f;
     f.fillMethod1Example(true);
@@ -346,7 +346,7 @@ void tst_StorageWindow::printRendersTheSameDocument()
     QCOMPARE(pdfPageCount(f.dialogs.printToPdf), 2);
 }
 
-void tst_StorageWindow::longReportTakesMorePages()
+void StorageWindowTest::longReportTakesMorePages()
 {
     WindowFixture f;
     writeLongChamberTable(f);
@@ -360,7 +360,7 @@ void tst_StorageWindow::longReportTakesMorePages()
     QVERIFY(pdfPageCount(pdf) > 4);
 }
 
-void tst_StorageWindow::chartTitlesStayInside_data()
+void StorageWindowTest::chartTitlesStayInside_data()
 {
     QTest::addColumn<QSize>("window");
     QTest::newRow("560 x 420") << QSize(560, 420);
@@ -444,7 +444,7 @@ private:
 
 } // namespace
 
-void tst_StorageWindow::chartTitlesStayInside()
+void StorageWindowTest::chartTitlesStayInside()
 {
     QFETCH(QSize, window);
     WindowFixture f;
@@ -483,5 +483,5 @@ void tst_StorageWindow::chartTitlesStayInside()
     QCOMPARE(titles.size(), 3); // shortened maybe, but there
 }
 
-QTEST_MAIN(tst_StorageWindow)
-#include "tst_StorageWindow.moc"
+QTEST_MAIN(StorageWindowTest)
+#include "StorageWindowTest.moc"
