@@ -9,7 +9,7 @@
 
 namespace {
 // Languages that write a decimal comma in their main territory, and below the territories
-// that differ from their language, as Qt 6.4's locale data has them (tst_LocaleAgreement
+// that differ from their language, as Qt 6.4's locale data has them (LocaleAgreementTest
 // compares every locale Qt knows, so a newer Qt that differs fails there).
 constexpr std::array<std::string_view, 99> CommaLanguages = {
     "af",  "agq", "ast", "az",  "bas", "be",  "bg",  "br",  "bs",  "ca",  "cs", "da",  "de",
