@@ -123,6 +123,11 @@ void ExportWindowTest::failedExportShowsMessageAndLeavesNoFile_data()
     QTest::addColumn<QString>("message");
     const QString swmm = QStringLiteral("Error exporting the SWMM storage node:");
     const QString table = QStringLiteral("Error exporting the elevation–storage table:");
+    const QString pdf = QStringLiteral("Error exporting the report as PDF:");
+    QTest::newRow("PDF, missing directory") << "mnuFile_ExportPdf"
+                                            << "missing/report.pdf" << false << pdf;
+    QTest::newRow("PDF, directory in the way") << "mnuFile_ExportPdf"
+                                               << "taken.pdf" << true << pdf;
     QTest::newRow("SWMM, missing directory") << "mnuFile_ExportSwmm"
                                              << "missing/node.inp" << false << swmm;
     QTest::newRow("table, directory in the way") << "mnuFile_ExportStageStorage"

@@ -83,8 +83,6 @@ private slots:
     void openedFileFillsTabAndSaysWhyBedIsUnknown();
     void reportCommandsInFileMenu();
     void exportWritesPdf();
-    void failedExportShowsMessageAndLeavesNoFile_data();
-    void failedExportShowsMessageAndLeavesNoFile();
     void printRendersTheSameDocument();
     void longReportTakesMorePages();
     void chartTitlesStayInside_data();
@@ -298,38 +296,6 @@ void StorageWindowTest::exportWritesPdf()
     // Exporting changes nothing of the document.
     QVERIFY(!f.window().DataChanged());
     QVERIFY(f.window().ResultsValid());
-}
-
-void StorageWindowTest::failedExportShowsMessageAndLeavesNoFile_data()
-{
-    QTest::addColumn<QString>("name");
-    QTest::addColumn<bool>("directoryInTheWay");
-    QTest::newRow("missing directory") << "missing/report.pdf" << false;
-    QTest::newRow("directory where the file should be") << "taken.pdf" << true;
-}
-
-void StorageWindowTest::failedExportShowsMessageAndLeavesNoFile()
-{
-    QFETCH(QString, name);
-    QFETCH(bool, directoryInTheWay);
-    WindowFixture f;
-    f.fillMethod2Example();
-    f.clickCalculate();
-    const QString path = f.workPath(name);
-    if (directoryInTheWay)
-        QVERIFY(QDir().mkdir(path));
-    f.dialogs.fileAnswers.enqueue(path);
-    f.action("mnuFile_ExportPdf")->trigger();
-
-    QCOMPARE(f.dialogs.errors().size(), 1);
-    QVERIFY2(f.dialogs.errors().constFirst().startsWith(
-                 QStringLiteral("Error exporting the report as PDF:\r\n") + path + "\r\n"),
-             qPrintable(f.dialogs.errors().constFirst()));
-    QCOMPARE(f.dialogs.shown.constLast().title, QStringLiteral("Error"));
-    QCOMPARE(QFileInfo(path).isDir(), directoryInTheWay);
-    QCOMPARE(QDir(f.workPath(QString()))
-                 .entryList(QDir::AllEntries | QDir::NoDotAndDotDot | QDir::Hidden),
-             directoryInTheWay ? QStringList{name} : QStringList{});
 }
 
 void StorageWindowTest::printRendersTheSameDocument()
