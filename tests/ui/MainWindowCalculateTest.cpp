@@ -98,10 +98,7 @@ void MainWindowCalculateTest::refusalSelectsInputTabAndFocusesField()
     QFETCH(QString, message);
 
     WindowFixture f;
-    if (method == 1)
-        f.fillMethod1Example();
-    else
-        f.fillMethod2Example();
+    f.fillExample(method);
     if (field == QLatin1String("cmb"))
         f.pickChamberType(-1);
     else
@@ -232,10 +229,7 @@ void MainWindowCalculateTest::workedExamples()
     QFETCH(QString, reportLine);
 
     WindowFixture f;
-    if (method == 1)
-        f.fillMethod1Example(checked);
-    else
-        f.fillMethod2Example(checked);
+    f.fillExample(method, checked);
     f.clickCalculate();
 
     QVERIFY2(f.dialogs.shown.isEmpty(), qPrintable(f.dialogs.errors().join('|')));

@@ -151,6 +151,14 @@ void WindowFixture::fillMethod1Example(bool checked)
     bottomArea()->setChecked(checked);
 }
 
+void WindowFixture::fillExample(int method, bool checked)
+{
+    if (method == 1)
+        fillMethod1Example(checked);
+    else
+        fillMethod2Example(checked);
+}
+
 void WindowFixture::fillMethod2Example(bool checked)
 {
     clickMethod(2);

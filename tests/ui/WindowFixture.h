@@ -52,6 +52,8 @@ public:
     // Fills the worked example of each method (valid inputs).
     void fillMethod1Example(bool bottomArea = false);
     void fillMethod2Example(bool bottomArea = false);
+    // The worked example of the given method (1 or 2).
+    void fillExample(int method, bool bottomArea = false);
 
 private:
     QTemporaryDir m_appDir;

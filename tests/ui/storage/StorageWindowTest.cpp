@@ -155,10 +155,7 @@ void StorageWindowTest::tabFilledForWorkedExamples()
     QFETCH(QStringList, totals);
 
     WindowFixture f;
-    if (method == 1)
-        f.fillMethod1Example(checked);
-    else
-        f.fillMethod2Example(checked);
+    f.fillExample(method, checked);
     f.clickCalculate();
     QVERIFY(f.window().ResultsValid());
     QCOMPARE(f.tabs()->currentIndex(), 1); // the Output tab still comes first
