@@ -2,17 +2,19 @@
 
 #include "ChamberDesignData.h"
 #include "FieldChecks.h"
+#include "Result.h"
 
-#include <istream>
 #include <string>
+#include <string_view>
 
 class ItemReader;
 
-// Reads a chamber data file into the record. False when the file cannot be opened or read,
-// or its table is unusable (fewer than two rows, stages not strictly increasing).
-bool LoadChamberData(const std::string &path, ChamberDesignData &record);
-bool ReadChamberRecord(std::istream &in, ChamberDesignData &record);
-bool ReadChamberRecord(ItemReader &reader, ChamberDesignData &record);
+// Reads a chamber data file into a record. A failure says why: the file cannot be opened or
+// read, an item is missing or not a number, or the table is unusable (fewer than two rows,
+// stages not strictly increasing).
+Result<ChamberDesignData> LoadChamberData(const std::string &path);
+Result<ChamberDesignData> ReadChamberRecord(std::string_view text);
+Result<ChamberDesignData> ReadChamberRecord(ItemReader &reader);
 
 // The data file of a chamber-type entry: the directory, "/", its model's data file.
 std::string chamberDataPath(const std::string &dataDir, int chamberTypeIndex);

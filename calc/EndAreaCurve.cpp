@@ -35,26 +35,21 @@ std::vector<Knot> knotsOf(const std::vector<StoragePoint> &points)
 }
 } // namespace
 
-std::optional<std::vector<CurvePoint>> EndAreaCurve::build(const std::vector<StoragePoint> &points,
-                                                           std::string &why)
+Result<std::vector<CurvePoint>> EndAreaCurve::build(const std::vector<StoragePoint> &points)
 {
     const std::vector<Knot> knots = knotsOf(points);
-    if (knots.size() < 2) {
-        why = "The bed has no depth.";
-        return std::nullopt;
-    }
+    if (knots.size() < 2)
+        return Failure{"The bed has no depth."};
     // The bed's own area in each interval: its storage there over its height.
     const std::size_t intervals = knots.size() - 1;
     std::vector<double> mean(intervals);
     for (std::size_t i = 0; i < intervals; ++i) {
         const double volume = knots[i + 1].storage - knots[i].storage;
-        if (!std::isfinite(volume) || volume < 0) {
-            why = "The bed's storage falls between depths " +
-                  fixedText(knots[i].steps * DepthStep, DepthDecimals) + " and " +
-                  fixedText(knots[i + 1].steps * DepthStep, DepthDecimals) +
-                  " ft; no storage curve can give that.";
-            return std::nullopt;
-        }
+        if (!std::isfinite(volume) || volume < 0)
+            return Failure{"The bed's storage falls between depths " +
+                           fixedText(knots[i].steps * DepthStep, DepthDecimals) + " and " +
+                           fixedText(knots[i + 1].steps * DepthStep, DepthDecimals) +
+                           " ft; no storage curve can give that."};
         mean[i] = volume / ((knots[i + 1].steps - knots[i].steps) * DepthStep);
     }
     // At each knot the smaller neighbouring area, so every plateau stays at or above its mean.

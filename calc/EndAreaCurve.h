@@ -1,8 +1,8 @@
 #pragma once
 
+#include "Result.h"
 #include "StageStorageTable.h"
 
-#include <optional>
 #include <string>
 #include <vector>
 
@@ -26,8 +26,7 @@ public:
     static constexpr int AreaDecimals = 3;
 
     // The curve from the invert (the first point's elevation) up; nothing when the storage
-    // falls between two elevations, which no curve without negative areas can give (why
-    // then says where).
-    static std::optional<std::vector<CurvePoint>> build(const std::vector<StoragePoint> &points,
-                                                        std::string &why);
+    // falls between two elevations, which no curve without negative areas can give (the
+    // reason says where).
+    static Result<std::vector<CurvePoint>> build(const std::vector<StoragePoint> &points);
 };

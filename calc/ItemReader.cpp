@@ -2,6 +2,26 @@
 
 #include "TextParsers.h"
 
+namespace {
+bool isBlank(char c)
+{
+    return c == ' ' || c == '\t';
+}
+
+bool isLineEnd(char c)
+{
+    return c == '\r' || c == '\n';
+}
+
+// The position after the blanks from pos on.
+std::size_t afterBlanks(std::string_view text, std::size_t pos)
+{
+    while (pos < text.size() && isBlank(text[pos]))
+        ++pos;
+    return pos;
+}
+} // namespace
+
 void ItemReader::skipLineEnd()
 {
     if (m_pos < m_text.size() && m_text[m_pos] == '\r')
@@ -9,12 +29,6 @@ void ItemReader::skipLineEnd()
     if (m_pos < m_text.size() && m_text[m_pos] == '\n')
         ++m_pos;
     ++m_line;
-}
-
-void ItemReader::skipBlanks()
-{
-    while (m_pos < m_text.size() && (m_text[m_pos] == ' ' || m_text[m_pos] == '\t'))
-        ++m_pos;
 }
 
 bool ItemReader::readLine(std::string &line)
@@ -31,34 +45,27 @@ bool ItemReader::readLine(std::string &line)
     return true;
 }
 
-bool ItemReader::readItem(std::string &item)
-{
-    std::string_view view;
-    const bool read = nextItem(view);
-    item.assign(view);
-    return read;
-}
-
-bool ItemReader::nextItem(std::string_view &item)
+bool ItemReader::readItem(std::string_view &item)
 {
     item = {};
-    skipBlanks();
-    while (m_skipEmptyLines && atLineEnd()) {
+    const std::string_view text = m_text;
+    m_pos = afterBlanks(text, m_pos);
+    while (m_skipEmptyLines && m_pos < text.size() && isLineEnd(text[m_pos])) {
         skipLineEnd();
-        skipBlanks();
+        m_pos = afterBlanks(text, m_pos);
     }
-    if (atEnd() || atLineEnd())
+    if (m_pos >= text.size() || isLineEnd(text[m_pos]))
         return false;
     const std::size_t start = m_pos;
-    while (m_pos < m_text.size() && !atLineEnd() && m_text[m_pos] != ',' && m_text[m_pos] != ' ' &&
-           m_text[m_pos] != '\t')
-        ++m_pos;
-    item = m_text.substr(start, m_pos - start);
+    std::size_t end = start;
+    while (end < text.size() && text[end] != ',' && !isBlank(text[end]) && !isLineEnd(text[end]))
+        ++end;
+    item = text.substr(start, end - start);
     // The separator that ends the item is consumed with it.
-    skipBlanks();
-    if (m_pos < m_text.size() && m_text[m_pos] == ',')
+    m_pos = afterBlanks(text, end);
+    if (m_pos < text.size() && text[m_pos] == ',')
         ++m_pos;
-    else if (atLineEnd())
+    else if (m_pos < text.size() && isLineEnd(text[m_pos]))
         skipLineEnd();
     return !item.empty();
 }
@@ -66,11 +73,11 @@ bool ItemReader::nextItem(std::string_view &item)
 bool ItemReader::readInt16Item(int16_t &value)
 {
     std::string_view item;
-    return nextItem(item) && parseInt16Item(item, value) == ParseStatus::Ok;
+    return readItem(item) && parseInt16Item(item, value) == ParseStatus::Ok;
 }
 
 bool ItemReader::readSingleItem(float &value)
 {
     std::string_view item;
-    return nextItem(item) && parseSingle(item, value) == ParseStatus::Ok;
+    return readItem(item) && parseSingle(item, value) == ParseStatus::Ok;
 }

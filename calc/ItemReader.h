@@ -21,19 +21,19 @@ public:
     int lineNumber() const { return m_line; }
 
     bool readLine(std::string &line);
-    bool readItem(std::string &item);
+    // The next item, a view into the text. False (item empty) at the end of the text, at the
+    // end of a line (unless empty lines are skipped) and for an empty item (",,").
+    bool readItem(std::string_view &item);
     // A whole value in any numeric form ("3", "3.0"); a fraction or too big a value fails.
     bool readInt16Item(int16_t &value);
     bool readSingleItem(float &value);
 
 private:
-    bool nextItem(std::string_view &item);
     bool atLineEnd() const
     {
         return m_pos < m_text.size() && (m_text[m_pos] == '\r' || m_text[m_pos] == '\n');
     }
     void skipLineEnd();
-    void skipBlanks();
 
     std::string_view m_text;
     std::size_t m_pos = 0;

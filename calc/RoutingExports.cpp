@@ -12,21 +12,16 @@ namespace {
 constexpr double MaxBedDepth = 1e6; // ft
 } // namespace
 
-std::optional<std::string> routingExportText(RoutingExport kind, const CalcRecord &record,
-                                             std::string &why)
+Result<std::string> routingExportText(RoutingExport kind, const CalcRecord &record)
 {
-    if (!record.result.ResultsValid || record.result.rowCount() == 0) {
-        why = "There is no calculated result to export.";
-        return std::nullopt;
-    }
-    const std::optional<BedModel> bed = describeBed(record, &why);
+    if (!record.result.ResultsValid || record.result.rowCount() == 0)
+        return Failure{"There is no calculated result to export."};
+    const Result<BedModel> bed = describeBed(record);
     if (!bed)
-        return std::nullopt;
+        return bed.failure();
     const double depth = bed->top() - bed->baseElevation;
-    if (!std::isfinite(bed->baseElevation) || !(depth > 0 && depth <= MaxBedDepth)) {
-        why = "The bed's elevations are out of range.";
-        return std::nullopt;
-    }
+    if (!std::isfinite(bed->baseElevation) || !(depth > 0 && depth <= MaxBedDepth))
+        return Failure{"The bed's elevations are out of range."};
 
     const std::vector<StoragePoint> points = bedStoragePoints(*bed);
     if (kind == RoutingExport::ElevationStorageTable)
@@ -35,10 +30,10 @@ std::optional<std::string> routingExportText(RoutingExport kind, const CalcRecor
     SwmmStorageNode node;
     node.projectName = record.inputs.projectName;
     node.invertElevation = bed->baseElevation;
-    std::optional<std::vector<CurvePoint>> curve = EndAreaCurve::build(points, why);
+    Result<std::vector<CurvePoint>> curve = EndAreaCurve::build(points);
     if (!curve)
-        return std::nullopt;
-    node.curve = std::move(*curve);
+        return curve.failure();
+    node.curve = std::move(curve).value();
     node.maxDepth = node.curve.back().depth;
     return node.inputFileText();
 }

@@ -1,6 +1,7 @@
 #pragma once
 
-#include <optional>
+#include "Result.h"
+
 #include <string>
 
 struct CalcRecord;
@@ -12,7 +13,6 @@ enum class RoutingExport
     ElevationStorageTable // elevation and cumulative storage, CSV
 };
 
-// The export's text for the bed of a record. Nothing when it holds no valid result or the
-// bed cannot be described; why then says what is wrong.
-std::optional<std::string> routingExportText(RoutingExport kind, const CalcRecord &record,
-                                             std::string &why);
+// The export's text for the bed of a record; the reason says what is wrong when it holds no
+// valid result or the bed cannot be described.
+Result<std::string> routingExportText(RoutingExport kind, const CalcRecord &record);

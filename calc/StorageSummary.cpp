@@ -5,13 +5,6 @@
 #include <limits>
 
 namespace {
-std::optional<BedModel> refused(std::string *why, std::string reason)
-{
-    if (why)
-        *why = std::move(reason);
-    return std::nullopt;
-}
-
 // The spacing of single floats near the value: what a stage stored as a float cannot resolve.
 double floatSpacing(double value)
 {
@@ -47,7 +40,7 @@ double BedModel::storageBelow(double elevation) const
     return porosity * (planArea * depth - chambers) + chambers;
 }
 
-std::optional<BedModel> describeBed(const CalcRecord &record, std::string *why)
+Result<BedModel> describeBed(const CalcRecord &record)
 {
     const InputValues &v = record.values;
     const ChamberDesignData &chamber = record.chamber;
@@ -70,7 +63,7 @@ std::optional<BedModel> describeBed(const CalcRecord &record, std::string *why)
     bed.baseElevation = v.baseElevation;
     if (!(bed.planArea > 0 && bed.foundationDepth > 0 && bed.coverThickness > 0 &&
           bed.porosity >= 0.01 && bed.porosity <= 1))
-        return refused(why, "The inputs do not describe a bed that calculates.");
+        return Failure{"The inputs do not describe a bed that calculates."};
 
     for (std::size_t i = 0; i < chamber.Stage.size(); ++i) {
         bed.chamberHeight.push_back((double(chamber.Stage[i]) - chamber.Stage[0]) / 12.0);
@@ -126,8 +119,10 @@ StorageSummary summarizeStorage(const ResultState &result, const BedModel *bed)
     return summary;
 }
 
-StorageSummary summarizeStorage(const CalcRecord &record, std::string *bedProblem)
+StorageSummary summarizeStorage(const CalcRecord &record)
 {
-    const std::optional<BedModel> bed = describeBed(record, bedProblem);
-    return summarizeStorage(record.result, bed ? &*bed : nullptr);
+    const Result<BedModel> bed = describeBed(record);
+    StorageSummary summary = summarizeStorage(record.result, bed ? &*bed : nullptr);
+    summary.bedProblem = bed.reason();
+    return summary;
 }

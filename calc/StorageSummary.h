@@ -2,9 +2,9 @@
 
 #include "CalcInputs.h"
 #include "CalcRecord.h"
+#include "Result.h"
 #include "ResultState.h"
 
-#include <optional>
 #include <string>
 #include <vector>
 
@@ -32,8 +32,8 @@ struct BedModel
     double storageBelow(double elevation) const;
 };
 
-// The bed of a calculation's record. Empty when its values describe no bed (why then says so).
-std::optional<BedModel> describeBed(const CalcRecord &record, std::string *why = nullptr);
+// The bed of a calculation's record, or the reason its values describe none.
+Result<BedModel> describeBed(const CalcRecord &record);
 
 // One row of the equivalent pond with the storage of the interval that ends at its stage
 // (zero on the first row).
@@ -54,6 +54,7 @@ struct StorageSummary
 {
     std::vector<StorageRow> rows;
     bool bedKnown = false;        // false: pond figures only, the bed parts and check are empty
+    std::string bedProblem;       // why the bed is not known, when it is not
     double pondStorage = 0;       // ft³ up to the pond's last stage
     double bedStorage = 0;        // ft³ the whole bed holds
     double stoneStorage = 0;      // ft³ of it in the stone voids
@@ -69,5 +70,5 @@ struct StorageSummary
 };
 
 StorageSummary summarizeStorage(const ResultState &result, const BedModel *bed);
-// The same for a record's result and bed; bedProblem says why the bed is unknown, if it is.
-StorageSummary summarizeStorage(const CalcRecord &record, std::string *bedProblem = nullptr);
+// The same for a record's result and bed.
+StorageSummary summarizeStorage(const CalcRecord &record);

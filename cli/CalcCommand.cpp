@@ -30,10 +30,9 @@ bool flushed(std::ostream &out, std::ostream &err)
 int CalcCommand::run(int argc, char **argv)
 {
     std::vector<std::string> args(argv + 1, argv + argc);
-    std::string error;
-    const auto line = CommandLine::parse(args, error);
+    const Result<CommandLine> line = CommandLine::parse(args);
     if (!line) {
-        m_err << "tessivane-calc: " << error << "\n" << CommandLine::usage();
+        m_err << "tessivane-calc: " << line.reason() << "\n" << CommandLine::usage();
         return BadProject;
     }
     return run(*line, platform::programDirectory(argc > 0 ? argv[0] : nullptr));
@@ -50,13 +49,13 @@ int CalcCommand::run(const CommandLine &line, const std::string &programDir)
         return flushed(m_out, m_err) ? Done : BadProject;
     }
 
-    ProjectDocument document;
-    const ProjectReadResult read = openProjectFile(line.projectPath, document);
-    if (!read.ok()) {
+    Result<ProjectDocument> read = openProjectFile(line.projectPath);
+    if (!read) {
         m_err << "tessivane-calc: " << line.projectPath
-              << ": not a readable project file: " << read.reason << "\n";
+              << ": not a readable project file: " << read.reason() << "\n";
         return BadProject;
     }
+    ProjectDocument &document = *read;
 
     CalcEnvironment environment;
     environment.dataDir = line.dataDir.empty() ? programDir : line.dataDir;
@@ -85,20 +84,20 @@ int CalcCommand::run(const CommandLine &line, const std::string &programDir)
     if (line.format != OutputFormat::Report) {
         exported = ResultExport::collect(record);
         if (line.format == OutputFormat::Swmm || line.format == OutputFormat::StageStorage) {
-            std::string error;
-            routing = routingExportText(line.format == OutputFormat::Swmm
-                                            ? RoutingExport::SwmmStorageNode
-                                            : RoutingExport::ElevationStorageTable,
-                                        record, error);
-            if (!routing) {
-                m_err << "tessivane-calc: " << withLineFeeds(error) << "\n";
+            Result<std::string> text = routingExportText(line.format == OutputFormat::Swmm
+                                                             ? RoutingExport::SwmmStorageNode
+                                                             : RoutingExport::ElevationStorageTable,
+                                                         record);
+            if (!text) {
+                m_err << "tessivane-calc: " << withLineFeeds(text.reason()) << "\n";
                 return Refused;
             }
+            routing = std::move(text).value();
         }
         if (!exported->storage.bedKnown)
             m_err << "tessivane-calc: the bed's storage is not known, so the storage check is "
                      "left out: "
-                  << withLineFeeds(exported->bedUnknownReason) << "\n";
+                  << withLineFeeds(exported->storage.bedProblem) << "\n";
     }
 
     switch (line.format) {
@@ -123,10 +122,10 @@ int CalcCommand::run(const CommandLine &line, const std::string &programDir)
     if (!flushed(m_out, m_err))
         return BadProject;
     if (line.save) {
-        const SaveResult saved = saveProjectFile(line.projectPath, document);
-        if (!saved.ok) {
+        const Result<void> saved = saveProjectFile(line.projectPath, document);
+        if (!saved) {
             m_err << "tessivane-calc: Error saving file: " << line.projectPath << ": "
-                  << saved.error << "\n";
+                  << saved.reason() << "\n";
             return BadProject;
         }
     }

@@ -3,28 +3,23 @@
 namespace {
 const char *const FormatNames = "report, json, csv, swmm, stage-storage";
 
-bool readFormat(const std::string &name, OutputFormat &format, std::string &error)
+Result<OutputFormat> readFormat(const std::string &name)
 {
     if (name == "report")
-        format = OutputFormat::Report;
-    else if (name == "json")
-        format = OutputFormat::Json;
-    else if (name == "csv")
-        format = OutputFormat::Csv;
-    else if (name == "swmm")
-        format = OutputFormat::Swmm;
-    else if (name == "stage-storage")
-        format = OutputFormat::StageStorage;
-    else {
-        error = "unknown format \"" + name + "\" (use one of " + FormatNames + ")";
-        return false;
-    }
-    return true;
+        return OutputFormat::Report;
+    if (name == "json")
+        return OutputFormat::Json;
+    if (name == "csv")
+        return OutputFormat::Csv;
+    if (name == "swmm")
+        return OutputFormat::Swmm;
+    if (name == "stage-storage")
+        return OutputFormat::StageStorage;
+    return Failure{"unknown format \"" + name + "\" (use one of " + FormatNames + ")"};
 }
 } // namespace
 
-std::optional<CommandLine> CommandLine::parse(const std::vector<std::string> &args,
-                                              std::string &error)
+Result<CommandLine> CommandLine::parse(const std::vector<std::string> &args)
 {
     CommandLine line;
     for (std::size_t i = 0; i < args.size(); ++i) {
@@ -40,49 +35,39 @@ std::optional<CommandLine> CommandLine::parse(const std::vector<std::string> &ar
         } else if (arg == "--save") {
             line.save = true;
         } else if (arg == "--data-dir") {
-            if (i + 1 >= args.size()) {
-                error = "--data-dir needs a directory";
-                return std::nullopt;
-            }
+            if (i + 1 >= args.size())
+                return Failure{"--data-dir needs a directory"};
             line.dataDir = args[++i];
         } else if (arg.rfind("--data-dir=", 0) == 0) {
             line.dataDir = arg.substr(11);
-        } else if (arg == "--format") {
-            if (i + 1 >= args.size()) {
-                error = std::string("--format needs one of ") + FormatNames;
-                return std::nullopt;
-            }
-            if (!readFormat(args[++i], line.format, error))
-                return std::nullopt;
-        } else if (arg.rfind("--format=", 0) == 0) {
-            if (!readFormat(arg.substr(9), line.format, error))
-                return std::nullopt;
+        } else if (arg == "--format" || arg.rfind("--format=", 0) == 0) {
+            const bool separate = arg == "--format";
+            if (separate && i + 1 >= args.size())
+                return Failure{std::string("--format needs one of ") + FormatNames};
+            const Result<OutputFormat> format = readFormat(separate ? args[++i] : arg.substr(9));
+            if (!format)
+                return format.failure();
+            line.format = *format;
         } else if (arg == "--") {
             if (i + 1 < args.size() && line.projectPath.empty() && i + 2 == args.size()) {
                 line.projectPath = args[i + 1];
                 break;
             }
-            error = "expected one project file after --";
-            return std::nullopt;
+            return Failure{"expected one project file after --"};
         } else if (!arg.empty() && arg[0] == '-') {
-            error = "unknown option " + arg;
-            return std::nullopt;
+            return Failure{"unknown option " + arg};
         } else if (line.projectPath.empty()) {
             line.projectPath = arg;
         } else {
-            error = "only one project file may be given";
-            return std::nullopt;
+            return Failure{"only one project file may be given"};
         }
     }
-    if (line.printTable && line.format != OutputFormat::Report) {
-        error = "--table prints the report's table and cannot be combined with --format json, "
-                "csv, swmm or stage-storage";
-        return std::nullopt;
-    }
-    if (!line.help && !line.version && line.projectPath.empty()) {
-        error = "no project file given";
-        return std::nullopt;
-    }
+    if (line.printTable && line.format != OutputFormat::Report)
+        return Failure{
+            "--table prints the report's table and cannot be combined with --format json, "
+            "csv, swmm or stage-storage"};
+    if (!line.help && !line.version && line.projectPath.empty())
+        return Failure{"no project file given"};
     return line;
 }
 

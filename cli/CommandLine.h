@@ -1,6 +1,7 @@
 #pragma once
 
-#include <optional>
+#include "Result.h"
+
 #include <string>
 #include <vector>
 
@@ -26,9 +27,7 @@ struct CommandLine
     bool version = false;
     std::string projectPath;
 
-    // Parses the arguments (without the program name); on a usage error returns nothing and
-    // sets the error text.
-    static std::optional<CommandLine> parse(const std::vector<std::string> &args,
-                                            std::string &error);
+    // Parses the arguments (without the program name); a usage error gives its reason.
+    static Result<CommandLine> parse(const std::vector<std::string> &args);
     static std::string usage();
 };

@@ -4,6 +4,6 @@ ResultExport ResultExport::collect(const CalcRecord &record)
 {
     ResultExport out;
     out.record = record;
-    out.storage = summarizeStorage(record, &out.bedUnknownReason);
+    out.storage = summarizeStorage(record);
     return out;
 }

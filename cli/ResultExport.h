@@ -11,7 +11,6 @@ struct ResultExport
 {
     CalcRecord record;
     StorageSummary storage;
-    std::string bedUnknownReason; // why storage.bedKnown is false
 
     // Gathers the export of a calculation's record.
     static ResultExport collect(const CalcRecord &record);

@@ -7,7 +7,6 @@
 #include <cstdint>
 #include <cstdlib>
 #include <fstream>
-#include <sstream>
 #include <string>
 
 namespace {
@@ -35,9 +34,10 @@ CalcInputs worked(int method, int bottomArea, const char *thickness)
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
 {
-    std::istringstream in(std::string(reinterpret_cast<const char *>(data), size));
-    ChamberDesignData record;
-    if (ReadChamberRecord(in, record)) {
+    const Result<ChamberDesignData> read =
+        ReadChamberRecord(std::string_view(reinterpret_cast<const char *>(data), size));
+    if (read) {
+        const ChamberDesignData &record = *read;
         if (record.NumPoints < 2 || record.Stage.size() != std::size_t(record.NumPoints) ||
             record.Storage.size() != record.Stage.size())
             std::abort();

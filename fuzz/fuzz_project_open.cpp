@@ -63,15 +63,15 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
         if (!file)
             std::abort();
     }
-    ProjectDocument document;
-    if (!openProjectFile(scratchFile(), document).ok())
+    const Result<ProjectDocument> opened = openProjectFile(scratchFile());
+    if (!opened)
         return 0;
+    const ProjectDocument &document = *opened;
     const std::string written = encodeProjectText(WriteProjectFile(document));
-    ProjectDocument reread;
-    if (!ReadProjectFile(decodeProjectText(written), reread).ok() ||
-        !sameDocument(document, reread))
+    const Result<ProjectDocument> reread = ReadProjectFile(decodeProjectText(written));
+    if (!reread || !sameDocument(document, *reread))
         std::abort();
-    if (encodeProjectText(WriteProjectFile(reread)) != written)
+    if (encodeProjectText(WriteProjectFile(*reread)) != written)
         std::abort();
     calculateAsTheCommandLineDoes(document.inputs, SHIPPED_DATA_DIR);
     return 0;

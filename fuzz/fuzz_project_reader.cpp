@@ -15,14 +15,15 @@
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
 {
     const std::string bytes(reinterpret_cast<const char *>(data), size);
-    ProjectDocument document;
-    if (!ReadProjectFile(decodeProjectText(bytes), document).ok())
+    const Result<ProjectDocument> read = ReadProjectFile(decodeProjectText(bytes));
+    if (!read)
         return 0;
+    const ProjectDocument &document = *read;
     const std::string written = encodeProjectText(WriteProjectFile(document));
-    ProjectDocument reread;
-    if (!ReadProjectFile(decodeProjectText(written), reread).ok())
+    const Result<ProjectDocument> reread = ReadProjectFile(decodeProjectText(written));
+    if (!reread)
         std::abort();
-    if (encodeProjectText(WriteProjectFile(reread)) != written)
+    if (encodeProjectText(WriteProjectFile(*reread)) != written)
         std::abort();
 
     calculateAsTheCommandLineDoes(document.inputs, SHIPPED_DATA_DIR);
@@ -32,10 +33,10 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
     if (StageAreaClipboardText(result).empty() || LengthClipboardText(result).empty() ||
         WidthClipboardText(result).empty())
         std::abort();
-    const CalcOutcome read =
+    const CalcOutcome described =
         recordOfResult(document.inputs, SHIPPED_DATA_DIR, result, document.reportText);
     const StorageSummary summary =
-        read.record ? summarizeStorage(*read.record) : summarizeStorage(result, nullptr);
+        described.record ? summarizeStorage(*described.record) : summarizeStorage(result, nullptr);
     if (summary.rows.size() != result.rowCount())
         std::abort();
     return 0;

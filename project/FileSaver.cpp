@@ -17,27 +17,24 @@ constexpr int MaxLinkDepth = 40;
 constexpr std::string_view TemporaryEnd = ".tmp";
 constexpr std::size_t RandomLength = 6;
 
-SaveResult failure(const std::string &what)
+Failure failure(const std::string &what)
 {
-    return {false, what + ": " + std::strerror(errno)};
+    return {what + ": " + std::strerror(errno)};
 }
 
 // The file a path finally names, following symbolic links in its last part.
-bool resolveLinks(fs::path &path, std::string &error)
+Result<fs::path> resolveLinks(fs::path path)
 {
     for (int depth = 0; depth < MaxLinkDepth; ++depth) {
         std::error_code ec;
         if (!fs::is_symlink(fs::symlink_status(path, ec)))
-            return true;
+            return path;
         const fs::path target = fs::read_symlink(path, ec);
-        if (ec) {
-            error = "cannot follow the symbolic link: " + ec.message();
-            return false;
-        }
+        if (ec)
+            return Failure{"cannot follow the symbolic link: " + ec.message()};
         path = target.is_absolute() ? target : path.parent_path() / target;
     }
-    error = "too many levels of symbolic links";
-    return false;
+    return Failure{"too many levels of symbolic links"};
 }
 
 // Short and of fixed length, so that a file name at the system's limit still leaves room,
@@ -87,7 +84,7 @@ int createTemporary(const fs::path &target, const std::string &prefix, std::stri
     return -1;
 }
 
-SaveResult writeInPlace(const std::string &target, std::string_view bytes)
+Result<void> writeInPlace(const std::string &target, std::string_view bytes)
 {
     const int fd = platform::openForRewrite(target);
     if (fd < 0)
@@ -99,10 +96,10 @@ SaveResult writeInPlace(const std::string &target, std::string_view bytes)
             errno = writeErrno;
         return failure("cannot write the file");
     }
-    return {true, {}};
+    return {};
 }
 
-SaveResult writeAndReplace(const fs::path &target, bool exists, std::string_view bytes)
+Result<void> writeAndReplace(const fs::path &target, bool exists, std::string_view bytes)
 {
     const std::string prefix = temporaryPrefix(target);
     removeLeftovers(target, prefix);
@@ -117,7 +114,7 @@ SaveResult writeAndReplace(const fs::path &target, bool exists, std::string_view
     bool ok = platform::writeAll(fd, bytes) &&
               (!exists || platform::copyAccessFrom(fd, target.string())) &&
               platform::flushToDisk(fd);
-    SaveResult result = ok ? SaveResult{true, {}} : failure("cannot write the temporary file");
+    Result<void> result = ok ? Result<void>{} : failure("cannot write the temporary file");
     if (!platform::closeFile(fd) && ok) {
         ok = false;
         result = failure("cannot write the temporary file");
@@ -134,20 +131,20 @@ SaveResult writeAndReplace(const fs::path &target, bool exists, std::string_view
 }
 } // namespace
 
-SaveResult saveFileBytes(const std::string &path, std::string_view bytes)
+Result<void> saveFileBytes(const std::string &path, std::string_view bytes)
 {
     if (path.empty())
-        return {false, "no file name"};
-    fs::path target(path);
-    std::string error;
-    if (!resolveLinks(target, error))
-        return {false, error};
+        return Failure{"no file name"};
+    const Result<fs::path> resolved = resolveLinks(path);
+    if (!resolved)
+        return resolved.failure();
+    const fs::path &target = *resolved;
 
     const platform::FileFacts facts = platform::fileFacts(target.string());
     if (facts.exists && !facts.regular)
-        return {false, "not an ordinary file"};
+        return Failure{"not an ordinary file"};
     if (facts.exists && facts.readOnly)
-        return {false, "the file is read-only"};
+        return Failure{"the file is read-only"};
     // Every name of a file with several must see the new content.
     if (facts.exists && facts.linkCount > 1)
         return writeInPlace(target.string(), bytes);

@@ -34,10 +34,9 @@ std::vector<const InputFieldInfo *> inputSlots(int method)
     return slots;
 }
 
-ProjectReadResult failure(const ItemReader &reader, const std::string &what)
+Failure failure(const ItemReader &reader, const std::string &what)
 {
-    return {ProjectReadResult::Status::Failed,
-            "line " + std::to_string(reader.lineNumber()) + ": " + what};
+    return {"line " + std::to_string(reader.lineNumber()) + ": " + what};
 }
 
 bool numberAllowed(const InputFieldInfo &field, int value)
@@ -47,7 +46,7 @@ bool numberAllowed(const InputFieldInfo &field, int value)
     return value >= 0 && value <= 2; // unchecked, checked, grayed
 }
 
-ProjectReadResult ScanFileVer01(ItemReader &reader, ProjectDocument &document)
+Result<void> ScanFileVer01(ItemReader &reader, ProjectDocument &document)
 {
     std::string line;
     if (!reader.readLine(line))
@@ -77,7 +76,7 @@ ProjectReadResult ScanFileVer01(ItemReader &reader, ProjectDocument &document)
         return failure(reader, "the results flag is missing or not a whole number");
     results.ResultsValid = flag != 0;
     if (!results.ResultsValid)
-        return {ProjectReadResult::Status::Ok, {}};
+        return {};
 
     int16_t rows = 0;
     if (!reader.readInt16Item(rows) || rows < 1)
@@ -108,7 +107,7 @@ ProjectReadResult ScanFileVer01(ItemReader &reader, ProjectDocument &document)
         reader.readLine(line);
         document.reportText += LineBreak + line;
     }
-    return {ProjectReadResult::Status::Ok, {}};
+    return {};
 }
 } // namespace
 
@@ -149,22 +148,24 @@ std::string FieldWithLineBreak(const ProjectDocument &document)
     return {};
 }
 
-ProjectReadResult ReadProjectFile(std::string_view text, ProjectDocument &document)
+Result<ProjectDocument> ReadProjectFile(std::string_view text)
 {
     ItemReader reader(text);
     std::string first;
     if (!reader.readLine(first))
-        return {ProjectReadResult::Status::Failed, "the file is empty"};
+        return Failure{"the file is empty"};
     first = Trimmed(first);
     const auto tag = first.find(VersionTag);
     if (tag == std::string::npos)
-        return {ProjectReadResult::Status::InvalidFormat, InvalidFormatMessage};
+        return Failure{InvalidFormatMessage};
     if (first.size() - tag < 9)
-        return {ProjectReadResult::Status::Failed, "the version line is too short"};
+        return Failure{"the version line is too short"};
     const std::string version = first.substr(tag + 7, 2);
     int16_t number = 0;
     if (!IsIntegerText(version) || parseInt16(version, number) != ParseStatus::Ok || number != 1)
-        return {ProjectReadResult::Status::Failed,
-                "version \"" + version + "\" is not a version this program reads"};
-    return ScanFileVer01(reader, document);
+        return Failure{"version \"" + version + "\" is not a version this program reads"};
+    ProjectDocument document;
+    if (const Result<void> scanned = ScanFileVer01(reader, document); !scanned)
+        return scanned.failure();
+    return document;
 }

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "ProjectDocument.h"
+#include "Result.h"
 
 #include <string>
 #include <string_view>
@@ -16,22 +17,15 @@ std::string WriteProjectFile(const ProjectDocument &document);
 // "porosity", ...) that holds a CR or LF; empty when the document can be written.
 std::string FieldWithLineBreak(const ProjectDocument &document);
 
-struct ProjectReadResult
-{
-    enum class Status
-    {
-        Ok,
-        InvalidFormat, // the first line lacks "TVC_Ver": the window says so in a message box
-        Failed,        // anything else: no message box, the reason is for logs and the CLI
-    };
-    Status status = Status::Failed;
-    std::string reason;
-
-    bool ok() const { return status == Status::Ok; }
-};
-
+// The reason given when the first line lacks "TVC_Ver": the window shows it as it stands.
+// Any other reason says what is wrong and where, for the window's own message and the CLI.
 inline constexpr const char *InvalidFormatMessage = "The selected file input format is invalid";
 
-// Reads decoded (UTF-8) file text into the document. What a failed read already set stays
-// set; the caller clears the document.
-ProjectReadResult ReadProjectFile(std::string_view text, ProjectDocument &document);
+// Reads decoded (UTF-8) file text into a document.
+Result<ProjectDocument> ReadProjectFile(std::string_view text);
+
+// The read failed because the text is no project file at all.
+template <typename T> bool isInvalidFormat(const Result<T> &read)
+{
+    return !read.ok() && read.reason() == InvalidFormatMessage;
+}

@@ -11,30 +11,30 @@ namespace {
 constexpr std::uintmax_t MaxProjectFileSize = 64 * 1024 * 1024;
 } // namespace
 
-ProjectReadResult openProjectFile(const std::string &path, ProjectDocument &document)
+Result<ProjectDocument> openProjectFile(const std::string &path)
 {
     if (!FileExists(path))
-        return {ProjectReadResult::Status::Failed, "the file does not exist"};
+        return Failure{"the file does not exist"};
     std::error_code error;
     const auto size = std::filesystem::file_size(path, error);
     if (error || size > MaxProjectFileSize)
-        return {ProjectReadResult::Status::Failed, "the file is too large for a project file"};
+        return Failure{"the file is too large for a project file"};
     std::ifstream file(path, std::ios::binary);
     if (!file.is_open())
-        return {ProjectReadResult::Status::Failed, "the file cannot be opened for reading"};
+        return Failure{"the file cannot be opened for reading"};
     std::string bytes(static_cast<std::size_t>(size), '\0');
     file.read(bytes.data(), static_cast<std::streamsize>(bytes.size()));
     bytes.resize(static_cast<std::size_t>(file.gcount()));
     if (file.bad())
-        return {ProjectReadResult::Status::Failed, "the file cannot be read"};
-    return ReadProjectFile(decodeProjectText(bytes), document);
+        return Failure{"the file cannot be read"};
+    return ReadProjectFile(decodeProjectText(bytes));
 }
 
-SaveResult saveProjectFile(const std::string &path, const ProjectDocument &document)
+Result<void> saveProjectFile(const std::string &path, const ProjectDocument &document)
 {
     // A field holding a line break would end its line early: the file would not read back.
     const std::string broken = FieldWithLineBreak(document);
     if (!broken.empty())
-        return {false, "the field " + broken + " holds a line break"};
+        return Failure{"the field " + broken + " holds a line break"};
     return saveFileBytes(path, encodeProjectText(WriteProjectFile(document)));
 }

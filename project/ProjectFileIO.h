@@ -9,8 +9,8 @@
 
 // Reads and decodes the file, then the project. Fails without a message box when the file
 // does not exist or cannot be read.
-ProjectReadResult openProjectFile(const std::string &path, ProjectDocument &document);
+Result<ProjectDocument> openProjectFile(const std::string &path);
 
 // Writes the document the way saveFileBytes writes bytes: a failed save leaves the previous
 // file as it was.
-SaveResult saveProjectFile(const std::string &path, const ProjectDocument &document);
+Result<void> saveProjectFile(const std::string &path, const ProjectDocument &document);

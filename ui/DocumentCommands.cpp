@@ -67,21 +67,20 @@ bool DocumentCommands::readFile(const QByteArray &nativePath)
 {
     m_view.ClearData();
 
-    ProjectDocument document;
-    const ProjectReadResult read = openProjectFile(nativePath.toStdString(), document);
-    if (!read.ok()) {
+    const Result<ProjectDocument> read = openProjectFile(nativePath.toStdString());
+    if (!read) {
         // The format message is the program's own; any other failure says why.
-        if (read.status == ProjectReadResult::Status::InvalidFormat)
+        if (isInvalidFormat(read))
             m_dialogs.showError(QString::fromUtf8(InvalidFormatMessage));
         else
             m_dialogs.showError(QStringLiteral("Cannot open the file:") + LineBreak +
                                 shown(nativePath) + LineBreak +
-                                QString::fromStdString(read.reason));
+                                QString::fromStdString(read.reason()));
         // Nothing of a partly read file is left behind.
         m_view.ClearData();
         return false;
     }
-    m_view.showDocument(document);
+    m_view.showDocument(*read);
     m_currentNativePath = nativePath;
     m_currentFileName = shown(nativePath);
     m_dataChanged = false; // loading the fields marked the document changed
@@ -92,10 +91,10 @@ bool DocumentCommands::readFile(const QByteArray &nativePath)
 bool DocumentCommands::SaveDataFile(const QByteArray &nativePath)
 {
     const ProjectDocument document = m_view.currentDocument();
-    const SaveResult saved = saveProjectFile(nativePath.toStdString(), document);
-    if (saved.ok)
+    const Result<void> saved = saveProjectFile(nativePath.toStdString(), document);
+    if (saved)
         m_dataChanged = false;
-    return saved.ok;
+    return saved.ok();
 }
 
 QByteArray DocumentCommands::AskSaveFileName(const QByteArray &currentName)

@@ -54,9 +54,8 @@ StorageSummary ResultHolder::storageSummary(const CalcInputs &inputs, const QStr
                                             QString &bedProblem)
 {
     const CalcOutcome &described = record(inputs, dataDir);
-    std::string why = described.message;
-    const StorageSummary summary = described.record ? summarizeStorage(*described.record, &why)
-                                                    : summarizeStorage(m_state, nullptr);
-    bedProblem = summary.bedKnown ? QString() : QString::fromStdString(why);
+    const StorageSummary summary =
+        described.record ? summarizeStorage(*described.record) : summarizeStorage(m_state, nullptr);
+    bedProblem = QString::fromStdString(described.record ? summary.bedProblem : described.message);
     return summary;
 }

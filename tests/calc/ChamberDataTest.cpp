@@ -6,25 +6,18 @@
 
 #include <gtest/gtest.h>
 
-#include <sstream>
-
-namespace {
-bool readRecord(const std::string &text, ChamberDesignData &record)
-{
-    std::istringstream in(text);
-    return ReadChamberRecord(in, record);
-}
-} // namespace
+#include <cerrno>
+#include <cstring>
 
 TEST(ChamberData, ReadsItemsOnePerLineOrSeveralPerLine)
 {
-    ChamberDesignData oneEach;
-    ASSERT_TRUE(readRecord("Model X, arched, 16 in\r\n34\r\n16\r\n85\r\n2\r\n0\r\n0\r\n1\r\n.5\r\n",
-                           oneEach));
-    ChamberDesignData together;
-    ASSERT_TRUE(
-        readRecord("Model X, arched, 16 in\n34, 16, 85\n2\n0, 0\n1 .5 trailing words\n", together));
-    for (const ChamberDesignData *r : {&oneEach, &together}) {
+    const Result<ChamberDesignData> oneEach =
+        ReadChamberRecord("Model X, arched, 16 in\r\n34\r\n16\r\n85\r\n2\r\n0\r\n0\r\n1\r\n.5\r\n");
+    ASSERT_TRUE(oneEach) << oneEach.reason();
+    const Result<ChamberDesignData> together =
+        ReadChamberRecord("Model X, arched, 16 in\n34, 16, 85\n2\n0, 0\n1 .5 trailing words\n");
+    ASSERT_TRUE(together) << together.reason();
+    for (const ChamberDesignData *r : {&*oneEach, &*together}) {
         EXPECT_EQ(r->Description, "Model X, arched, 16 in");
         EXPECT_EQ(r->Width, 34.0f);
         EXPECT_EQ(r->Height, 16.0f);
@@ -37,43 +30,47 @@ TEST(ChamberData, ReadsItemsOnePerLineOrSeveralPerLine)
 
 TEST(ChamberData, CountWrittenAsAWholeDecimalReads)
 {
-    ChamberDesignData record;
-    ASSERT_TRUE(readRecord("d\r\n30 18 48\r\n3.0\r\n0 0\r\n6 5\r\n12 8\r\n", record));
-    EXPECT_EQ(record.NumPoints, 3);
-    ASSERT_TRUE(readRecord("d\r\n30 18 48\r\n0.2E1\r\n0 0\r\n6 5\r\n", record));
-    EXPECT_EQ(record.Stage, (std::vector<float>{0.0f, 6.0f}));
+    const auto three = ReadChamberRecord("d\r\n30 18 48\r\n3.0\r\n0 0\r\n6 5\r\n12 8\r\n");
+    ASSERT_TRUE(three) << three.reason();
+    EXPECT_EQ(three->NumPoints, 3);
+    const auto two = ReadChamberRecord("d\r\n30 18 48\r\n0.2E1\r\n0 0\r\n6 5\r\n");
+    ASSERT_TRUE(two) << two.reason();
+    EXPECT_EQ(two->Stage, (std::vector<float>{0.0f, 6.0f}));
 }
 
-TEST(ChamberData, RefusesBrokenOrUnusableFiles)
+TEST(ChamberData, RefusesBrokenOrUnusableFilesSayingWhy)
 {
-    const char *broken[] = {
-        "",                                         // empty
-        "description only\r\n",                     // cut short
-        "d\r\n30 18 48\r\n3\r\n0 0\r\n6 5\r\n",     // fewer pairs than announced
-        "d\r\n30 18 48\r\n0\r\n",                   // no rows
-        "d\r\n30 18 48\r\n1\r\n0 0\r\n",            // a single row has no layer
-        "d\r\n30 18 48\r\n2\r\n0 0\r\n0 5\r\n",     // equal stages
-        "d\r\n30 18 48\r\n2\r\n6 0\r\n0 5\r\n",     // falling stages
-        "d\r\n30 18 48\r\n40000\r\n0 0\r\n1 1\r\n", // count beyond 16 bits
-        "d\r\n30 18 48\r\n2.5\r\n0 0\r\n1 1\r\n",   // count not whole
-        "d\r\n30 x 48\r\n2\r\n0 0\r\n1 1\r\n",      // not a number
-        "d\r\n1e39 18 48\r\n2\r\n0 0\r\n1 1\r\n",   // beyond a float
-        "d\r\n30,,18 48\r\n2\r\n0 0\r\n1 1\r\n",    // empty item
-        "d\r\n30 18 48\r\n32764\r\n0 0\r\n1 1\r\n", // table too long for the pond table
+    const std::pair<const char *, const char *> broken[] = {
+        {"", "the file is empty"},
+        {"description only\r\n", "the file ends before the width"},
+        {"d\r\n30 18 48\r\n3\r\n0 0\r\n6 5\r\n", "the file ends before the stage of row 3"},
+        {"d\r\n30 18 48\r\n0\r\n", "number of rows must be a whole number from 2 to 32763"},
+        {"d\r\n30 18 48\r\n1\r\n0 0\r\n", "from 2 to 32763, not \"1\""}, // no layer
+        {"d\r\n30 18 48\r\n2\r\n0 0\r\n0 5\r\n", "the stages must increase (row 2)"},
+        {"d\r\n30 18 48\r\n2\r\n6 0\r\n0 5\r\n", "the stages must increase (row 2)"},
+        {"d\r\n30 18 48\r\n40000\r\n0 0\r\n1 1\r\n", "not \"40000\""}, // beyond 16 bits
+        {"d\r\n30 18 48\r\n2.5\r\n0 0\r\n1 1\r\n", "not \"2.5\""},     // not whole
+        {"d\r\n30 x 48\r\n2\r\n0 0\r\n1 1\r\n", "the height \"x\" is not a number"},
+        {"d\r\n1e39 18 48\r\n2\r\n0 0\r\n1 1\r\n", "the width \"1e39\" is too large"},
+        {"d\r\n30,,18 48\r\n2\r\n0 0\r\n1 1\r\n", "the height is missing"},
+        {"d\r\n30 18 48\r\n2\r\n0 0\r\n1 y\r\n", "the storage of row 2 \"y\" is not"},
+        {"d\r\n30 18 48\r\n32764\r\n0 0\r\n1 1\r\n", "not \"32764\""}, // pond table too long
     };
-    for (const char *text : broken) {
-        ChamberDesignData record;
-        EXPECT_FALSE(readRecord(text, record)) << text;
+    for (const auto &[text, reason] : broken) {
+        const Result<ChamberDesignData> read = ReadChamberRecord(text);
+        ASSERT_FALSE(read) << text;
+        EXPECT_NE(read.reason().find(reason), std::string::npos) << text << ": " << read.reason();
     }
 }
 
 TEST(ChamberData, LoadsFromDiskAndReportsMissingFiles)
 {
-    ChamberDesignData record;
-    EXPECT_TRUE(LoadChamberData(std::string(CALC_TEST_DATA) + "/worked-rect/RX-160.dat", record));
-    EXPECT_EQ(record.NumPoints, 3);
-    EXPECT_FALSE(LoadChamberData(std::string(CALC_TEST_DATA) + "/no-such-file.dat", record));
-    EXPECT_FALSE(LoadChamberData(CALC_TEST_DATA, record)); // a directory
+    const auto loaded = LoadChamberData(std::string(CALC_TEST_DATA) + "/worked-rect/RX-160.dat");
+    ASSERT_TRUE(loaded) << loaded.reason();
+    EXPECT_EQ(loaded->NumPoints, 3);
+    EXPECT_EQ(LoadChamberData(std::string(CALC_TEST_DATA) + "/no-such-file.dat").reason(),
+              std::string("cannot open the file: ") + std::strerror(ENOENT));
+    EXPECT_FALSE(LoadChamberData(CALC_TEST_DATA)); // a directory
 }
 
 TEST(ChamberData, SelectedTypeMustExistAndRead)

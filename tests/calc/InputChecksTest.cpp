@@ -96,7 +96,7 @@ TEST(FileExists, IsTrueForOrdinaryFilesOnly)
 TEST(ItemReader, SplitsItemsAtCommasBlanksAndLineEnds)
 {
     ItemReader reader("a, b ,c d\r\ne\nf\rg\r\nlast line, with commas\r\n");
-    std::string item;
+    std::string_view item;
     for (const char *expected : {"a", "b", "c", "d", "e", "f", "g"}) {
         ASSERT_TRUE(reader.readItem(item));
         EXPECT_EQ(item, expected);

@@ -114,10 +114,9 @@ void expectExportsMatchTheBed(const CalcInputs &inputs, const std::string &dataD
     const StorageSummary summary = summarizeStorage(record);
     ASSERT_TRUE(summary.bedKnown);
     const double allowed = 0.0005 * summary.bedStorage;
-    std::string why;
-    const auto swmm = routingExportText(RoutingExport::SwmmStorageNode, record, why);
-    const auto table = routingExportText(RoutingExport::ElevationStorageTable, record, why);
-    ASSERT_TRUE(swmm && table) << why;
+    const auto swmm = routingExportText(RoutingExport::SwmmStorageNode, record);
+    const auto table = routingExportText(RoutingExport::ElevationStorageTable, record);
+    ASSERT_TRUE(swmm && table) << swmm.reason() << table.reason();
 
     double invert = 0, maxDepth = 0;
     const Points curve = readSwmm(*swmm, invert, maxDepth);
@@ -250,7 +249,7 @@ TEST(RoutingExports, TheRecordNeedsNoSecondReadOfTheChamberFile)
                                dir.file("RX-160.dat"));
     const CalcRecord record = calculated(rectangularArrayExample(), dir.path().string());
     std::filesystem::remove(dir.file("RX-160.dat"));
-    std::string why;
-    EXPECT_TRUE(routingExportText(RoutingExport::SwmmStorageNode, record, why)) << why;
+    const auto swmm = routingExportText(RoutingExport::SwmmStorageNode, record);
+    EXPECT_TRUE(swmm) << swmm.reason();
     EXPECT_TRUE(summarizeStorage(record).bedKnown);
 }

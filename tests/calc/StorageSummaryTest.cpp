@@ -26,9 +26,8 @@ Calculated calculate(const CalcInputs &inputs, const std::string &dataDir)
     EXPECT_EQ(outcome.status, CalcOutcome::Status::Done) << outcome.message;
     if (!outcome.record)
         return run;
-    std::string why;
-    const auto bed = describeBed(*outcome.record, &why);
-    EXPECT_TRUE(bed) << why;
+    const auto bed = describeBed(*outcome.record);
+    EXPECT_TRUE(bed) << bed.reason();
     if (bed)
         run.bed = *bed;
     return run;

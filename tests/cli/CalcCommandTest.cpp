@@ -9,23 +9,22 @@
 #include <sstream>
 
 namespace {
-struct Result
+struct CalcRun
 {
     int status = -1;
     std::string out;
     std::string err;
 };
 
-Result runCalc(std::vector<std::string> args, const std::string &programDir = "/nonexistent")
+CalcRun runCalc(std::vector<std::string> args, const std::string &programDir = "/nonexistent")
 {
     std::ostringstream out;
     std::ostringstream err;
-    std::string error;
-    Result result;
-    const auto line = CommandLine::parse(args, error);
+    CalcRun result;
+    const auto line = CommandLine::parse(args);
     if (!line) {
         result.status = CalcCommand::BadProject;
-        result.err = error;
+        result.err = line.reason();
         return result;
     }
     result.status = CalcCommand(out, err).run(*line, programDir);
@@ -46,7 +45,7 @@ TEST(CalcCommand, PrintsTheReportWithUnixLineEnds)
 {
     test::TempDir dir;
     test::writeFile(dir.path() / "p.tvc", Method1 + "6\r\n6\r\n40\r\n100\r\n0\r\n0\r\n");
-    const Result result = runCalc({dir.file("p.tvc")}, dataSet("worked-bed"));
+    const CalcRun result = runCalc({dir.file("p.tvc")}, dataSet("worked-bed"));
     EXPECT_EQ(result.status, 0);
     EXPECT_EQ(result.err, "");
     EXPECT_EQ(result.out,
@@ -58,7 +57,8 @@ TEST(CalcCommand, TableAndSave)
     test::TempDir dir;
     const std::string path = dir.file("p.tvc");
     test::writeFile(path, Method1 + "6\r\n6\r\n40\r\n100\r\n1\r\n0\r\n");
-    const Result result = runCalc({"--table", "--save", "--data-dir", dataSet("worked-bed"), path});
+    const CalcRun result =
+        runCalc({"--table", "--save", "--data-dir", dataSet("worked-bed"), path});
     EXPECT_EQ(result.status, 0);
     EXPECT_EQ(result.out, "100\t1000\n100.0417\t400\n100.5\t400\n101.5\t460\n102.5\t460\n"
                           "102.5833\t400\n103\t400\n");
@@ -72,7 +72,7 @@ TEST(CalcCommand, RefusalGoesToStandardErrorWithStatus2)
     test::TempDir dir;
     const std::string path = dir.file("p.tvc");
     test::writeFile(path, Method1 + "6\r\n6\r\n101\r\n100\r\n0\r\n0\r\n");
-    Result result = runCalc({"--data-dir", dataSet("worked-bed"), path});
+    CalcRun result = runCalc({"--data-dir", dataSet("worked-bed"), path});
     EXPECT_EQ(result.status, 2);
     EXPECT_EQ(result.out, "");
     EXPECT_EQ(result.err, std::string(Messages::PorosityRange) + "\n");
@@ -88,7 +88,7 @@ TEST(CalcCommand, QuestionStopsWithStatus3UnlessYes)
     test::TempDir dir;
     const std::string path = dir.file("p.tvc");
     test::writeFile(path, Method1 + "4\r\n6\r\n40\r\n100\r\n0\r\n0\r\n");
-    Result result = runCalc({"--data-dir", dataSet("worked-bed"), path});
+    CalcRun result = runCalc({"--data-dir", dataSet("worked-bed"), path});
     EXPECT_EQ(result.status, 3);
     EXPECT_EQ(result.out, "");
     EXPECT_EQ(result.err, withLineFeeds(Messages::FoundationQuestion) + "\n");
@@ -102,7 +102,7 @@ TEST(CalcCommand, UnreadableProjectIsStatus1WithAReason)
 {
     test::TempDir dir;
     test::writeFile(dir.path() / "bad.tvc", "not a project\r\n");
-    Result result = runCalc({dir.file("bad.tvc")});
+    CalcRun result = runCalc({dir.file("bad.tvc")});
     EXPECT_EQ(result.status, 1);
     EXPECT_NE(result.err.find("The selected file input format is invalid"), std::string::npos);
     EXPECT_EQ(result.err.find('\n'), result.err.size() - 1) << "one line";
@@ -118,7 +118,7 @@ TEST(CalcCommand, ShippedDataFilesCalculateTheExamples)
 {
     for (const char *example :
          {"rectangular-array.tvc", "known-bed-area.tvc", "with-results.tvc"}) {
-        const Result result =
+        const CalcRun result =
             runCalc({"--data-dir", SHIPPED_DATA_DIR, std::string(EXAMPLES_DIR) + "/" + example});
         EXPECT_EQ(result.status, 0) << example << ": " << result.err;
         EXPECT_NE(result.out.find("[VELDO Equivalent Stage vs Area]"), std::string::npos);
@@ -146,7 +146,7 @@ std::vector<std::string> lines(const std::string &text)
 //     > tests/cli/golden/rectangular-array.json
 TEST(CalcCommandFormats, JsonOfTheRectangularArrayExampleMatchesTheGolden)
 {
-    const Result result = runCalc(
+    const CalcRun result = runCalc(
         {"--format", "json", "--data-dir", SHIPPED_DATA_DIR, example("rectangular-array.tvc")});
     EXPECT_EQ(result.status, 0) << result.err;
     EXPECT_EQ(result.err, "");
@@ -157,7 +157,7 @@ TEST(CalcCommandFormats, CsvHasTheHeaderAndOneLinePerPondRow)
 {
     test::TempDir dir;
     test::writeFile(dir.path() / "p.tvc", Method1 + "6\r\n6\r\n40\r\n100\r\n1\r\n0\r\n");
-    const Result result =
+    const CalcRun result =
         runCalc({"--format", "csv", "--data-dir", dataSet("worked-bed"), dir.file("p.tvc")});
     ASSERT_EQ(result.status, 0) << result.err;
     const std::vector<std::string> csv = lines(result.out);
@@ -192,10 +192,9 @@ TEST(CalcCommandFormats, NumberTextsIgnoreTheLocale)
         std::ostringstream out;
         std::ostringstream err;
         out.imbue(commas);
-        std::string error;
         const auto line = CommandLine::parse(
-            {"--format", format, "--data-dir", dataSet("worked-bed"), dir.file("p.tvc")}, error);
-        ASSERT_TRUE(line) << error;
+            {"--format", format, "--data-dir", dataSet("worked-bed"), dir.file("p.tvc")});
+        ASSERT_TRUE(line) << line.reason();
         EXPECT_EQ(CalcCommand(out, err).run(*line, "/nonexistent"), 0) << err.str();
         EXPECT_NE(out.str().find("1320"), std::string::npos) << format;
         EXPECT_NE(out.str().find("100.5"), std::string::npos) << format;
@@ -210,7 +209,7 @@ TEST(CalcCommandFormats, FailuresLeaveStandardOutputEmpty)
     test::TempDir dir;
     const std::string path = dir.file("p.tvc");
     test::writeFile(path, Method1 + "6\r\n6\r\n101\r\n100\r\n0\r\n0\r\n");
-    Result result = runCalc({"--format", "json", "--data-dir", dataSet("worked-bed"), path});
+    CalcRun result = runCalc({"--format", "json", "--data-dir", dataSet("worked-bed"), path});
     EXPECT_EQ(result.status, 2);
     EXPECT_EQ(result.out, "");
     EXPECT_EQ(result.err, std::string(Messages::PorosityRange) + "\n");
@@ -235,10 +234,9 @@ TEST(CalcCommandFormats, FailuresLeaveStandardOutputEmpty)
     test::writeFile(path, Method1 + "6\r\n6\r\n40\r\n100\r\n0\r\n0\r\n");
     std::ostream unwritable(nullptr);
     std::ostringstream reason;
-    std::string error;
     const auto line =
-        CommandLine::parse({"--format=csv", "--data-dir", dataSet("worked-bed"), path}, error);
-    ASSERT_TRUE(line) << error;
+        CommandLine::parse({"--format=csv", "--data-dir", dataSet("worked-bed"), path});
+    ASSERT_TRUE(line) << line.reason();
     EXPECT_EQ(CalcCommand(unwritable, reason).run(*line, "/nonexistent"), 1);
     EXPECT_EQ(reason.str(), "tessivane-calc: could not write to standard output\n");
 }
@@ -250,7 +248,7 @@ TEST(CalcCommandSave, ReadOnlyProjectIsRefusedWithOneLineAndLeftAlone)
     const std::string before = Method1 + "6\r\n6\r\n40\r\n100\r\n0\r\n0\r\n";
     test::writeFile(path, before);
     std::filesystem::permissions(path, std::filesystem::perms::owner_read);
-    const Result result = runCalc({"--save", "--data-dir", dataSet("worked-bed"), path});
+    const CalcRun result = runCalc({"--save", "--data-dir", dataSet("worked-bed"), path});
     EXPECT_EQ(result.status, 1);
     EXPECT_EQ(result.err,
               "tessivane-calc: Error saving file: " + path + ": the file is read-only\n");
@@ -264,7 +262,6 @@ TEST(CalcCommandSave, NothingIsSavedOrReportedDoneWhenTheOutputCannotBeWritten)
     const std::string before = Method1 + "6\r\n6\r\n40\r\n100\r\n0\r\n0\r\n";
     test::writeFile(path, before);
     const std::string reason = "tessivane-calc: could not write to standard output\n";
-    std::string error;
     for (const std::vector<std::string> &args :
          {std::vector<std::string>{"--save", "--data-dir", dataSet("worked-bed"), path},
           {"--save", "--table", "--data-dir", dataSet("worked-bed"), path},
@@ -272,8 +269,8 @@ TEST(CalcCommandSave, NothingIsSavedOrReportedDoneWhenTheOutputCannotBeWritten)
           {"--version"}}) {
         std::ostream unwritable(nullptr);
         std::ostringstream err;
-        const auto line = CommandLine::parse(args, error);
-        ASSERT_TRUE(line) << error;
+        const auto line = CommandLine::parse(args);
+        ASSERT_TRUE(line) << line.reason();
         EXPECT_EQ(CalcCommand(unwritable, err).run(*line, "/nonexistent"), 1) << args[0];
         EXPECT_EQ(err.str(), reason);
     }
@@ -285,7 +282,7 @@ TEST(CalcCommandSave, NothingIsSavedOrReportedDoneWhenTheOutputCannotBeWritten)
 //     > tests/cli/golden/rectangular-array.inp
 TEST(CalcCommandFormats, SwmmOfTheRectangularArrayExampleMatchesTheGolden)
 {
-    const Result result = runCalc(
+    const CalcRun result = runCalc(
         {"--format", "swmm", "--data-dir", SHIPPED_DATA_DIR, example("rectangular-array.tvc")});
     EXPECT_EQ(result.status, 0) << result.err;
     EXPECT_EQ(result.err, "");
@@ -296,7 +293,7 @@ TEST(CalcCommandFormats, StageStorageRunsFromTheBaseToTheTopOfTheBed)
 {
     test::TempDir dir;
     test::writeFile(dir.path() / "p.tvc", Method1 + "6\r\n6\r\n40\r\n100\r\n1\r\n0\r\n");
-    const Result result = runCalc(
+    const CalcRun result = runCalc(
         {"--format", "stage-storage", "--data-dir", dataSet("worked-bed"), dir.file("p.tvc")});
     ASSERT_EQ(result.status, 0) << result.err;
     // The bed's breaks: base, top of the foundation, the chamber table's rows, top of cover.
@@ -312,7 +309,7 @@ TEST(CalcCommandFormats, AChamberTableWhoseStorageFallsGivesNoSwmmCurve)
     test::writeFile(dir.path() / "RX-160.dat",
                     "Falling\r\n30\r\n24\r\n48\r\n3\r\n0, 0\r\n12, 30\r\n24, 5\r\n");
     test::writeFile(dir.path() / "p.tvc", Method1 + "6\r\n6\r\n5\r\n100\r\n0\r\n0\r\n");
-    const Result result =
+    const CalcRun result =
         runCalc({"--format", "swmm", "--data-dir", dir.path().string(), dir.file("p.tvc")});
     EXPECT_EQ(result.status, 2);
     EXPECT_EQ(result.out, "");

@@ -24,15 +24,14 @@ class CommandLineFormat : public testing::TestWithParam<ParseCase>
 TEST_P(CommandLineFormat, Parses)
 {
     const ParseCase &c = GetParam();
-    std::string error;
-    const auto line = CommandLine::parse(c.args, error);
+    const auto line = CommandLine::parse(c.args);
     if (c.format) {
-        ASSERT_TRUE(line) << error;
+        ASSERT_TRUE(line) << line.reason();
         EXPECT_EQ(line->format, *c.format);
         EXPECT_EQ(line->projectPath, "p.tvc");
     } else {
         EXPECT_FALSE(line);
-        EXPECT_NE(error.find(c.errorPart), std::string::npos) << error;
+        EXPECT_NE(line.reason().find(c.errorPart), std::string::npos) << line.reason();
     }
 }
 

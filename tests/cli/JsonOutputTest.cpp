@@ -23,10 +23,9 @@ struct Run
 
 Run runCalc(const std::vector<std::string> &args)
 {
-    std::string error;
-    const auto line = CommandLine::parse(args, error);
+    const auto line = CommandLine::parse(args);
     if (!line)
-        return {CalcCommand::BadProject, "", error};
+        return {CalcCommand::BadProject, "", line.reason()};
     std::ostringstream out;
     std::ostringstream err;
     Run run;
@@ -101,8 +100,9 @@ void JsonOutputTest::structureAndExactFloats()
     const QJsonObject json = parsed(run);
 
     // The calculation again, on its own, for the exact floats the JSON must carry.
-    ProjectDocument document;
-    QVERIFY(openProjectFile(path, document).ok());
+    const Result<ProjectDocument> opened = openProjectFile(path);
+    QVERIFY(opened.ok());
+    const ProjectDocument &document = *opened;
     CalcEnvironment environment;
     environment.dataDir = SHIPPED_DATA_DIR;
     ResultState result;

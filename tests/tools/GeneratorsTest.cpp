@@ -1,6 +1,6 @@
 // The generators' own logic: the chamber data reader of the documents, the figures the
 // manual derives from the data, and failures that must stop the build with a clear reason.
-#include "ChamberDataFile.h"
+#include "ChamberModelData.h"
 #include "ChamberTablesHtml.h"
 
 #include <QProcess>
@@ -60,7 +60,7 @@ private:
 
 void GeneratorsTest::readsShippedDataFile()
 {
-    ChamberDataFile file;
+    ChamberModelData file;
     QVERIFY2(file.load(QStringLiteral(TESSIVANE_DATA_DIR "/RX-300.dat")),
              qPrintable(file.errorString()));
     QCOMPARE(file.model(), QStringLiteral("RX-300"));
@@ -80,7 +80,7 @@ void GeneratorsTest::readsItemsSeparatedAnyWay()
         writeFile(m_dir, QStringLiteral("X-1.dat"),
                   "Test chamber, with commas, in its name\r\n"
                   "10,8 , 20\n3\n0 0\n4, 1.5\r\n8,2.5 trailing words are ignored\n");
-    ChamberDataFile file;
+    ChamberModelData file;
     QVERIFY2(file.load(path), qPrintable(file.errorString()));
     QCOMPARE(file.description(), QStringLiteral("Test chamber, with commas, in its name"));
     QCOMPARE(file.length(), 20.0);
@@ -93,10 +93,10 @@ void GeneratorsTest::refusesBrokenDataFile_data()
 {
     QTest::addColumn<QByteArray>("content");
     QTest::addColumn<QString>("reason");
-    QTest::newRow("empty") << QByteArray() << "no line after the description";
+    QTest::newRow("empty") << QByteArray() << "the file is empty";
     QTest::newRow("cut short") << QByteArray("d\n10\n8\n20\n3\n0,0\n4,1\n")
-                               << "ends before a stage";
-    QTest::newRow("one row") << QByteArray("d\n10\n8\n20\n1\n0,0\n") << "from 2 to 32767";
+                               << "ends before the stage of row 3";
+    QTest::newRow("one row") << QByteArray("d\n10\n8\n20\n1\n0,0\n") << "from 2 to 32763";
     QTest::newRow("fractional count")
         << QByteArray("d\n10\n8\n20\n2.5\n0,0\n1,1\n") << "whole number";
     QTest::newRow("equal stages") << QByteArray("d\n10\n8\n20\n2\n0,0\n0,1\n")
@@ -105,7 +105,8 @@ void GeneratorsTest::refusesBrokenDataFile_data()
         << QByteArray("d\n10\n8\n20\n2\n0,2\n1,1\n") << "storage must not decrease";
     QTest::newRow("not a number") << QByteArray("d\nwide\n8\n20\n2\n0,0\n1,1\n")
                                   << "\"wide\" is not a number";
-    QTest::newRow("infinite") << QByteArray("d\n1e999\n8\n20\n2\n0,0\n1,1\n") << "is not a number";
+    QTest::newRow("infinite") << QByteArray("d\n1e999\n8\n20\n2\n0,0\n1,1\n")
+                              << "the width \"1e999\" is too large";
 }
 
 void GeneratorsTest::refusesBrokenDataFile()
@@ -113,7 +114,7 @@ void GeneratorsTest::refusesBrokenDataFile()
     QFETCH(QByteArray, content);
     QFETCH(QString, reason);
     const QString path = writeFile(m_dir, QStringLiteral("broken.dat"), content);
-    ChamberDataFile file;
+    ChamberModelData file;
     QVERIFY(!file.load(path));
     QVERIFY2(file.errorString().contains(reason), qPrintable(file.errorString()));
     QVERIFY(file.errorString().startsWith(path));
@@ -123,7 +124,7 @@ void GeneratorsTest::installedStorageMatchesHandCalculation()
 {
     // RX-160: (34 + 6) x 85 x (16 + 12) / 1728 = 55.093 ft3 of bed per chamber;
     // 16.57 + 0.4 x (55.093 - 16.57) = 31.98 ft3.
-    ChamberDataFile rx160;
+    ChamberModelData rx160;
     QVERIFY(rx160.load(QStringLiteral(TESSIVANE_DATA_DIR "/RX-160.dat")));
     QVERIFY(qAbs(ChamberTablesHtml::installedStorage(rx160, 0.4) - 31.979) < 0.002);
     // With no voids only the chamber stores water; with no stone at all, the whole bed.
@@ -164,7 +165,7 @@ void GeneratorsTest::documentsFailClearly_data()
                        QStringLiteral("--output"),       output,
                        QStringLiteral("--title"),        QStringLiteral("T"),
                        QStringLiteral("--chamber-data"), broken}
-        << "ends before length";
+        << "ends before the length";
     QTest::newRow("output in a missing directory")
         << QStringList{QStringLiteral("--source"),
                        plain,

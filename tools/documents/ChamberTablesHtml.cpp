@@ -15,9 +15,11 @@ QString inches(double value)
 }
 } // namespace
 
-ChamberTablesHtml::ChamberTablesHtml(QList<ChamberDataFile> models) : m_models(std::move(models)) {}
+ChamberTablesHtml::ChamberTablesHtml(QList<ChamberModelData> models) : m_models(std::move(models))
+{
+}
 
-double ChamberTablesHtml::installedStorage(const ChamberDataFile &model, double porosity)
+double ChamberTablesHtml::installedStorage(const ChamberModelData &model, double porosity)
 {
     const double unitVolume = (model.width() + minimumStoneInches) * model.length() *
                               (model.height() + 2 * minimumStoneInches) / cubicInchesPerCubicFoot;
@@ -67,7 +69,7 @@ QString ChamberTablesHtml::modelSections() const
     return html;
 }
 
-QString ChamberTablesHtml::stageStorageTable(const ChamberDataFile &model)
+QString ChamberTablesHtml::stageStorageTable(const ChamberModelData &model)
 {
     // The rows run down four column pairs so that a table fits on part of a page.
     constexpr int columns = 4;

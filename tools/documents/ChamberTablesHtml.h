@@ -1,6 +1,6 @@
 #pragma once
 
-#include "ChamberDataFile.h"
+#include "ChamberModelData.h"
 
 #include <QList>
 #include <QString>
@@ -10,7 +10,7 @@
 class ChamberTablesHtml
 {
 public:
-    explicit ChamberTablesHtml(QList<ChamberDataFile> models);
+    explicit ChamberTablesHtml(QList<ChamberModelData> models);
 
     // One row per model: outside dimensions, footprint, full storage, installed storage.
     QString summaryTable() const;
@@ -19,10 +19,10 @@ public:
 
     // Storage of one chamber with the stone of its own footprint at the minimum foundation,
     // cover and spacing between rows (6 in each) and the given porosity, ft^3.
-    static double installedStorage(const ChamberDataFile &model, double porosity);
+    static double installedStorage(const ChamberModelData &model, double porosity);
 
 private:
-    static QString stageStorageTable(const ChamberDataFile &model);
+    static QString stageStorageTable(const ChamberModelData &model);
 
-    QList<ChamberDataFile> m_models;
+    QList<ChamberModelData> m_models;
 };

@@ -1,7 +1,7 @@
 // Turns an HTML source of the repository into one of the PDF documents shipped with the
 // calculator. Placeholders {{name}} in the source are replaced: chamber-summary and
 // chamber-models from the chamber data files given, anything else from --set name=value.
-#include "ChamberDataFile.h"
+#include "ChamberModelData.h"
 #include "ChamberTablesHtml.h"
 #include "DiagramFonts.h"
 #include "FigureLegendHtml.h"
@@ -63,9 +63,9 @@ int main(int argc, char **argv)
                             .arg(sourceFile.fileName(), sourceFile.errorString()));
     QString html = QString::fromUtf8(sourceFile.readAll());
 
-    QList<ChamberDataFile> models;
+    QList<ChamberModelData> models;
     for (const QString &path : parser.values(chamberOption)) {
-        ChamberDataFile model;
+        ChamberModelData model;
         if (!model.load(path))
             return failWith(model.errorString());
         models.append(model);

@@ -51,12 +51,11 @@ QString ExportCommands::writeExport(RoutingExport kind, const QString &path, con
 {
     if (!source.record.record)
         return QString::fromStdString(source.record.message);
-    std::string why;
-    const std::optional<std::string> text = routingExportText(kind, *source.record.record, why);
+    const Result<std::string> text = routingExportText(kind, *source.record.record);
     if (!text)
-        return QString::fromStdString(why);
-    const SaveResult saved = saveFileBytes(QFile::encodeName(path).toStdString(), *text);
-    return saved.ok ? QString() : QString::fromStdString(saved.error);
+        return QString::fromStdString(text.reason());
+    const Result<void> saved = saveFileBytes(QFile::encodeName(path).toStdString(), *text);
+    return QString::fromStdString(saved.reason());
 }
 
 void ExportCommands::mnuFile_ExportSwmm_Click()

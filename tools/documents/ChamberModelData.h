@@ -3,9 +3,11 @@
 #include <QList>
 #include <QString>
 
-// One chamber design data file as the documents present it. The generators only read the
-// shipped files, but a file that does not follow the format stops the build with the reason.
-class ChamberDataFile
+// One chamber model's data file as the documents present it, read by the calculator's own
+// reader, so the manual describes exactly the files the program accepts. The generators only
+// read the shipped files, but a file that does not follow the format stops the build with
+// the reason.
+class ChamberModelData
 {
 public:
     struct Row
