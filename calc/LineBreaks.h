@@ -9,3 +9,5 @@ inline constexpr const char *LineBreak = "\r\n";
 
 // The text with each CR LF as a lone LF, as a terminal or a text widget ends its lines.
 std::string withLineFeeds(std::string_view text);
+// The text with each CR LF as one blank, for a message that must stay on one line.
+std::string withBlanksForLineBreaks(std::string_view text);

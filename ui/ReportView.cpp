@@ -1,5 +1,7 @@
 #include "ReportView.h"
 
+#include "LineBreaks.h"
+
 #include <QFontDatabase>
 #include <QFontMetricsF>
 #include <QTextBlockFormat>
@@ -28,23 +30,11 @@ QFont reportFont()
     return font;
 }
 
-// One pass over the text: CR LF and lone CR become the document's line feed.
-QString withLineFeeds(const std::string &report)
+// The document's lines end with a line feed. A report holds no other line break than CR LF:
+// the methods write LineBreak, and the project reader joins the lines it reads with it.
+QString documentText(const std::string &report)
 {
-    QString text = QString::fromStdString(report);
-    qsizetype out = 0;
-    for (qsizetype in = 0; in < text.size(); ++in) {
-        const QChar c = text.at(in);
-        if (c == QLatin1Char('\r')) {
-            if (in + 1 < text.size() && text.at(in + 1) == QLatin1Char('\n'))
-                continue;
-            text[out++] = QLatin1Char('\n');
-        } else {
-            text[out++] = c;
-        }
-    }
-    text.truncate(out);
-    return text;
+    return QString::fromStdString(withLineFeeds(report));
 }
 
 } // namespace
@@ -64,7 +54,7 @@ void ReportView::setTabStopsFrom(const QFont &windowFont)
     m_tabs.clear();
     for (int multiple : {5, 18, 31, 44})
         m_tabs.append(QTextOption::Tab(multiple * x, QTextOption::LeftTab));
-    showText(withLineFeeds(m_report));
+    showText(documentText(m_report));
 }
 
 QList<qreal> ReportView::tabStopPositions() const
@@ -78,7 +68,7 @@ QList<qreal> ReportView::tabStopPositions() const
 void ReportView::setReport(const std::string &report)
 {
     m_report = report;
-    showText(withLineFeeds(report));
+    showText(documentText(report));
 }
 
 void ReportView::clearReport()

@@ -1,5 +1,7 @@
 #include "ChamberArch.h"
 
+#include "LineBreaks.h"
+
 #include <algorithm>
 #include <cmath>
 #include <cstdio>
@@ -68,20 +70,19 @@ std::string ChamberArch::dataFileText() const
 {
     const auto &g = m_geometry;
     const auto rows = table();
-    const std::string eol = "\r\n";
     std::string text;
     text += g.name + " arched storage chamber, outside " + formatNumber("%g", g.outsideWidth) +
             " x " + formatNumber("%g", g.outsideHeight) + " x " +
             formatNumber("%g", g.outsideLength) + " in (W x H x L), elliptical arch " +
             formatNumber("%g", g.insideWidth) + " x " + formatNumber("%g", g.insideHeight) +
-            " in inside, " + formatNumber("%g", g.insideLength) + " in inside length" + eol;
-    text += formatNumber("%g", g.outsideWidth) + eol;
-    text += formatNumber("%g", g.outsideHeight) + eol;
-    text += formatNumber("%g", g.outsideLength) + eol;
-    text += std::to_string(rows.size()) + eol;
+            " in inside, " + formatNumber("%g", g.insideLength) + " in inside length" + LineBreak;
+    text += formatNumber("%g", g.outsideWidth) + LineBreak;
+    text += formatNumber("%g", g.outsideHeight) + LineBreak;
+    text += formatNumber("%g", g.outsideLength) + LineBreak;
+    text += std::to_string(rows.size()) + LineBreak;
     for (const auto &row : rows)
         text += formatNumber("%g", row.stageInches) + ", " +
-                formatNumber("%.2f", row.storageCubicFeet) + eol;
+                formatNumber("%.2f", row.storageCubicFeet) + LineBreak;
     return text;
 }
 

@@ -1,5 +1,7 @@
 #include "QtUserDialogs.h"
 
+#include "LineBreaks.h"
+
 #include <QAbstractButton>
 #include <QFileDialog>
 #include <QGuiApplication>
@@ -13,9 +15,9 @@
 namespace {
 
 // Messages keep CR LF line breaks; a message box wants plain line feeds.
-QString forDisplay(QString text)
+QString forDisplay(const QString &text)
 {
-    return text.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
+    return QString::fromStdString(withLineFeeds(text.toStdString()));
 }
 
 // A message stays on one line up to this width; only longer ones wrap.

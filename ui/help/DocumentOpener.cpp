@@ -1,12 +1,12 @@
 #include "DocumentOpener.h"
 
 #include "DesktopLauncher.h"
+#include "LineBreaks.h"
 #include "UserDialogs.h"
 
 #include <QFileInfo>
 
 namespace {
-const QString lineBreak = QStringLiteral("\r\n");
 const QString failedTitle = QStringLiteral("URL Failed");
 } // namespace
 
@@ -32,13 +32,13 @@ void DocumentOpener::ShowFile(const QString &FileName)
         return;
     const std::optional<DesktopEntry> program = m_launcher.programForFile(FileName);
     if (!program) {
-        m_dialogs.showError(QStringLiteral("Could not find default executable for") + lineBreak +
+        m_dialogs.showError(QStringLiteral("Could not find default executable for") + LineBreak +
                             FileName);
         return;
     }
     // An absolute path can never be taken for an option of the started program.
     if (!m_launcher.start(*program, QFileInfo(FileName).absoluteFilePath()))
-        m_dialogs.showError(QStringLiteral("File not opened") + lineBreak + FileName, failedTitle);
+        m_dialogs.showError(QStringLiteral("File not opened") + LineBreak + FileName, failedTitle);
 }
 
 void DocumentOpener::ShowWebPage(const QString &URL)

@@ -1,5 +1,6 @@
 #include "ReportDocument.h"
 
+#include "LineBreaks.h"
 #include "StorageChart.h"
 #include "StorageTexts.h"
 
@@ -23,10 +24,9 @@ QFont sized(QFont font, double points, bool bold = false)
     return font;
 }
 
-QStringList reportLines(QString text)
+QStringList reportLines(const QString &text)
 {
-    text.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
-    QStringList lines = text.split(QLatin1Char('\n'));
+    QStringList lines = QString::fromStdString(withLineFeeds(text.toStdString())).split(u'\n');
     if (!lines.isEmpty() && lines.constLast().isEmpty())
         lines.removeLast(); // the break that ends the last line
     return lines;

@@ -1,5 +1,6 @@
 #include "StorageTexts.h"
 
+#include "LineBreaks.h"
 #include "StorageSummary.h"
 
 #include <QLocale>
@@ -73,8 +74,8 @@ QList<Line> totalLines(const StorageSummary &summary, const QString &bedProblem)
     lines.append(
         {QStringLiteral("Storage of the equivalent pond: ") + cubicFeet(summary.pondStorage)});
     if (!summary.bedKnown) {
-        QString why = bedProblem.trimmed();
-        why.replace(QStringLiteral("\r\n"), QStringLiteral(" "));
+        const QString why =
+            QString::fromStdString(withBlanksForLineBreaks(bedProblem.trimmed().toStdString()));
         lines.append({QStringLiteral("The bed check is not available: ") +
                       (why.isEmpty() ? QStringLiteral("the bed could not be described.") : why)});
         return lines;
