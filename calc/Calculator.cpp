@@ -66,6 +66,9 @@ CalcOutcome calculate(const CalcInputs &inputs, const CalcEnvironment &environme
     ResultState result = method->hasSystemDimensions ? ResultState{} : state;
     result.EquivStage.clear();
     result.EquivArea.clear();
+    // The pond adds at most six rows to the chamber's layers.
+    result.EquivStage.reserve(record->chamber.Stage.size() + 6);
+    result.EquivArea.reserve(record->chamber.Stage.size() + 6);
     method->fillResult(record->values, chamberInFeet, inputs.bottomAreaChecked(), result);
     result.EquivRows = static_cast<int16_t>(result.EquivStage.size());
     result.ResultsValid = true;

@@ -85,28 +85,28 @@ Result<ChamberDesignData> ReadChamberRecord(std::string_view text)
 
 Result<ChamberDesignData> LoadChamberData(const std::string &path)
 {
-    // C stdio, unbuffered: the file is read straight into the text in a few calls.
+    // C stdio, unbuffered: a file that fits the buffer is read in one call and never copied.
     std::FILE *file = std::fopen(path.c_str(), "rb");
     if (!file)
         return Failure{std::string("cannot open the file: ") + std::strerror(errno)};
     std::setvbuf(file, nullptr, _IONBF, 0);
-    std::string text;
-    std::size_t size = 0;
-    std::size_t count = 0;
-    do {
-        text.resize(size + 8192);
-        count = std::fread(text.data() + size, 1, 8192, file);
-        size += count;
-    } while (count == 8192 && size <= MaxFileSize);
+    char buffer[16384];
+    std::size_t count = std::fread(buffer, 1, sizeof buffer, file);
+    std::string larger;
+    while (count == sizeof buffer && larger.size() <= MaxFileSize) {
+        larger.append(buffer, count);
+        count = std::fread(buffer, 1, sizeof buffer, file);
+    }
+    if (!larger.empty())
+        larger.append(buffer, count);
     const int readErrno = std::ferror(file) != 0 ? errno : 0;
     std::fclose(file);
     if (readErrno != 0)
         return Failure{std::string("cannot read the file: ") + std::strerror(readErrno)};
-    if (size > MaxFileSize)
+    if (larger.size() > MaxFileSize)
         return Failure{"the file is larger than any chamber data file (" +
                        std::to_string(MaxFileSize / 1024 / 1024) + " MiB)"};
-    text.resize(size);
-    return ReadChamberRecord(text);
+    return ReadChamberRecord(larger.empty() ? std::string_view(buffer, count) : larger);
 }
 
 std::string chamberDataName(int chamberTypeIndex)

@@ -2,32 +2,53 @@
 
 #include "TextParsers.h"
 
+#include <array>
+#include <cstdint>
+
 namespace {
-bool isBlank(char c)
+// What ends an item or a line, looked up by byte: the reader visits every byte of a file once.
+enum CharClass : std::uint8_t
 {
-    return c == ' ' || c == '\t';
+    Blank = 1,
+    LineEnd = 2,
+    Comma = 4,
+};
+
+constexpr std::array<std::uint8_t, 256> CharClasses = [] {
+    std::array<std::uint8_t, 256> classes{};
+    classes[' '] = classes['\t'] = Blank;
+    classes['\r'] = classes['\n'] = LineEnd;
+    classes[','] = Comma;
+    return classes;
+}();
+
+bool is(char c, std::uint8_t classes)
+{
+    return (CharClasses[static_cast<unsigned char>(c)] & classes) != 0;
 }
 
-bool isLineEnd(char c)
+const char *afterBlanks(const char *p, const char *end)
 {
-    return c == '\r' || c == '\n';
+    while (p < end && is(*p, Blank))
+        ++p;
+    return p;
 }
 
-// The position after the blanks from pos on.
-std::size_t afterBlanks(std::string_view text, std::size_t pos)
+// Past one line end: CR LF, LF or a lone CR.
+const char *afterLineEnd(const char *p, const char *end)
 {
-    while (pos < text.size() && isBlank(text[pos]))
-        ++pos;
-    return pos;
+    if (p < end && *p == '\r')
+        ++p;
+    if (p < end && *p == '\n')
+        ++p;
+    return p;
 }
 } // namespace
 
 void ItemReader::skipLineEnd()
 {
-    if (m_pos < m_text.size() && m_text[m_pos] == '\r')
-        ++m_pos;
-    if (m_pos < m_text.size() && m_text[m_pos] == '\n')
-        ++m_pos;
+    m_pos = static_cast<std::size_t>(
+        afterLineEnd(m_text.data() + m_pos, m_text.data() + m_text.size()) - m_text.data());
     ++m_line;
 }
 
@@ -47,26 +68,28 @@ bool ItemReader::readLine(std::string &line)
 
 bool ItemReader::readItem(std::string_view &item)
 {
-    item = {};
-    const std::string_view text = m_text;
-    m_pos = afterBlanks(text, m_pos);
-    while (m_skipEmptyLines && m_pos < text.size() && isLineEnd(text[m_pos])) {
-        skipLineEnd();
-        m_pos = afterBlanks(text, m_pos);
+    const char *const begin = m_text.data();
+    const char *const end = begin + m_text.size();
+    const char *p = afterBlanks(begin + m_pos, end);
+    while (m_skipEmptyLines && p < end && is(*p, LineEnd)) {
+        p = afterBlanks(afterLineEnd(p, end), end);
+        ++m_line;
     }
-    if (m_pos >= text.size() || isLineEnd(text[m_pos]))
-        return false;
-    const std::size_t start = m_pos;
-    std::size_t end = start;
-    while (end < text.size() && text[end] != ',' && !isBlank(text[end]) && !isLineEnd(text[end]))
-        ++end;
-    item = text.substr(start, end - start);
-    // The separator that ends the item is consumed with it.
-    m_pos = afterBlanks(text, end);
-    if (m_pos < text.size() && text[m_pos] == ',')
-        ++m_pos;
-    else if (m_pos < text.size() && isLineEnd(text[m_pos]))
-        skipLineEnd();
+    const char *const start = p;
+    while (p < end && !is(*p, Blank | LineEnd | Comma))
+        ++p;
+    item = std::string_view(start, static_cast<std::size_t>(p - start));
+    if (start < end && !is(*start, LineEnd)) {
+        // The separator that ends the item is consumed with it.
+        p = afterBlanks(p, end);
+        if (p < end && *p == ',') {
+            ++p;
+        } else if (p < end && is(*p, LineEnd)) {
+            p = afterLineEnd(p, end);
+            ++m_line;
+        }
+    }
+    m_pos = static_cast<std::size_t>(p - begin);
     return !item.empty();
 }
 

@@ -5,20 +5,31 @@
 #include "NumberText.h"
 #include "TextParsers.h"
 
-void ReportWriter::line(const std::string &text)
+void ReportWriter::line(std::string_view text)
 {
     m_text += text;
     m_text += LineBreak;
 }
 
-void ReportWriter::valueLine(const char *label, const std::string &value, const char *unit)
+void ReportWriter::valueLabel(const char *label)
 {
     m_text += '\t';
     m_text += label;
     m_text += " = ";
+}
+
+void ReportWriter::valueLine(const char *label, std::string_view value, const char *unit)
+{
+    valueLabel(label);
     m_text += value;
-    m_text += unit;
-    m_text += LineBreak;
+    line(unit);
+}
+
+void ReportWriter::numberLine(const char *label, float value, const char *unit)
+{
+    valueLabel(label);
+    appendNumText(m_text, value);
+    line(unit);
 }
 
 void ReportWriter::userInput(const CalcInputs &inputs)
@@ -53,9 +64,9 @@ void ReportWriter::chamberProperties(const ChamberDesignData &record)
 {
     line("[Chamber Propoerties]");
     line();
-    valueLine("Chamber Length", NumToText(record.Length), " inches");
-    valueLine("Chamber Width", NumToText(record.Width), " inches");
-    valueLine("Chamber Height", NumToText(record.Height), " inches");
+    numberLine("Chamber Length", record.Length, " inches");
+    numberLine("Chamber Width", record.Width, " inches");
+    numberLine("Chamber Height", record.Height, " inches");
     line();
     line("\tStage\tStorage");
     line("\t(inches)\t(ft³)");
@@ -74,9 +85,9 @@ void ReportWriter::systemDimensions(const ResultState &state)
 {
     line("[Total Sytstem Dimensions]");
     line();
-    valueLine("Total System Length", NumToText(state.SystemLength), " ft (excluding end areas).");
-    valueLine("Total System Width", NumToText(state.SystemWidth), " ft.");
-    valueLine("Total Bottom Area", NumToText(state.BottomArea), " ft² (excluding end areas).");
+    numberLine("Total System Length", state.SystemLength, " ft (excluding end areas).");
+    numberLine("Total System Width", state.SystemWidth, " ft.");
+    numberLine("Total Bottom Area", state.BottomArea, " ft² (excluding end areas).");
     line();
 }
 

@@ -5,6 +5,7 @@
 #include "ResultState.h"
 
 #include <string>
+#include <string_view>
 
 // Builds the plain-text report of a calculation, section by section. Lines end with CR LF;
 // the text is UTF-8 (the unit texts carry ² and ³).
@@ -27,8 +28,10 @@ public:
     std::string takeText() { return std::move(m_text); }
 
 private:
-    void line(const std::string &text = {});
-    void valueLine(const char *label, const std::string &value, const char *unit = "");
+    void line(std::string_view text = {});
+    void valueLabel(const char *label);
+    void valueLine(const char *label, std::string_view value, const char *unit = "");
+    void numberLine(const char *label, float value, const char *unit);
 
     char m_decimalSeparator;
     std::string m_text;
