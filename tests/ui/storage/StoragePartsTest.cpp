@@ -247,6 +247,9 @@ void StoragePartsTest::storageTexts()
     QCOMPARE(texts(StorageTexts::totalLines(pondOnly, "RX-160 design data file not found.")),
              (QStringList{"Storage of the equivalent pond: 1320.000 cu ft",
                           "The bed check is not available: RX-160 design data file not found."}));
+    // A reason of several lines stays on the one line the total takes.
+    QCOMPARE(texts(StorageTexts::totalLines(pondOnly, "First line.\r\nSecond line.\r\n")).at(1),
+             QStringLiteral("The bed check is not available: First line. Second line."));
     QCOMPARE(texts(StorageTexts::totalLines(withBed(pondOnly, 0.0001), {})),
              (QStringList{"Storage of the equivalent pond: 1320.000 cu ft",
                           "Total storage of the bed: 1320.000 cu ft",
