@@ -99,9 +99,10 @@ Result<ChamberDesignData> LoadChamberData(const std::string &path)
     }
     if (!larger.empty())
         larger.append(buffer, count);
-    const int readErrno = std::ferror(file) != 0 ? errno : 0;
+    const bool readFailed = std::ferror(file) != 0;
+    const int readErrno = errno;
     std::fclose(file);
-    if (readErrno != 0)
+    if (readFailed)
         return Failure{std::string("cannot read the file: ") + std::strerror(readErrno)};
     if (larger.size() > MaxFileSize)
         return Failure{"the file is larger than any chamber data file (" +

@@ -71,6 +71,17 @@ TEST(ChamberData, LoadsFromDiskAndReportsMissingFiles)
     EXPECT_EQ(LoadChamberData(std::string(CALC_TEST_DATA) + "/no-such-file.dat").reason(),
               std::string("cannot open the file: ") + std::strerror(ENOENT));
     EXPECT_FALSE(LoadChamberData(CALC_TEST_DATA)); // a directory
+
+    // A table longer than one read of the file: every row arrives, split where it may be.
+    test::TempDir dir;
+    std::string text = "long\r\n30 18 48\r\n3000\r\n";
+    for (int row = 0; row < 3000; ++row)
+        text += std::to_string(row) + ".25, " + std::to_string(row * 2) + ".5\r\n";
+    test::writeFile(dir.path() / "long.dat", text);
+    const auto table = LoadChamberData(dir.file("long.dat"));
+    ASSERT_TRUE(table) << table.reason();
+    EXPECT_EQ(table->Stage.back(), 2999.25f);
+    EXPECT_EQ(table->Storage.back(), 5998.5f);
 }
 
 TEST(ChamberData, SelectedTypeMustExistAndRead)
