@@ -47,16 +47,20 @@ ExportCommands::ExportCommands(UserDialogs &dialogs, SourceFunction source, QObj
 {
 }
 
-QString ExportCommands::writeExport(RoutingExport kind, const QString &path, const Source &source)
+bool ExportCommands::writeExport(RoutingExport kind, const QString &path, const Source &source)
 {
+    const auto fail = [this](const std::string &why) {
+        m_error = QString::fromStdString(why);
+        return false;
+    };
     if (!source.record.record)
-        return QString::fromStdString(source.record.message);
+        return fail(source.record.message);
     std::string why;
     const std::optional<std::string> text = routingExportText(kind, *source.record.record, why);
     if (!text)
-        return QString::fromStdString(why);
+        return fail(why);
     const SaveResult saved = saveFileBytes(QFile::encodeName(path).toStdString(), *text);
-    return saved.ok ? QString() : QString::fromStdString(saved.error);
+    return saved.ok || fail(saved.error);
 }
 
 void ExportCommands::mnuFile_ExportSwmm_Click()
@@ -77,7 +81,6 @@ void ExportCommands::exportTo(RoutingExport kind)
         about.title, about.filter, about.suffix, suggestedName(source.projectFile, about.nameEnd));
     if (path.isEmpty())
         return;
-    const QString failure = writeExport(kind, path, source);
-    if (!failure.isEmpty())
-        m_dialogs.showError(about.failure + LineBreak + path + LineBreak + failure);
+    if (!writeExport(kind, path, source))
+        m_dialogs.showError(about.failure + LineBreak + path + LineBreak + m_error);
 }
