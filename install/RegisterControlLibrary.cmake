@@ -5,11 +5,8 @@
 #   VELDO_LIBRARY_NAME    the installed library's file name (its soname)
 #   VELDO_LIBDIR, VELDO_DATADIR   install directories, relative to the prefix or absolute
 foreach(var VELDO_LIBDIR VELDO_DATADIR)
-  if(IS_ABSOLUTE "${${var}}")
-    set(${var}_FULL "${${var}}")
-  else()
-    set(${var}_FULL "${CMAKE_INSTALL_PREFIX}/${${var}}")
-  endif()
+  cmake_path(ABSOLUTE_PATH ${var} BASE_DIRECTORY "${CMAKE_INSTALL_PREFIX}"
+             OUTPUT_VARIABLE ${var}_FULL)
 endforeach()
 
 # The registry names the library where it will be used, not where a staged install put it.

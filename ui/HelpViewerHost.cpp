@@ -9,13 +9,13 @@
 HelpViewerHost::HelpViewerHost(QWidget *parent) : QObject(parent)
 {
     m_viewer = VeldoHost::ControlHost::createControl(QString::fromLatin1(ViewerClassName), parent,
-                                                     &m_failure);
+                                                     &m_error);
     if (m_viewer) {
         m_viewer->setObjectName(QStringLiteral("ctrlPictureViewer1"));
         m_widget = m_viewer;
         return;
     }
-    auto *notice = new QLabel(tr("The help diagram cannot be shown: %1").arg(m_failure), parent);
+    auto *notice = new QLabel(tr("The help diagram cannot be shown: %1").arg(m_error), parent);
     notice->setObjectName(QStringLiteral("lblHelpViewerMissing"));
     notice->setAlignment(Qt::AlignCenter);
     notice->setWordWrap(true);

@@ -26,7 +26,7 @@ public:
     // The viewer, or the notice when it could not be created. Never null.
     QWidget *widget() const { return m_widget; }
     bool hasViewer() const { return m_viewer != nullptr; }
-    QString failure() const { return m_failure; }
+    QString errorString() const { return m_error; } // why there is no viewer
 
     bool SetPicture(const QPixmap &picture);
     bool Refresh();
@@ -34,5 +34,5 @@ public:
 private:
     QWidget *m_viewer = nullptr;
     QWidget *m_widget = nullptr;
-    QString m_failure;
+    QString m_error;
 };

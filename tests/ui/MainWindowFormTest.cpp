@@ -2,7 +2,6 @@
 // each method, the Enter chain, the resize rule and the page switch.
 #include "HelpViewerHost.h"
 #include "InputRows.h"
-#include "ReportCommands.h"
 #include "ReportDocument.h"
 #include "ReportView.h"
 #include "WindowFixture.h"
@@ -439,8 +438,9 @@ void MainWindowFormTest::reportTabStops()
         if (QStandardPaths::findExecutable(QStringLiteral("pdftotext")).isEmpty())
             QSKIP("pdftotext (poppler-utils) is not installed");
         const ReportContent content = f.window().reportContent();
+        ReportDocument report(content);
         const QString path = f.workPath(QStringLiteral("report.pdf"));
-        QVERIFY(ReportCommands::writePdf(path, content).isEmpty());
+        QVERIFY2(report.writePdf(path), qPrintable(report.errorString()));
         const auto lines = pdfLines(path);
         qreal left = -1; // where "[User Input]" starts
         for (const QMap<qreal, QString> &printed : lines)
@@ -526,7 +526,7 @@ void MainWindowFormTest::helpPageHostsRegisteredViewer()
 {
     WindowFixture f(true);
     HelpViewerHost *host = f.window().helpViewer();
-    QVERIFY2(host->hasViewer(), qPrintable(host->failure()));
+    QVERIFY2(host->hasViewer(), qPrintable(host->errorString()));
     QCOMPARE(host->widget()->objectName(), QStringLiteral("ctrlPictureViewer1"));
     QCOMPARE(host->widget()->parentWidget(), f.tabs());
     QPixmap picture(40, 30);

@@ -39,12 +39,12 @@ void PdfDocumentWriter::addImage(const QString &name, const QImage &image)
     m_images.append({name, image});
 }
 
-int PdfDocumentWriter::write(const QString &html, const QString &outputPath)
+bool PdfDocumentWriter::write(const QString &html, const QString &outputPath)
 {
     QFile probe(outputPath);
     if (!probe.open(QIODevice::WriteOnly)) {
         m_error = QStringLiteral("cannot write %1 (%2)").arg(outputPath, probe.errorString());
-        return 0;
+        return false;
     }
     probe.close();
 
@@ -72,16 +72,16 @@ int PdfDocumentWriter::write(const QString &html, const QString &outputPath)
     const QRectF body(0, headerHeight * dotsPerPoint, page.width(),
                       page.height() - (headerHeight + footerHeight) * dotsPerPoint);
     document.setPageSize(body.size());
-    const int pageCount = document.pageCount();
+    m_pageCount = document.pageCount();
 
     QPainter painter;
     if (!painter.begin(&writer)) {
         m_error = QStringLiteral("cannot start a PDF at %1").arg(outputPath);
-        return 0;
+        return false;
     }
     QFont small(DiagramFonts::family());
     small.setPointSizeF(8);
-    for (int index = 0; index < pageCount; ++index) {
+    for (int index = 0; index < m_pageCount; ++index) {
         if (index > 0)
             writer.newPage();
         painter.save();
@@ -106,11 +106,11 @@ int PdfDocumentWriter::write(const QString &html, const QString &outputPath)
         painter.drawText(QRectF(0, page.height() - footerHeight * dotsPerPoint + 8 * dotsPerPoint,
                                 page.width(), footerHeight * dotsPerPoint),
                          Qt::AlignHCenter | Qt::AlignTop,
-                         QStringLiteral("Page %1 of %2").arg(index + 1).arg(pageCount));
+                         QStringLiteral("Page %1 of %2").arg(index + 1).arg(m_pageCount));
     }
     if (!painter.end()) {
         m_error = QStringLiteral("writing %1 failed").arg(outputPath);
-        return 0;
+        return false;
     }
-    return pageCount;
+    return true;
 }

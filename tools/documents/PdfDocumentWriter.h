@@ -19,12 +19,14 @@ public:
 
     // Images the HTML refers to by name, e.g. <img src="help-diagram.png">.
     void addImage(const QString &name, const QImage &image);
-    // Writes the PDF; returns the number of pages or 0 with errorString() set.
-    int write(const QString &html, const QString &outputPath);
+    // Writes the PDF; on failure returns false and sets errorString().
+    bool write(const QString &html, const QString &outputPath);
+    int pageCount() const { return m_pageCount; }
     QString errorString() const { return m_error; }
 
 private:
     QString m_title;
     QString m_error;
+    int m_pageCount = 0;
     QList<QPair<QString, QImage>> m_images;
 };

@@ -107,9 +107,8 @@ int main(int argc, char **argv)
                HelpDiagram::logicalWidth);
     writer.addImage(QStringLiteral("help-diagram.png"),
                     HelpDiagram().render(figureDotsPerInch, HelpDiagram::Legend::Omitted));
-    const int pages = writer.write(html, parser.value(outputOption));
-    if (pages == 0)
+    if (!writer.write(html, parser.value(outputOption)))
         return failWith(writer.errorString());
-    out << "documents: " << pages << " pages\n";
+    out << "documents: " << writer.pageCount() << " pages\n";
     return 0;
 }

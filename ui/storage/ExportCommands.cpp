@@ -47,15 +47,19 @@ ExportCommands::ExportCommands(UserDialogs &dialogs, SourceFunction source, QObj
 {
 }
 
-QString ExportCommands::writeExport(RoutingExport kind, const QString &path, const Source &source)
+bool ExportCommands::writeExport(RoutingExport kind, const QString &path, const Source &source)
 {
+    const auto fail = [this](const std::string &why) {
+        m_error = QString::fromStdString(why);
+        return false;
+    };
     if (!source.record.record)
-        return QString::fromStdString(source.record.message);
+        return fail(source.record.message);
     const Result<std::string> text = routingExportText(kind, *source.record.record);
     if (!text)
-        return QString::fromStdString(text.reason());
+        return fail(text.reason());
     const Result<void> saved = saveFileBytes(QFile::encodeName(path).toStdString(), *text);
-    return QString::fromStdString(saved.reason());
+    return saved.ok() || fail(saved.reason());
 }
 
 void ExportCommands::mnuFile_ExportSwmm_Click()
@@ -76,7 +80,6 @@ void ExportCommands::exportTo(RoutingExport kind)
         about.title, about.filter, about.suffix, suggestedName(source.projectFile, about.nameEnd));
     if (path.isEmpty())
         return;
-    const QString failure = writeExport(kind, path, source);
-    if (!failure.isEmpty())
-        m_dialogs.showError(about.failure + LineBreak + path + LineBreak + failure);
+    if (!writeExport(kind, path, source))
+        m_dialogs.showError(about.failure + LineBreak + path + LineBreak + m_error);
 }

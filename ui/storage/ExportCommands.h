@@ -28,9 +28,8 @@ public:
 
     ExportCommands(UserDialogs &dialogs, SourceFunction source, QObject *parent = nullptr);
 
-    // Writes the export to the path the way a project is saved: the file appears, or replaces
-    // the old one, only once it is complete. Returns what failed, or an empty text.
-    static QString writeExport(RoutingExport kind, const QString &path, const Source &source);
+    // Why the last export failed.
+    QString errorString() const { return m_error; }
 
 public slots:
     void mnuFile_ExportSwmm_Click();
@@ -38,7 +37,11 @@ public slots:
 
 private:
     void exportTo(RoutingExport kind);
+    // Writes the export to the path the way a project is saved: the file appears, or replaces
+    // the old one, only once it is complete.
+    bool writeExport(RoutingExport kind, const QString &path, const Source &source);
 
     UserDialogs &m_dialogs;
     SourceFunction m_source;
+    QString m_error;
 };

@@ -6,9 +6,7 @@
 #include <QDir>
 #include <QFileInfo>
 #include <QPageLayout>
-#include <QPdfWriter>
 #include <QPrinter>
-#include <QSaveFile>
 
 namespace {
 
@@ -28,36 +26,16 @@ ReportCommands::ReportCommands(UserDialogs &dialogs, ContentSource content, QObj
 {
 }
 
-QString ReportCommands::writePdf(const QString &path, const ReportContent &content)
-{
-    QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly))
-        return file.errorString();
-    {
-        QPdfWriter writer(&file);
-        writer.setPageLayout(ReportDocument::defaultPageLayout());
-        writer.setTitle(content.projectName.isEmpty() ? content.programTitle : content.projectName);
-        writer.setCreator(content.programTitle);
-        if (!ReportDocument(content).render(writer)) {
-            file.cancelWriting();
-            return QStringLiteral("The report could not be drawn.");
-        }
-    }
-    if (!file.commit())
-        return file.errorString();
-    return {};
-}
-
 void ReportCommands::mnuFile_ExportPdf_Click()
 {
     const ReportContent content = m_content();
     const QString path = m_dialogs.askPdfFileName(suggestedPdfName(content.fileName));
     if (path.isEmpty())
         return;
-    const QString failure = writePdf(path, content);
-    if (!failure.isEmpty())
+    ReportDocument report(content);
+    if (!report.writePdf(path))
         m_dialogs.showError(QStringLiteral("Error exporting the report as PDF:") + LineBreak +
-                            path + LineBreak + failure);
+                            path + LineBreak + report.errorString());
 }
 
 void ReportCommands::mnuFile_Print_Click()

@@ -19,11 +19,6 @@ public:
 
     ReportCommands(UserDialogs &dialogs, ContentSource content, QObject *parent = nullptr);
 
-    // Writes the report to the path in one piece: the file appears only once the whole PDF
-    // was written, and an existing file stays as it was on failure. Returns what failed, or
-    // an empty text on success.
-    static QString writePdf(const QString &path, const ReportContent &content);
-
 public slots:
     void mnuFile_ExportPdf_Click();
     void mnuFile_Print_Click();

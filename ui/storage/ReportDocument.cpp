@@ -9,7 +9,9 @@
 #include <QPageLayout>
 #include <QPagedPaintDevice>
 #include <QPainter>
+#include <QPdfWriter>
 #include <QPrinterInfo>
+#include <QSaveFile>
 #include <QTextLayout>
 
 #include <algorithm>
@@ -141,6 +143,32 @@ bool ReportDocument::render(QPagedPaintDevice &device) const
     Pager pager(device, &painter, total);
     lay(pager);
     return painter.end();
+}
+
+bool ReportDocument::writePdf(const QString &path)
+{
+    QSaveFile file(path);
+    if (!file.open(QIODevice::WriteOnly)) {
+        m_error = file.errorString();
+        return false;
+    }
+    {
+        QPdfWriter writer(&file);
+        writer.setPageLayout(defaultPageLayout());
+        writer.setTitle(m_content.projectName.isEmpty() ? m_content.programTitle
+                                                        : m_content.projectName);
+        writer.setCreator(m_content.programTitle);
+        if (!render(writer)) {
+            file.cancelWriting();
+            m_error = QStringLiteral("The report could not be drawn.");
+            return false;
+        }
+    }
+    if (!file.commit()) {
+        m_error = file.errorString();
+        return false;
+    }
+    return true;
 }
 
 void ReportDocument::lay(Pager &pager) const

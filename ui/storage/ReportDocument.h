@@ -38,6 +38,10 @@ public:
     int pageCount(QPagedPaintDevice &device) const;
     // Paints every page; false when painting on the device could not start.
     bool render(QPagedPaintDevice &device) const;
+    // Writes the pages to a PDF file in one piece: the file appears only once the whole PDF
+    // was written, and an existing file stays as it was on failure (see errorString()).
+    bool writePdf(const QString &path);
+    QString errorString() const { return m_error; }
 
     // Letter or A4 as the default printer (or else the locale) has it, margins of 15 mm.
     static QPageLayout defaultPageLayout();
@@ -49,4 +53,5 @@ private:
     void layStorage(Pager &pager) const;
 
     ReportContent m_content;
+    QString m_error;
 };

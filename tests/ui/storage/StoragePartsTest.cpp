@@ -2,7 +2,6 @@
 // each on its own (no window).
 #include "NiceScale.h"
 #include "PdfPages.h"
-#include "ReportCommands.h"
 #include "ReportDocument.h"
 #include "StorageChart.h"
 #include "StorageTexts.h"
@@ -278,11 +277,11 @@ void StoragePartsTest::reportPagesShortAndLong()
                           Case{400, knownBedExample(), 6, 12}, Case{12, manyRows, 3, 8}}) {
         const QString path = dir.filePath(
             QStringLiteral("report-%1-%2.pdf").arg(c.lines).arg(c.summary.rows.size()));
-        const ReportContent report = content(c.lines, c.summary);
-        QVERIFY(ReportCommands::writePdf(path, report).isEmpty());
+        ReportDocument report(content(c.lines, c.summary));
+        QVERIFY2(report.writePdf(path), qPrintable(report.errorString()));
         QPdfWriter sameSize(dir.filePath(QStringLiteral("unused.pdf")));
         sameSize.setPageLayout(ReportDocument::defaultPageLayout());
-        const int expected = ReportDocument(report).pageCount(sameSize);
+        const int expected = report.pageCount(sameSize);
         QCOMPARE(pdfPageCount(path), expected);
         QVERIFY2(expected >= c.minPages && expected <= c.maxPages,
                  qPrintable(QStringLiteral("%1 lines, %2 rows: %3 pages")
@@ -307,7 +306,9 @@ void StoragePartsTest::failedPdfWriteLeavesNothing()
                                            : dir.filePath(QStringLiteral("missing/report.pdf"));
     if (directoryInTheWay)
         QVERIFY(QDir(dir.path()).mkdir(QStringLiteral("taken.pdf")));
-    QVERIFY(!ReportCommands::writePdf(path, content(10, knownBedExample())).isEmpty());
+    ReportDocument report(content(10, knownBedExample()));
+    QVERIFY(!report.writePdf(path));
+    QVERIFY(!report.errorString().isEmpty());
     QCOMPARE(QFileInfo(path).isDir(), directoryInTheWay);
     const QStringList left =
         QDir(dir.path()).entryList(QDir::AllEntries | QDir::NoDotAndDotDot | QDir::Hidden);

@@ -1,13 +1,12 @@
-# Runs at install time, after the desktop files are in place.
+# Runs at install time, after the desktop files are in place; the caller sets
+# TESSIVANE_DATADIR (relative to the prefix or absolute).
 if(NOT "$ENV{DESTDIR}" STREQUAL "")
   message(STATUS "Staged install: leaving the MIME, menu and icon caches to the packaging")
   return()
 endif()
 
-set(datadir "@TESSIVANE_INSTALL_DATADIR@")
-if(NOT IS_ABSOLUTE "${datadir}")
-  set(datadir "${CMAKE_INSTALL_PREFIX}/${datadir}")
-endif()
+set(datadir "${TESSIVANE_DATADIR}")
+cmake_path(ABSOLUTE_PATH datadir BASE_DIRECTORY "${CMAKE_INSTALL_PREFIX}")
 
 function(tessivane_refresh tool)
   find_program(tool_path_${tool} ${tool} NO_CACHE)
