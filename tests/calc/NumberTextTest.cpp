@@ -1,7 +1,9 @@
 #include "NumberText.h"
+#include "TextParsers.h"
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <bit>
 #include <cmath>
 #include <cstdint>
@@ -116,5 +118,41 @@ TEST(ShortNumberText, AgreesWithTheExactlyRoundedDigits)
         if (!std::isfinite(value) || value == 0)
             continue;
         ASSERT_EQ(NumToText(value), reference(value)) << std::bit_cast<std::uint32_t>(value);
+    }
+}
+
+TEST(ParseSingle, RefusesWhatAFloatCannotHold)
+{
+    float value = 0.0f;
+    EXPECT_EQ(parseSingle("1e39", value), ParseStatus::OutOfRange);
+    EXPECT_EQ(parseSingle("-1e39", value), ParseStatus::OutOfRange);
+    EXPECT_EQ(parseSingle("1e400", value), ParseStatus::OutOfRange);
+    ASSERT_EQ(parseSingle("1e-400", value), ParseStatus::Ok);
+    EXPECT_EQ(value, 0.0f);
+    ASSERT_EQ(parseSingle("3.4e38", value), ParseStatus::Ok);
+    ASSERT_EQ(parseSingle("+12.25", value), ParseStatus::Ok);
+    EXPECT_EQ(value, 12.25f);
+}
+
+// Plain decimal texts take a shortcut past the library's conversion; every value must still be
+// the float of the correctly rounded double, as the general path gives it.
+TEST(ParseSingle, PlainDecimalsReadAsTheGeneralConversionReadsThem)
+{
+    std::mt19937_64 random(20261208);
+    for (int i = 0; i < 200000; ++i) {
+        std::string text = random() % 4 == 0 ? "-" : "";
+        const int whole = int(random() % 12), fraction = int(random() % 20);
+        for (int d = 0; d < whole; ++d)
+            text += char('0' + random() % 10);
+        if (fraction > 0 || whole == 0) {
+            text += '.';
+            for (int d = 0; d < std::max(fraction, whole == 0 ? 1 : 0); ++d)
+                text += char('0' + random() % 10);
+        }
+        float value = 0;
+        ASSERT_EQ(parseSingle(text, value), ParseStatus::Ok) << text;
+        const float expected = static_cast<float>(std::strtod(text.c_str(), nullptr));
+        ASSERT_EQ(std::bit_cast<std::uint32_t>(value), std::bit_cast<std::uint32_t>(expected))
+            << text;
     }
 }
