@@ -74,6 +74,8 @@ class TessivanePage {
       tab.tabIndex = selected ? 0 : -1;
       this.byId(tab.getAttribute('aria-controls')).hidden = !selected;
     });
+    if (index === 3)
+      this.storage.ensureShown();
   }
 
   // Every edit discards a present result and marks the document changed.
@@ -92,10 +94,14 @@ class TessivanePage {
   }
 
   resultChanged() {
-    if (this.session.resultsValid())
-      this.storage.show(this.session.storage(this.form.values()));
-    else
+    if (this.session.resultsValid()) {
+      const form = this.form.values();
+      this.storage.setResult(() => this.session.storage(form));
+      if (this.tabs[3].getAttribute('aria-selected') === 'true')
+        this.storage.ensureShown();
+    } else {
       this.storage.clear();
+    }
     this.updateCommands();
   }
 
@@ -228,7 +234,7 @@ class TessivanePage {
     ReportView.fill(this.byId('printReport'), this.report.report);
     const storage = this.byId('printStorage');
     storage.replaceChildren();
-    const summary = this.storage.summary;
+    const summary = this.storage.ensureShown();
     if (summary) {
       const table = document.createElement('table');
       table.append(document.createElement('thead'), document.createElement('tbody'));

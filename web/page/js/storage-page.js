@@ -9,6 +9,22 @@ class StoragePage {
     this.table = document.getElementById('tblStorage');
     this.totals = document.getElementById('storageTotals');
     this.summary = null;
+    this.describe = null;
+  }
+
+  // A new result: described when the page is first shown or printed, not on every Calculate.
+  setResult(describe) {
+    this.summary = null;
+    this.describe = describe;
+    this.hint.hidden = false;
+    this.content.hidden = true;
+  }
+
+  // The summary of the present result, or null without one.
+  ensureShown() {
+    if (this.describe && !this.summary)
+      this.show(this.describe());
+    return this.summary;
   }
 
   show(summary) {
@@ -22,6 +38,7 @@ class StoragePage {
 
   clear() {
     this.summary = null;
+    this.describe = null;
     this.hint.hidden = false;
     this.content.hidden = true;
   }
