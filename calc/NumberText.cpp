@@ -2,10 +2,10 @@
 
 #include "NumberConversions.h"
 
-#include <bit>
 #include <charconv>
 #include <cmath>
 #include <cstdint>
+#include <cstring>
 
 namespace {
 void appendExponent(std::string &text, int exponent)
@@ -39,7 +39,9 @@ bool quickDigits(float magnitude, char (&digits)[7], int &exponent)
     static constexpr double PowersOfTen[] = {1e0,  1e1,  1e2,  1e3,  1e4,  1e5,  1e6,  1e7,
                                              1e8,  1e9,  1e10, 1e11, 1e12, 1e13, 1e14, 1e15,
                                              1e16, 1e17, 1e18, 1e19, 1e20, 1e21, 1e22};
-    const auto biased = static_cast<int>((std::bit_cast<std::uint32_t>(magnitude) >> 23) & 0xFF);
+    std::uint32_t bits = 0;
+    std::memcpy(&bits, &magnitude, sizeof bits);
+    const auto biased = static_cast<int>((bits >> 23) & 0xFF);
     if (biased == 0)
         return false; // subnormal
     // floor(log10(2) * the binary exponent): the decimal one or one less; the loop corrects it.

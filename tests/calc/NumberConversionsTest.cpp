@@ -1,8 +1,9 @@
 #include "NumberConversions.h"
 
+#include "TestSupport.h"
+
 #include <gtest/gtest.h>
 
-#include <bit>
 #include <charconv>
 #include <clocale>
 #include <cmath>
@@ -104,7 +105,7 @@ template <typename Bits, typename Number> Number randomValue(std::mt19937_64 &ra
                       std::pow(10.0, double(random() % 12)));
     Number value;
     do
-        value = std::bit_cast<Number>(Bits(random()));
+        value = test::bitCast<Number>(Bits(random()));
     while (!std::isfinite(value));
     return value;
 }
@@ -115,7 +116,7 @@ TEST(NumberConversions, ShortestTextsAgreeWithTheLibrary)
     std::mt19937_64 random(20261208);
     for (int i = 0; i < 600'000; ++i) {
         const float value = randomValue<std::uint32_t, float>(random, i);
-        ASSERT_EQ(roundTripText(value), libraryText(value)) << std::bit_cast<std::uint32_t>(value);
+        ASSERT_EQ(roundTripText(value), libraryText(value)) << test::bitCast<std::uint32_t>(value);
         if (i % 8 == 0) {
             ASSERT_EQ(numbers::scientificText(value, 6),
                       libraryText(double(value), std::chars_format::scientific, 6));
@@ -123,7 +124,7 @@ TEST(NumberConversions, ShortestTextsAgreeWithTheLibrary)
     }
     for (int i = 0; i < 150'000; ++i) {
         const double value = randomValue<std::uint64_t, double>(random, i);
-        ASSERT_EQ(roundTripText(value), libraryText(value)) << std::bit_cast<std::uint64_t>(value);
+        ASSERT_EQ(roundTripText(value), libraryText(value)) << test::bitCast<std::uint64_t>(value);
         const int decimals = int(random() % 8);
         if (std::fabs(value) < 1e30) {
             ASSERT_EQ(numbers::fixedPointText(value, decimals),
@@ -134,7 +135,7 @@ TEST(NumberConversions, ShortestTextsAgreeWithTheLibrary)
     for (int exponent = -149; exponent < 128; ++exponent) {
         for (int step = -2; step <= 2; ++step) {
             const float power = std::ldexp(1.0f, exponent);
-            const float value = std::bit_cast<float>(std::bit_cast<std::uint32_t>(power) + step);
+            const float value = test::bitCast<float>(test::bitCast<std::uint32_t>(power) + step);
             if (std::isfinite(value)) {
                 ASSERT_EQ(roundTripText(value), libraryText(value)) << value;
             }
@@ -172,7 +173,7 @@ TEST(NumberConversions, ReadingAgreesWithTheLibrary)
                         std::signbit(*value) == (text[0] == '-'))
                 << text;
         else
-            ASSERT_EQ(std::bit_cast<std::uint64_t>(*value), std::bit_cast<std::uint64_t>(expected))
+            ASSERT_EQ(test::bitCast<std::uint64_t>(*value), test::bitCast<std::uint64_t>(expected))
                 << text;
     }
 }

@@ -1,10 +1,11 @@
 #include "NumberText.h"
 #include "TextParsers.h"
 
+#include "TestSupport.h"
+
 #include <gtest/gtest.h>
 
 #include <algorithm>
-#include <bit>
 #include <cmath>
 #include <cstdint>
 #include <cstdio>
@@ -112,12 +113,12 @@ TEST(ShortNumberText, AgreesWithTheExactlyRoundedDigits)
     };
     std::mt19937 random(20261208);
     for (int i = 0; i < 100000; ++i) {
-        float value = std::bit_cast<float>(std::uint32_t(random()));
+        float value = test::bitCast<float>(std::uint32_t(random()));
         if (i % 3 == 0) // short decimals, as tables hold them
             value = float(int(random() % 2000000) - 1000000) / float(1 << (random() % 12));
         if (!std::isfinite(value) || value == 0)
             continue;
-        ASSERT_EQ(NumToText(value), reference(value)) << std::bit_cast<std::uint32_t>(value);
+        ASSERT_EQ(NumToText(value), reference(value)) << test::bitCast<std::uint32_t>(value);
     }
 }
 
@@ -152,7 +153,7 @@ TEST(ParseSingle, PlainDecimalsReadAsTheGeneralConversionReadsThem)
         float value = 0;
         ASSERT_EQ(parseSingle(text, value), ParseStatus::Ok) << text;
         const float expected = static_cast<float>(std::strtod(text.c_str(), nullptr));
-        ASSERT_EQ(std::bit_cast<std::uint32_t>(value), std::bit_cast<std::uint32_t>(expected))
+        ASSERT_EQ(test::bitCast<std::uint32_t>(value), test::bitCast<std::uint32_t>(expected))
             << text;
     }
 }
