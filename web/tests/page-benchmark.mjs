@@ -2,10 +2,8 @@
 // its size, the time from navigation to a ready form, and one Calculate.
 //   node web/tests/page-benchmark.mjs BUILD_DIR/tessivane.html [LOADS]
 import { readFileSync } from 'node:fs';
-import path from 'node:path';
-import { pathToFileURL } from 'node:url';
 import { gzipSync } from 'node:zlib';
-import puppeteer from 'puppeteer-core';
+import { launchBrowser, openPage } from './browser.mjs';
 
 const [pagePath, loadArg] = process.argv.slice(2);
 if (!pagePath) {
@@ -18,17 +16,10 @@ const bytes = readFileSync(pagePath);
 console.log(`size: ${bytes.length} bytes (${(bytes.length / 1024).toFixed(0)} KiB), ` +
             `gzip ${(gzipSync(bytes).length / 1024).toFixed(0)} KiB`);
 
-const browser = await puppeteer.launch({
-  executablePath: process.env.CHROMIUM || '/usr/bin/chromium',
-  headless: true,
-  args: ['--no-sandbox', '--disable-gpu', '--disable-background-networking', '--lang=en-US'],
-});
-const url = pathToFileURL(path.resolve(pagePath)).href;
+const browser = await launchBrowser();
 const ready = [];
 for (let i = 0; i < loads; ++i) {
-  const page = await browser.newPage();
-  await page.goto(url);
-  await page.waitForSelector('body[data-ready="true"]');
+  const page = await openPage(await browser.newPage(), pagePath);
   ready.push(await page.evaluate(() =>
     performance.getEntriesByName('tessivane-form-ready')[0].startTime));
   await page.close();
@@ -39,9 +30,7 @@ console.log(`navigation to form ready: median ${median(ready).toFixed(1)} ms ove
 
 // The rectangular-array example, calculated through the engine alone and through the whole
 // Calculate button (engine, report, storage page, tab switch).
-const page = await browser.newPage();
-await page.goto(url);
-await page.waitForSelector('body[data-ready="true"]');
+const page = await openPage(await browser.newPage(), pagePath);
 const figures = await page.evaluate(async () => {
   const app = window.tessivane;
   app.form.setValues(Object.assign(app.form.values(), {

@@ -1,19 +1,18 @@
 // The one-file page in headless Chromium, opened from file:// as a user opens it: typed by
 // keyboard, compared with what the desktop program writes (the examples and their goldens).
+// TESSIVANE_BROWSER=firefox runs the same tests in Firefox, as far as it lets a test reach the
+// clipboard and the downloads.
 //   TESSIVANE_PAGE=BUILD_DIR/tessivane.html node --test page.test.mjs
 import assert from 'node:assert/strict';
 import { mkdtempSync, readFileSync, readdirSync, rmSync, writeFileSync } from 'node:fs';
 import { tmpdir } from 'node:os';
 import path from 'node:path';
-import { after, before, beforeEach, describe, test } from 'node:test';
-import { fileURLToPath, pathToFileURL } from 'node:url';
-import puppeteer from 'puppeteer-core';
+import { after, afterEach, before, beforeEach, describe, test } from 'node:test';
+import { fileURLToPath } from 'node:url';
+import { firefox, launchBrowser, openPage } from './browser.mjs';
 
 const root = path.resolve(path.dirname(fileURLToPath(import.meta.url)), '../..');
 const pagePath = process.env.TESSIVANE_PAGE;
-// TESSIVANE_BROWSER=firefox runs the same tests in Firefox, as far as it lets a test reach the
-// clipboard and the downloads.
-const firefox = process.env.TESSIVANE_BROWSER === 'firefox';
 const example = (name) => readFileSync(path.join(root, 'examples', name));
 
 // The saved example, as the desktop wrote it: Windows-1252 bytes (Latin-1 for these
@@ -31,17 +30,7 @@ let downloads;
 
 before(async () => {
   assert.ok(pagePath, 'TESSIVANE_PAGE names the built tessivane.html');
-  browser = await puppeteer.launch(firefox ? {
-    browser: 'firefox',
-    executablePath: process.env.FIREFOX || '/usr/bin/firefox-esr',
-    headless: true,
-    extraPrefsFirefox: { 'intl.accept_languages': 'en-US' },
-  } : {
-    executablePath: process.env.CHROMIUM || '/usr/bin/chromium',
-    headless: true,
-    args: ['--no-sandbox', '--disable-gpu', '--disable-background-networking', '--lang=en-US',
-           '--disable-extensions', '--no-first-run'],
-  });
+  browser = await launchBrowser();
   downloads = mkdtempSync(path.join(tmpdir(), 'tessivane-downloads-'));
 });
 
@@ -55,10 +44,12 @@ beforeEach(async () => {
   page = await browser.newPage();
   page.requests = [];
   page.on('request', (request) => page.requests.push(request.url()));
-  page.on('pageerror', (error) => { throw error; });
-  await page.goto(pathToFileURL(pagePath).href);
-  await page.waitForSelector('body[data-ready="true"]');
+  page.errors = [];
+  page.on('pageerror', (error) => page.errors.push(error.message));
+  await openPage(page, pagePath);
 });
+
+afterEach(() => assert.deepEqual(page?.errors ?? [], [], 'script errors on the page'));
 
 const focused = () => page.evaluate(() => document.activeElement.id);
 const text = (selector) => page.$eval(selector, (element) => element.textContent);
