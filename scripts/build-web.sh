@@ -8,6 +8,10 @@ cd "$(dirname "$0")/.."
 build_dir=${1:-build-web}
 shift || true
 
+# tessivane.html's help diagram and splash picture are drawn by the Qt generators, built
+# natively beside the web build: they need the project's own packages.
+./scripts/install-deps.sh
+
 packages=(cmake ninja-build googletest emscripten nodejs)
 missing=()
 for p in "${packages[@]}"; do
