@@ -53,6 +53,6 @@ const figures = await page.evaluate(async () => {
   return { firstCall, engine, button };
 });
 console.log(`one Calculate: engine ${(figures.engine * 1000).toFixed(0)} µs (mean of 1000; ` +
-            `first call ${figures.firstCall.toFixed(1)} ms), the whole Calculate button with ` +
-            `report, storage page and tab switch ${figures.button.toFixed(2)} ms (mean of 200)`);
+            `first call ${figures.firstCall.toFixed(1)} ms), the whole Calculate button ` +
+            `(report shown, tab switched) ${figures.button.toFixed(2)} ms (mean of 200)`);
 await browser.close();
