@@ -97,6 +97,39 @@ val lineObjects(const std::vector<StorageSummaryText::Line> &lines)
     return array;
 }
 
+// The Storage tab's texts and the numbers its chart draws.
+val storageObject(const StorageSummary &summary, const std::string &bedProblem)
+{
+    val captions = val::array();
+    for (const std::string &caption : StorageSummaryText::columnCaptions())
+        captions.call<void>("push", StorageSummaryText::twoLineCaption(caption));
+    val cells = val::array();
+    val stage = val::array(), area = val::array(), cumulative = val::array();
+    for (std::size_t row = 0; row < summary.rows.size(); ++row) {
+        cells.call<void>("push", arrayOf(StorageSummaryText::rowCells(summary, row)));
+        stage.call<void>("push", summary.rows[row].stage);
+        area.call<void>("push", summary.rows[row].area);
+        cumulative.call<void>("push", summary.rows[row].cumulative);
+    }
+    val result = val::object();
+    result.set("captions", captions);
+    result.set("rows", cells);
+    result.set("bedKnown", summary.bedKnown);
+    result.set("totals", lineObjects(StorageSummaryText::totalLines(summary, bedProblem)));
+    const StorageSummaryText::ChartTexts texts;
+    val chart = val::object();
+    chart.set("stageTitle", texts.stageTitle);
+    chart.set("areaTitle", texts.areaTitle);
+    chart.set("storageTitle", texts.storageTitle);
+    chart.set("areaLegend", texts.areaLegend);
+    chart.set("storageLegend", texts.storageLegend);
+    result.set("chartTexts", chart);
+    result.set("stage", stage);
+    result.set("area", area);
+    result.set("cumulative", cumulative);
+    return result;
+}
+
 } // namespace
 
 // The field table and chamber list, as the window builds its form from them.
@@ -202,35 +235,7 @@ public:
         std::string why = m_record->message;
         const StorageSummary summary = m_record->record ? summarizeStorage(*m_record->record, &why)
                                                         : summarizeStorage(m_state, nullptr);
-        val captions = val::array();
-        for (const std::string &caption : StorageSummaryText::columnCaptions())
-            captions.call<void>("push", StorageSummaryText::twoLineCaption(caption));
-        val cells = val::array();
-        val stage = val::array(), area = val::array(), cumulative = val::array();
-        for (std::size_t row = 0; row < summary.rows.size(); ++row) {
-            cells.call<void>("push", arrayOf(StorageSummaryText::rowCells(summary, row)));
-            stage.call<void>("push", summary.rows[row].stage);
-            area.call<void>("push", summary.rows[row].area);
-            cumulative.call<void>("push", summary.rows[row].cumulative);
-        }
-        val result = val::object();
-        result.set("captions", captions);
-        result.set("rows", cells);
-        result.set("bedKnown", summary.bedKnown);
-        result.set("totals", lineObjects(StorageSummaryText::totalLines(
-                                 summary, summary.bedKnown ? std::string() : why)));
-        const StorageSummaryText::ChartTexts texts;
-        val chart = val::object();
-        chart.set("stageTitle", texts.stageTitle);
-        chart.set("areaTitle", texts.areaTitle);
-        chart.set("storageTitle", texts.storageTitle);
-        chart.set("areaLegend", texts.areaLegend);
-        chart.set("storageLegend", texts.storageLegend);
-        result.set("chartTexts", chart);
-        result.set("stage", stage);
-        result.set("area", area);
-        result.set("cumulative", cumulative);
-        return result;
+        return storageObject(summary, summary.bedKnown ? std::string() : why);
     }
 
     // The bytes File > Save writes for this form and the present result, or why there are none.
