@@ -200,19 +200,22 @@ describe('the page', () => {
               `tab stops at ${offsets} widths of X`);
   });
 
-  test('method #1 asks its question: No stops, Yes calculates', async () => {
+  test('method #1 asks its questions: No stops, Yes to both calculates', async () => {
     await page.focus('#txtProjectName');
-    await typeChain([['Thin foundation', 'cmbChamberType']]);
+    await typeChain([['Thin foundation and cover', 'cmbChamberType']]);
     await pickChamberType(1);
     await typeChain([['10', 'txtBedArea'], ['400', 'txtFoundationDepth']]);
-    await clearField('txtFoundationDepth');
-    await typeChain([['5', 'txtCoverThickness'], ['', 'txtPorosity'], ['', 'txtBaseElevation'],
+    for (const id of ['txtFoundationDepth', 'txtCoverThickness'])
+      await clearField(id);
+    await page.focus('#txtFoundationDepth');
+    await typeChain([['5', 'txtCoverThickness'], ['4', 'txtPorosity'], ['', 'txtBaseElevation'],
                      ['512', 'chkBottomArea']]);
-    const question = 'The specified foundation depth is less than the minimum recommended 6 ' +
-                     'inches.\n\nDo you wish to proceed using less than the recommended ' +
-                     'foundation depth?';
+    const question = (what, name) => `The specified ${what} is less than the minimum ` +
+      `recommended 6 inches.\n\nDo you wish to proceed using less than the recommended ${name}?`;
+    const foundation = { title: 'Warning', text: question('foundation depth', 'foundation depth') };
+    const cover = { title: 'Warning', text: question('cover thickness', 'cover thickness') };
     await page.click('#cmdCalculate');
-    assert.deepEqual(await shownDialog(), { title: 'Warning', text: question });
+    assert.deepEqual(await shownDialog(), foundation);
     assert.equal(await focused(), 'messageYes');
     await page.keyboard.press('Tab');
     await page.keyboard.press('Enter'); // No
@@ -222,13 +225,30 @@ describe('the page', () => {
     assert.equal(await page.$eval('#mnuEdit_Copy_StageArea', (button) => button.disabled), true);
 
     await page.click('#cmdCalculate');
-    assert.deepEqual(await shownDialog(), { title: 'Warning', text: question });
+    assert.deepEqual(await shownDialog(), foundation);
+    await page.keyboard.press('Enter'); // Yes
+    await page.waitForFunction(() => document.getElementById('messageText').textContent
+                                       .includes('cover thickness'));
+    assert.deepEqual(await shownDialog(), cover);
     await page.keyboard.press('Enter'); // Yes
     await page.waitForFunction(() => document.getElementById('txtOut').textContent !== '');
-    assert.match(await text('#txtOut'), /\tFoundation Depth = 5 inches\n/);
+    const report = await text('#txtOut');
+    assert.match(report, /\tFoundation Depth = 5 inches\n\tCover Thickness = 4 inches\n/);
     // A method #1 result has no length or width to copy.
     assert.deepEqual(await page.$$eval('[id^="mnuEdit_Copy_"]', (buttons) =>
                        buttons.map((button) => button.disabled)), [false, true, true]);
+  });
+
+  test('the chamber storage column takes the browser language\'s decimal separator', async () => {
+    await page.evaluateOnNewDocument(() =>
+      Object.defineProperty(navigator, 'language', { get: () => 'de-DE' }));
+    await openPage(page, pagePath);
+    await typeSavedExample();
+    await page.keyboard.press('Enter');
+    await page.waitForFunction(() => document.getElementById('txtOut').textContent !== '');
+    const report = await text('#txtOut');
+    assert.match(report, /\n\t1\t1,41\n/);
+    assert.match(report, /\n\t100\.0833\t504\.3333\n/, 'every other number keeps "."');
   });
 
   test('a refused input shows its message and has the focus', async () => {
