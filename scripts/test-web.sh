@@ -163,6 +163,51 @@ check save-read-only examples/rectangular-array.tvc --read-only -- --save p.tvc
 check full-output examples/rectangular-array.tvc --full-output -- --save p.tvc
 check full-output-help - --full-output -- --help
 
+# save_as_user NAME FILE_MODE FOLDER_MODE GROUP: --save run as "nobody" (with GROUP as a
+# supplementary group) on a project of root's in a folder of its own, where permissions decide.
+save_as_user() {
+  local name=$1 file_mode=$2 folder_mode=$3 group=$4 side dir program inode
+  cases=$((cases + 1))
+  for side in linux node; do
+    dir=$work/$name/$side
+    mkdir -p "$dir"
+    cp "$projects/known-bed.tvc" "$dir/p.tvc"
+    chown "0:$group" "$dir/p.tvc"
+    chmod "$file_mode" "$dir/p.tvc"
+    chmod "$folder_mode" "$dir"
+    inode=$(stat -c %i "$dir/p.tvc")
+    program=("$linux_calc")
+    [ "$side" = linux ] || program=("$node" "$mjs")
+    (
+      cd "$dir"
+      set +e
+      setpriv --reuid=65534 --regid=65534 --groups="$group" -- "${program[@]}" --save \
+        --data-dir "$data/worked-bed" p.tvc >/dev/null 2>../$side.err
+      echo $? >../$side.status
+    )
+    chmod 755 "$dir"
+    { stat -c '%a %U %G' "$dir/p.tvc"; [ "$(stat -c %i "$dir/p.tvc")" = "$inode" ] && echo "same inode"; } \
+      >"$work/$name/$side.file"
+    cat "$dir/p.tvc" >>"$work/$name/$side.file"
+  done
+  local part
+  for part in err status file; do
+    if ! cmp -s "$work/$name/linux.$part" "$work/$name/node.$part"; then
+      echo "tessivane-calc.mjs differs from the Linux program ($name as nobody, $part):" >&2
+      diff "$work/$name/linux.$part" "$work/$name/node.$part" | head -n 20 >&2 || true
+      failed=1
+    fi
+  done
+}
+if [ "$(id -u)" -eq 0 ] && command -v setpriv >/dev/null; then
+  chmod 755 "$work" "$work/.." "$data" "$data/worked-bed"
+  save_as_user user-read-only 644 777 65534     # refused, though the folder is open
+  save_as_user user-closed-folder 666 555 65534 # written in place
+  save_as_user user-shared-group 664 777 100    # replaced, keeping group and mode
+else
+  echo "-- not root: the saves as another user are left out"
+fi
+
 # The environment's decimal separator (LC_ALL, then LC_NUMERIC, then LANG), in the report and
 # the report --save writes; JSON and CSV keep ".".
 check comma examples/rectangular-array.tvc LANG=de_DE.UTF-8 -- --save p.tvc
