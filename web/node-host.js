@@ -13,17 +13,39 @@ Module['preRun'].push(function () {
       throw new FS.ErrnoError(NODEFS.convertNodeCode(e));
     }
   };
-  // Owner and group reach the machine's files too (NODEFS keeps only the time).
+  // Owner and group reach the machine's files (NODEFS would only set the time).
   var chown = FS.chown;
   FS.chown = function (path, uid, gid, dontFollow) {
-    chown(path, uid, gid, dontFollow);
     var node = typeof path == 'string' ? FS.lookupPath(path, { follow: !dontFollow }).node : path;
     if (node.mount.type !== NODEFS)
-      return;
+      return chown(path, uid, gid, dontFollow);
     try {
       (dontFollow ? nodeFs.lchownSync : nodeFs.chownSync)(NODEFS.realPath(node), uid, gid);
     } catch (e) {
       throw new FS.ErrnoError(NODEFS.convertNodeCode(e));
+    }
+  };
+  // A new mode or size sets no times besides (NODEFS would, which needs the file's owner).
+  var setattr = NODEFS.node_ops.setattr;
+  NODEFS.node_ops.setattr = function (node, attr) {
+    if (attr.mode !== undefined || attr.size !== undefined)
+      attr = { mode: attr.mode, size: attr.size };
+    setattr(node, attr);
+  };
+  // Access as the machine grants it to this process; the in-memory file system would judge
+  // by the mode alone, as if every file were the user's own.
+  var nodePermissions = FS.nodePermissions;
+  FS.nodePermissions = function (node, perms) {
+    if (FS.ignorePermissions || node.mount.type !== NODEFS)
+      return nodePermissions(node, perms);
+    var wanted = (perms.includes('r') ? nodeFs.constants.R_OK : 0) |
+      (perms.includes('w') ? nodeFs.constants.W_OK : 0) |
+      (perms.includes('x') ? nodeFs.constants.X_OK : 0);
+    try {
+      nodeFs.accessSync(NODEFS.realPath(node), wanted);
+      return 0;
+    } catch (e) {
+      return ERRNO_CODES.EACCES;
     }
   };
   // Every folder of the machine's root over the in-memory file system, which keeps its own
