@@ -355,6 +355,15 @@ describe('the page', () => {
     assert.ok(await page.$('#storageChart svg path.chart-area'));
   });
 
+  test('a browser without WebAssembly is told why the calculator cannot start', async () => {
+    await page.evaluateOnNewDocument(() => { delete window.WebAssembly; });
+    await page.reload();
+    await page.waitForSelector('#startFailure:not([hidden])');
+    assert.match(await text('#startFailure'),
+                 /^The calculator cannot start in this browser: .*WebAssembly/);
+    page.errors = [];
+  });
+
   test('an unsaved change makes the browser ask before leaving', async () => {
     await page.focus('#txtPorosity');
     await page.keyboard.type('5');

@@ -245,8 +245,14 @@ class TessivanePage {
   }
 }
 
-createTessivaneEngine().then((engine) => {
+// The engine may fail at once (no WebAssembly at all) or later: both end in the banner.
+new Promise((resolve) => resolve(createTessivaneEngine())).then((engine) => {
   window.tessivane = new TessivanePage(engine);
   document.body.dataset.ready = 'true';
   performance.mark('tessivane-form-ready');
+}, (error) => {
+  // A browser without WebAssembly, or one that blocks it, gets a reason instead of a dead form.
+  const banner = document.getElementById('startFailure');
+  banner.textContent = `The calculator cannot start in this browser: ${error}`;
+  banner.hidden = false;
 });
