@@ -149,7 +149,7 @@ check refused "$projects/refused.tvc" -- --data-dir "$data/worked-bed" p.tvc
 check refused-json "$projects/refused.tvc" -- --format json --data-dir "$data/worked-bed" p.tvc
 check question "$projects/thin-foundation.tvc" -- --data-dir "$data/worked-bed" p.tvc
 check question-yes "$projects/thin-foundation.tvc" -- --yes --save --data-dir "$data/worked-bed" p.tvc
-check falling-swmm "$projects/falling.tvc" -- --format swmm --data-dir "$projects/falling" p.tvc
+check falling-swmm "$projects/falling.tvc" -- --format swmm --data-dir ../../projects/falling p.tvc
 check no-data-files "$projects/known-bed.tvc" -- --data-dir "$projects" p.tvc
 check damaged "$projects/damaged.tvc" -- p.tvc
 check missing - -- missing.tvc
