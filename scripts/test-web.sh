@@ -56,6 +56,7 @@ check() {
       set +e
       if [ "$terminal" -eq 1 ]; then
         # On a terminal in raw mode, so the bytes arrive as written; the shell sees no name.
+        # shellcheck disable=SC2016 # expanded by the shell that script starts
         env -i "${environment[@]}" CALC_COMMAND="${program[*]}" CALC_ARGS="$*" \
           script -qec 'stty raw -echo; set -f; exec $CALC_COMMAND $CALC_ARGS' /dev/null \
           >../$side.out 2>../$side.err
@@ -112,19 +113,24 @@ expect "$work/rectangular-array--formatswmm/node.out" tests/cli/golden/rectangul
 data=$root/tests/calc/data
 projects=$work/projects
 mkdir -p "$projects"
-method1='TVC_Ver01\r\n1\r\nWorked example\r\n0\r\n10\r\n1000\r\n'
-method2='TVC_Ver01\r\n2\r\nWorked example\r\n0\r\n2\r\n3\r\n6\r\n6\r\n6\r\n12\r\n'
-printf "${method1}6\r\n6\r\n40\r\n100\r\n0\r\n0\r\n" >"$projects/known-bed.tvc"
-printf "${method2}40\r\n100\r\n0\r\n0\r\n" >"$projects/rectangular.tvc"
-printf "${method2}40\r\n100\r\n1\r\n0\r\n" >"$projects/rectangular-bottom.tvc"
-printf "${method1}6\r\n6\r\n101\r\n100\r\n0\r\n0\r\n" >"$projects/refused.tvc"
-printf "${method1}4\r\n6\r\n40\r\n100\r\n0\r\n0\r\n" >"$projects/thin-foundation.tvc"
-printf 'TVC_Ver01\r\n2\r\n  Lot 7, east bed\r\n0\r\n2\r\n3\r\n6\r\n6\r\n6\r\n12\r\n40\r\n100\r\n0\r\n0\r\n' \
-  >"$projects/lot-7.tvc"
-printf 'not a project\r\n' >"$projects/damaged.tvc"
+# lines FILE LINE...: a file of these lines, each ended by CR LF.
+lines() {
+  local file=$1
+  shift
+  printf '%s\r\n' "$@" >"$file"
+}
+method1=(TVC_Ver01 1 "Worked example" 0 10 1000)
+method2=(TVC_Ver01 2 "Worked example" 0 2 3 6 6 6 12)
+lines "$projects/known-bed.tvc" "${method1[@]}" 6 6 40 100 0 0
+lines "$projects/rectangular.tvc" "${method2[@]}" 40 100 0 0
+lines "$projects/rectangular-bottom.tvc" "${method2[@]}" 40 100 1 0
+lines "$projects/refused.tvc" "${method1[@]}" 6 6 101 100 0 0
+lines "$projects/thin-foundation.tvc" "${method1[@]}" 4 6 40 100 0 0
+lines "$projects/lot-7.tvc" TVC_Ver01 2 "  Lot 7, east bed" 0 2 3 6 6 6 12 40 100 0 0
+lines "$projects/damaged.tvc" "not a project"
 mkdir -p "$projects/falling"
-printf 'Falling\r\n30\r\n24\r\n48\r\n3\r\n0, 0\r\n12, 30\r\n24, 5\r\n' >"$projects/falling/RX-160.dat"
-printf "${method1}6\r\n6\r\n5\r\n100\r\n0\r\n0\r\n" >"$projects/falling.tvc"
+lines "$projects/falling/RX-160.dat" Falling 30 24 48 3 "0, 0" "12, 30" "24, 5"
+lines "$projects/falling.tvc" "${method1[@]}" 6 6 5 100 0 0
 
 check known-bed "$projects/known-bed.tvc" LANG=C -- --data-dir "$data/worked-bed" p.tvc
 expect "$work/known-bed/node.out" tests/calc/golden/known-bed-area.txt lf
@@ -143,7 +149,7 @@ check refused "$projects/refused.tvc" -- --data-dir "$data/worked-bed" p.tvc
 check refused-json "$projects/refused.tvc" -- --format json --data-dir "$data/worked-bed" p.tvc
 check question "$projects/thin-foundation.tvc" -- --data-dir "$data/worked-bed" p.tvc
 check question-yes "$projects/thin-foundation.tvc" -- --yes --save --data-dir "$data/worked-bed" p.tvc
-check falling-swmm "$projects/falling.tvc" -- --format swmm --data-dir "$projects/falling" p.tvc
+check falling-swmm "$projects/falling.tvc" -- --format swmm --data-dir ../../projects/falling p.tvc
 check no-data-files "$projects/known-bed.tvc" -- --data-dir "$projects" p.tvc
 check damaged "$projects/damaged.tvc" -- p.tvc
 check missing - -- missing.tvc
