@@ -16,6 +16,7 @@ sudo_cmd=()
 missing=()
 command -v chromium >/dev/null || missing+=(chromium)
 command -v npm >/dev/null || missing+=(npm)
+command -v pdftotext >/dev/null || missing+=(poppler-utils) # reads the printed report
 if [ ${#missing[@]} -gt 0 ]; then
   echo "test-web-page: installing ${missing[*]}"
   export DEBIAN_FRONTEND=noninteractive

@@ -4,6 +4,7 @@
 // clipboard and the downloads.
 //   TESSIVANE_PAGE=BUILD_DIR/tessivane.html node --test page.test.mjs
 import assert from 'node:assert/strict';
+import { execFileSync } from 'node:child_process';
 import { mkdtempSync, readFileSync, readdirSync, rmSync, writeFileSync } from 'node:fs';
 import { tmpdir } from 'node:os';
 import path from 'node:path';
@@ -353,6 +354,32 @@ describe('the page', () => {
     assert.ok(totals.includes(`Total storage of the bed: ${bed} cu ft`), totals.join('\n'));
     assert.equal(await page.$$eval('#tblStorage tbody tr', (rows) => rows.length), rowCount);
     assert.ok(await page.$('#storageChart svg path.chart-area'));
+  });
+
+  test('prints the title block, the report and the storage page', { skip: firefox }, async () => {
+    await openFile('with-results.tvc', withResults);
+    await page.waitForFunction(() => document.title === 'with-results.tvc');
+    const pdf = path.join(downloads, 'report.pdf');
+    await page.pdf({ path: pdf });
+    const pages = Number(/Pages:\s+(\d+)/.exec(execFileSync('pdfinfo', [pdf]).toString())[1]);
+    const textOf = (first, last) => execFileSync(
+      'pdftotext', ['-layout', '-f', String(first), '-l', String(last), pdf, '-']).toString();
+    const all = textOf(1, pages);
+    assert.match(all, /^Tessivane \d+\.\d+\.\d+\nProject: Maple Street detention bed \(calculated\)\n/);
+    assert.match(all, /\nFile: with-results\.tvc\n/);
+    // Every report line, in order; the layout's spaces stand for the tabs.
+    const squeezed = (text) => text.split(/\r?\n/).map((line) => line.trim().split(/\s+/).join(' '))
+                                   .filter(Boolean);
+    const printed = squeezed(all);
+    let at = 0;
+    for (const line of squeezed(savedReport)) {
+      at = printed.indexOf(line, at);
+      assert.notEqual(at, -1, `printed report lacks "${line}"`);
+    }
+    // The storage page is a page of its own.
+    const last = textOf(pages, pages);
+    assert.match(last, /Total storage of the bed: \d+\.\d{3} cu ft/);
+    assert.doesNotMatch(last, /\[VELDO Equivalent Stage vs Area\]/);
   });
 
   test('a browser without WebAssembly is told why the calculator cannot start', async () => {
