@@ -3,65 +3,18 @@
 // written with results, and the storage summary of a result (bed model included).
 #include "Calculator.h"
 #include "ChamberDataFile.h"
+#include "EngineWorkload.h"
 #include "ProjectFile.h"
 #include "StorageSummary.h"
 #include "TextEncoding.h"
 
 #include <benchmark/benchmark.h>
 
-#include <cstdio>
-#include <filesystem>
-#include <fstream>
-#include <sstream>
 #include <string>
 
 namespace {
-// A 100-row table of a 30-inch arch, one row per 0.3 inch.
-std::string hundredRowChamberFile()
-{
-    std::ostringstream file;
-    file << "Benchmark chamber, 100 rows\r\n51\r\n30\r\n85\r\n100\r\n";
-    for (int i = 0; i < 100; ++i)
-        file << i * 0.3 << ", " << i * 0.65 << "\r\n";
-    return file.str();
-}
-
-struct Fixture
-{
-    std::filesystem::path dir;
-
-    Fixture()
-    {
-        dir = std::filesystem::temp_directory_path() / "tessivane-bench";
-        std::filesystem::create_directories(dir);
-        std::ofstream(dir / "RX-160.dat", std::ios::binary) << hundredRowChamberFile();
-    }
-    ~Fixture() { std::filesystem::remove_all(dir); }
-};
-
-const Fixture &fixture()
-{
-    static const Fixture instance;
-    return instance;
-}
-
-CalcInputs rectangularArray()
-{
-    CalcInputs in;
-    in.method = 2;
-    in.projectName = "Benchmark";
-    in.chamberTypeIndex = 0;
-    in.rows = "12";
-    in.cols = "20";
-    in.foundationDepth = "9";
-    in.coverThickness = "12";
-    in.internalSpacing = "6";
-    in.perimeterThickness = "12";
-    in.porosity = "40";
-    in.baseElevation = "512.5";
-    in.bottomAreaValue = 1;
-    return in;
-}
+using bench::fixture;
+using bench::rectangularArray;
 
 void ReadChamberFile(benchmark::State &state)
 {

@@ -1,9 +1,11 @@
 #include "NumberText.h"
 
-#include <bit>
+#include "NumberConversions.h"
+
 #include <charconv>
 #include <cmath>
 #include <cstdint>
+#include <cstring>
 
 namespace {
 void appendExponent(std::string &text, int exponent)
@@ -21,13 +23,12 @@ void appendExponent(std::string &text, int exponent)
 // first. Always 7 digits, trailing zeros included.
 void exactDigits(float magnitude, char (&digits)[7], int &exponent)
 {
-    char buffer[32]; // "d.dddddde+XX"
-    const auto result = std::to_chars(buffer, buffer + sizeof buffer, double(magnitude),
-                                      std::chars_format::scientific, 6);
-    digits[0] = buffer[0];
+    const std::string text = numbers::scientificText(double(magnitude), 6); // "d.dddddde+XX"
+    digits[0] = text[0];
     for (int i = 0; i < 6; ++i)
-        digits[i + 1] = buffer[i + 2];
-    std::from_chars(buffer + 9 + (buffer[9] == '+' ? 1 : 0), result.ptr, exponent);
+        digits[i + 1] = text[i + 2];
+    const char *first = text.data() + 9 + (text[9] == '+' ? 1 : 0);
+    std::from_chars(first, text.data() + text.size(), exponent);
 }
 
 // The same, quickly, in double arithmetic: magnitude * 10^k is one correctly rounded product
@@ -38,7 +39,9 @@ bool quickDigits(float magnitude, char (&digits)[7], int &exponent)
     static constexpr double PowersOfTen[] = {1e0,  1e1,  1e2,  1e3,  1e4,  1e5,  1e6,  1e7,
                                              1e8,  1e9,  1e10, 1e11, 1e12, 1e13, 1e14, 1e15,
                                              1e16, 1e17, 1e18, 1e19, 1e20, 1e21, 1e22};
-    const auto biased = static_cast<int>((std::bit_cast<std::uint32_t>(magnitude) >> 23) & 0xFF);
+    std::uint32_t bits = 0;
+    std::memcpy(&bits, &magnitude, sizeof bits);
+    const auto biased = static_cast<int>((bits >> 23) & 0xFF);
     if (biased == 0)
         return false; // subnormal
     // floor(log10(2) * the binary exponent): the decimal one or one less; the loop corrects it.
@@ -135,22 +138,24 @@ void appendTwoDecimalText(std::string &text, float value, char decimalSeparator)
     const double magnitude = std::fabs(static_cast<double>(value));
     const double hundredths = magnitude * 100.0;
     const double rounded = magnitude >= 16777216.0 ? hundredths : std::floor(hundredths + 0.5);
-    char buffer[64];
     // Hundredths below 2^53 are whole numbers an integer holds exactly.
-    const auto result =
-        rounded < 9007199254740992.0
-            ? std::to_chars(buffer + 2, buffer + sizeof buffer, static_cast<std::uint64_t>(rounded))
-            : std::to_chars(buffer + 2, buffer + sizeof buffer, rounded, std::chars_format::fixed,
-                            0);
-    char *first = buffer + 2;
+    std::string digits;
+    if (rounded < 9007199254740992.0) {
+        char buffer[24];
+        const auto result =
+            std::to_chars(buffer, buffer + sizeof buffer, static_cast<std::uint64_t>(rounded));
+        digits.assign(buffer, result.ptr);
+    } else {
+        digits = numbers::fixedPointText(rounded, 0);
+    }
     // At least three digits: "5" hundredths is 0.05.
-    while (result.ptr - first < 3)
-        *--first = '0';
+    if (digits.size() < 3)
+        digits.insert(0, 3 - digits.size(), '0');
     if (value < 0 && rounded != 0.0)
         text += '-';
-    text.append(first, static_cast<std::size_t>(result.ptr - 2 - first));
+    text.append(digits, 0, digits.size() - 2);
     text += decimalSeparator;
-    text.append(result.ptr - 2, 2);
+    text.append(digits, digits.size() - 2, 2);
 }
 
 std::string TwoDecimalText(float value, char decimalSeparator)

@@ -1,5 +1,6 @@
 #include "TextParsers.h"
 
+#include "NumberConversions.h"
 #include "Platform.h"
 
 #include <algorithm>
@@ -47,37 +48,7 @@ bool FileExists(const std::string &path)
 
 bool IsNumberText(std::string_view text)
 {
-    std::size_t i = 0;
-    const std::size_t n = text.size();
-    if (i < n && (text[i] == '+' || text[i] == '-'))
-        ++i;
-    std::size_t digits = 0;
-    while (i < n && isDigit(text[i])) {
-        ++i;
-        ++digits;
-    }
-    if (i < n && text[i] == '.') {
-        ++i;
-        while (i < n && isDigit(text[i])) {
-            ++i;
-            ++digits;
-        }
-    }
-    if (digits == 0)
-        return false;
-    if (i < n && (text[i] == 'e' || text[i] == 'E')) {
-        ++i;
-        if (i < n && (text[i] == '+' || text[i] == '-'))
-            ++i;
-        std::size_t expDigits = 0;
-        while (i < n && isDigit(text[i])) {
-            ++i;
-            ++expDigits;
-        }
-        if (expDigits == 0)
-            return false;
-    }
-    return i == n;
+    return !text.empty() && numbers::decimalNumberLength(text) == text.size();
 }
 
 ParseStatus parseWholeNumber(std::string_view text, long long &value)
@@ -211,23 +182,11 @@ ParseStatus parseSingle(std::string_view text, float &value)
         value = static_cast<float>(*quick);
         return ParseStatus::Ok;
     }
-    if (!IsNumberText(text))
+    const std::optional<double> wide = numbers::parseDecimal(text);
+    if (!wide)
         return ParseStatus::NotANumber;
-    std::string_view t = text;
-    if (t[0] == '+')
-        t.remove_prefix(1);
-    double wide = 0.0;
-    const auto [end, error] = std::from_chars(t.data(), t.data() + t.size(), wide);
-    (void)end;
-    if (error == std::errc::result_out_of_range) {
-        // from_chars reports both overflow and underflow; an underflow is simply zero.
-        const auto e = t.find_first_of("eE");
-        const bool negativeExponent = e != std::string_view::npos && t[e + 1] == '-';
-        if (!negativeExponent)
-            return ParseStatus::OutOfRange;
-        wide = t[0] == '-' ? -0.0 : 0.0;
-    }
-    const auto single = static_cast<float>(wide);
+    // Values too small for a double are zero; too large ones do not fit a float either.
+    const auto single = static_cast<float>(*wide);
     if (!std::isfinite(single))
         return ParseStatus::OutOfRange;
     value = single;

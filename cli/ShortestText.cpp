@@ -1,27 +1,19 @@
 #include "ShortestText.h"
 
-#include <charconv>
-#include <cmath>
+#include "NumberConversions.h"
 
-namespace {
-template <typename Number> std::optional<std::string> shortest(Number value)
-{
-    if (!std::isfinite(value))
-        return std::nullopt;
-    char buffer[64];
-    const auto [end, error] = std::to_chars(buffer, buffer + sizeof buffer, value);
-    if (error != std::errc())
-        return std::nullopt;
-    return std::string(buffer, end);
-}
-} // namespace
+#include <cmath>
 
 std::optional<std::string> shortestText(float value)
 {
-    return shortest(value);
+    if (!std::isfinite(value))
+        return std::nullopt;
+    return numbers::roundTripText(value);
 }
 
 std::optional<std::string> shortestText(double value)
 {
-    return shortest(value);
+    if (!std::isfinite(value))
+        return std::nullopt;
+    return numbers::roundTripText(value);
 }

@@ -1,8 +1,9 @@
 #!/usr/bin/env bash
 # Installs what is missing, builds everything and runs every test:
 #   1. formatting check, 2. the full build (warnings are errors) with all tests,
-#   3. the standard-library parts built for Windows and run under wine, 4. the same parts under
-#   AddressSanitizer/UBSan, 5. short fuzz runs.
+#   3. the standard-library parts built for Windows and run under wine, 4. the same parts built
+#   with emscripten and run under node, 5. the browser page in headless Chromium, 6. the same
+#   parts under AddressSanitizer/UBSan, 7. short fuzz runs.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 root=$PWD
@@ -22,6 +23,13 @@ QT_QPA_PLATFORM=offscreen ctest --test-dir build-ci --output-on-failure -j2 --ti
 echo "== Windows: tessivane-calc.exe and the engine's tests, cross-built and run under wine"
 ./scripts/build-windows.sh build-windows -DTESSIVANE_WERROR=ON
 ./scripts/test-windows.sh build-windows build-ci/app/tessivane-calc
+
+echo "== browser engine: the engine built with emscripten, its tests and tessivane-calc.mjs under node"
+./scripts/build-web.sh build-web -DTESSIVANE_WERROR=ON
+./scripts/test-web.sh build-web build-ci/app/tessivane-calc
+
+echo "== browser page: tessivane.html from file:// in headless Chromium"
+./scripts/test-web-page.sh build-web
 
 echo "== sanitizers (calc, project, cli)"
 CC=clang CXX=clang++ ./scripts/build.sh build-asan -DTESSIVANE_WITH_QT=OFF -DTESSIVANE_SANITIZE=ON \

@@ -69,13 +69,8 @@ bool DocumentCommands::readFile(const QByteArray &nativePath)
 
     const Result<ProjectDocument> read = openProjectFile(nativePath.toStdString());
     if (!read) {
-        // The format message is the program's own; any other failure says why.
-        if (isInvalidFormat(read))
-            m_dialogs.showError(QString::fromUtf8(InvalidFormatMessage));
-        else
-            m_dialogs.showError(QStringLiteral("Cannot open the file:") + LineBreak +
-                                shown(nativePath) + LineBreak +
-                                QString::fromStdString(read.reason()));
+        m_dialogs.showError(
+            QString::fromStdString(openFailureMessage(read, shown(nativePath).toStdString())));
         // Nothing of a partly read file is left behind.
         m_view.ClearData();
         return false;

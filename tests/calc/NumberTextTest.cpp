@@ -1,8 +1,11 @@
 #include "NumberText.h"
+#include "TextParsers.h"
+
+#include "TestSupport.h"
 
 #include <gtest/gtest.h>
 
-#include <bit>
+#include <algorithm>
 #include <cmath>
 #include <cstdint>
 #include <cstdio>
@@ -110,11 +113,47 @@ TEST(ShortNumberText, AgreesWithTheExactlyRoundedDigits)
     };
     std::mt19937 random(20261208);
     for (int i = 0; i < 100000; ++i) {
-        float value = std::bit_cast<float>(std::uint32_t(random()));
+        float value = test::bitCast<float>(std::uint32_t(random()));
         if (i % 3 == 0) // short decimals, as tables hold them
             value = float(int(random() % 2000000) - 1000000) / float(1 << (random() % 12));
         if (!std::isfinite(value) || value == 0)
             continue;
-        ASSERT_EQ(NumToText(value), reference(value)) << std::bit_cast<std::uint32_t>(value);
+        ASSERT_EQ(NumToText(value), reference(value)) << test::bitCast<std::uint32_t>(value);
+    }
+}
+
+TEST(ParseSingle, RefusesWhatAFloatCannotHold)
+{
+    float value = 0.0f;
+    EXPECT_EQ(parseSingle("1e39", value), ParseStatus::OutOfRange);
+    EXPECT_EQ(parseSingle("-1e39", value), ParseStatus::OutOfRange);
+    EXPECT_EQ(parseSingle("1e400", value), ParseStatus::OutOfRange);
+    ASSERT_EQ(parseSingle("1e-400", value), ParseStatus::Ok);
+    EXPECT_EQ(value, 0.0f);
+    ASSERT_EQ(parseSingle("3.4e38", value), ParseStatus::Ok);
+    ASSERT_EQ(parseSingle("+12.25", value), ParseStatus::Ok);
+    EXPECT_EQ(value, 12.25f);
+}
+
+// Plain decimal texts take a shortcut past the library's conversion; every value must still be
+// the float of the correctly rounded double, as the general path gives it.
+TEST(ParseSingle, PlainDecimalsReadAsTheGeneralConversionReadsThem)
+{
+    std::mt19937_64 random(20261208);
+    for (int i = 0; i < 200000; ++i) {
+        std::string text = random() % 4 == 0 ? "-" : "";
+        const int whole = int(random() % 12), fraction = int(random() % 20);
+        for (int d = 0; d < whole; ++d)
+            text += char('0' + random() % 10);
+        if (fraction > 0 || whole == 0) {
+            text += '.';
+            for (int d = 0; d < std::max(fraction, whole == 0 ? 1 : 0); ++d)
+                text += char('0' + random() % 10);
+        }
+        float value = 0;
+        ASSERT_EQ(parseSingle(text, value), ParseStatus::Ok) << text;
+        const float expected = static_cast<float>(std::strtod(text.c_str(), nullptr));
+        ASSERT_EQ(test::bitCast<std::uint32_t>(value), test::bitCast<std::uint32_t>(expected))
+            << text;
     }
 }

@@ -4,6 +4,7 @@
 #include "CalcOutcome.h"
 #include "ResultState.h"
 
+#include <cstring>
 #include <filesystem>
 #include <fstream>
 #include <ostream>
@@ -14,6 +15,15 @@
 #include <vector>
 
 namespace test {
+
+// std::bit_cast, which the WebAssembly build's C++ library lacks.
+template <typename To, typename From> To bitCast(const From &from)
+{
+    static_assert(sizeof(To) == sizeof(From));
+    To to;
+    std::memcpy(&to, &from, sizeof to);
+    return to;
+}
 
 // The equivalent pond table as (stage, area) pairs, for comparing whole tables.
 using Row = std::pair<float, float>;

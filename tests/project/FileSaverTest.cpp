@@ -35,13 +35,6 @@ struct stat statOf(const fs::path &path)
     return info;
 }
 
-void saveWithFileSizeLimit(const std::string &path, const std::string &bytes)
-{
-    const rlimit limit{1024, 1024};
-    ::setrlimit(RLIMIT_FSIZE, &limit);
-    (void)saveFileBytes(path, bytes); // killed halfway: there is no result to look at
-    std::_Exit(0);
-}
 } // namespace
 
 TEST(FileSaver, SymbolicLinkStaysALinkAndItsTargetGetsTheContent)
@@ -52,7 +45,8 @@ TEST(FileSaver, SymbolicLinkStaysALinkAndItsTargetGetsTheContent)
     fs::create_symlink("real/p.tvc", dir.path() / "link.tvc");
     fs::create_symlink("link.tvc", dir.path() / "link-to-link.tvc");
 
-    ASSERT_TRUE(saveFileBytes(dir.file("link-to-link.tvc"), "new").ok());
+    const Result<void> saved = saveFileBytes(dir.file("link-to-link.tvc"), "new");
+    ASSERT_TRUE(saved.ok()) << saved.reason();
     EXPECT_TRUE(fs::is_symlink(dir.path() / "link.tvc"));
     EXPECT_TRUE(fs::is_symlink(dir.path() / "link-to-link.tvc"));
     EXPECT_EQ(test::readFile(dir.path() / "real/p.tvc"), "new");
@@ -75,7 +69,10 @@ TEST(FileSaver, FileWithSeveralNamesIsWrittenInPlace)
 {
     test::TempDir dir;
     test::writeFile(dir.path() / "a.tvc", "old");
-    fs::create_hard_link(dir.path() / "a.tvc", dir.path() / "b.tvc");
+    std::error_code noLinks;
+    fs::create_hard_link(dir.path() / "a.tvc", dir.path() / "b.tvc", noLinks);
+    if (noLinks) // the WebAssembly build's file system under node
+        GTEST_SKIP() << "no hard links here: " << noLinks.message();
     const auto inode = statOf(dir.path() / "a.tvc").st_ino;
 
     ASSERT_TRUE(saveFileBytes(dir.file("a.tvc"), "new content").ok());
@@ -138,6 +135,18 @@ TEST(FileSaver, KeepsPermissionsOwnerAndGroup)
         GTEST_SKIP() << "mode checked; keeping another user's ownership needs root";
 }
 
+// Needs a child process to kill (none under node).
+#if GTEST_HAS_DEATH_TEST
+namespace {
+void saveWithFileSizeLimit(const std::string &path, const std::string &bytes)
+{
+    const rlimit limit{1024, 1024};
+    ::setrlimit(RLIMIT_FSIZE, &limit);
+    saveFileBytes(path, bytes);
+    std::_Exit(0);
+}
+} // namespace
+
 TEST(FileSaverDeathTest, TemporaryLeftByAKilledSaveGoesWithTheNextSave)
 {
     test::TempDir dir;
@@ -158,3 +167,4 @@ TEST(FileSaverDeathTest, TemporaryLeftByAKilledSaveGoesWithTheNextSave)
     EXPECT_EQ(namesIn(dir.path()), (std::vector<std::string>{"other.tvc", "p.tvc"}));
     EXPECT_EQ(test::readFile(path), "new");
 }
+#endif

@@ -1,4 +1,4 @@
-// Writes the splash and About bitmap.
+// Writes the splash and About bitmap (and, for the browser page, the same picture as PNG).
 #include "DiagramFonts.h"
 #include "SignOnBitmap.h"
 
@@ -11,7 +11,7 @@ int main(int argc, char **argv)
     QTextStream out(stdout), err(stderr);
     const QStringList args = app.arguments();
     if (args.size() != 2) {
-        err << "usage: tessivane-signon OUTPUT_FILE.bmp\n";
+        err << "usage: tessivane-signon OUTPUT_FILE.bmp|OUTPUT_FILE.png\n";
         return 1;
     }
     if (const QString problem = DiagramFonts::ensureAvailable(); !problem.isEmpty()) {
@@ -22,7 +22,8 @@ int main(int argc, char **argv)
     out << "signon: writing " << args.at(1) << " (" << image.width() << " x " << image.height()
         << " pixels, 24-bit)\n";
     out.flush();
-    if (!image.save(args.at(1), "BMP")) {
+    const bool png = args.at(1).endsWith(QStringLiteral(".png"), Qt::CaseInsensitive);
+    if (!image.save(args.at(1), png ? "PNG" : "BMP")) {
         err << "signon: cannot write " << args.at(1) << '\n';
         return 1;
     }

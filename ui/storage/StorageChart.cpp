@@ -1,6 +1,7 @@
 #include "StorageChart.h"
 
 #include "NiceScale.h"
+#include "StorageSummaryText.h"
 
 #include <QFontMetricsF>
 #include <QLocale>
@@ -13,12 +14,13 @@
 
 namespace {
 
-const QString StageTitle = QStringLiteral("Stage (ft)");
-const QString AreaTitle = QStringLiteral("Area (sq ft)");
-const QString StorageTitle = QStringLiteral("Cumulative storage (cu ft)");
-const QString StorageShortTitle = QStringLiteral("Storage (cu ft)");
-const QString AreaLegend = QStringLiteral("Equivalent pond area");
-const QString StorageLegend = QStringLiteral("Cumulative storage");
+const StorageSummaryText::ChartTexts Texts;
+const QString StageTitle = QString::fromStdString(Texts.stageTitle);
+const QString AreaTitle = QString::fromStdString(Texts.areaTitle);
+const QString StorageTitle = QString::fromStdString(Texts.storageTitle);
+const QString StorageShortTitle = QString::fromStdString(Texts.storageShortTitle);
+const QString AreaLegend = QString::fromStdString(Texts.areaLegend);
+const QString StorageLegend = QString::fromStdString(Texts.storageLegend);
 
 struct Ranges
 {

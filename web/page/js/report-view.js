@@ -1,0 +1,47 @@
+// The Output tab's report: fixed-pitch text whose tab stops lie at 5, 18, 31 and 44 widths of
+// "X" in the window's font from each line's start, as the window sets them.
+class ReportView {
+  constructor(element) {
+    this.element = element;
+    this.report = '';
+    const x = ReportView.widthOfX(getComputedStyle(document.body).font);
+    for (const target of [element, document.getElementById('printReport')]) {
+      // CSS has one tab size: stops every 13 X widths from the block's edge. Each line starts
+      // 8 X widths in, so the first stop lies 5 widths after its start, the next ones 13 apart.
+      target.style.setProperty('--report-tab', `${13 * x}px`);
+      target.style.setProperty('--report-lead', `${8 * x}px`);
+    }
+  }
+
+  static widthOfX(font) {
+    const context = document.createElement('canvas').getContext('2d');
+    context.font = font;
+    return context.measureText('X').width;
+  }
+
+  // One span per line keeps the lead out of the text: selecting and copying gives the lines.
+  static fill(target, report) {
+    const lines = report.split('\r\n');
+    if (lines.length > 1 && lines[lines.length - 1] === '')
+      lines.pop();
+    const fragment = document.createDocumentFragment();
+    lines.forEach((text, index) => {
+      const line = document.createElement('span');
+      line.className = 'line';
+      line.textContent = text;
+      fragment.append(line);
+      if (index < lines.length - 1 || report.endsWith('\r\n'))
+        fragment.append('\n');
+    });
+    target.replaceChildren(fragment);
+  }
+
+  setReport(report) {
+    this.report = report;
+    ReportView.fill(this.element, report);
+  }
+
+  clear() {
+    this.setReport('');
+  }
+}

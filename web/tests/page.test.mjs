@@ -1,0 +1,405 @@
+// The one-file page in headless Chromium, opened from file:// as a user opens it: typed by
+// keyboard, compared with what the desktop program writes (the examples and their goldens).
+// TESSIVANE_BROWSER=firefox runs the same tests in Firefox, as far as it lets a test reach the
+// clipboard and the downloads.
+//   TESSIVANE_PAGE=BUILD_DIR/tessivane.html node --test page.test.mjs
+import assert from 'node:assert/strict';
+import { execFileSync } from 'node:child_process';
+import { mkdtempSync, readFileSync, readdirSync, rmSync, writeFileSync } from 'node:fs';
+import { tmpdir } from 'node:os';
+import path from 'node:path';
+import { after, afterEach, before, beforeEach, describe, test } from 'node:test';
+import { fileURLToPath } from 'node:url';
+import { firefox, launchBrowser, openPage } from './browser.mjs';
+
+const root = path.resolve(path.dirname(fileURLToPath(import.meta.url)), '../..');
+const pagePath = process.env.TESSIVANE_PAGE;
+const example = (name) => readFileSync(path.join(root, 'examples', name));
+
+// The saved example, as the desktop wrote it: Windows-1252 bytes (Latin-1 for these
+// characters), CR LF lines.
+const withResults = example('with-results.tvc');
+const withResultsLines = withResults.toString('latin1').split('\r\n');
+const rowCount = Number(withResultsLines[14]);
+const savedTable = withResultsLines.slice(15, 15 + rowCount);
+// The report ends with its own CR LF; the file adds one more.
+const savedReport = withResultsLines.slice(15 + rowCount + 3, -1).join('\r\n');
+
+let browser;
+let page;
+let downloads;
+
+before(async () => {
+  assert.ok(pagePath, 'TESSIVANE_PAGE names the built tessivane.html');
+  browser = await launchBrowser();
+  downloads = mkdtempSync(path.join(tmpdir(), 'tessivane-downloads-'));
+});
+
+after(async () => {
+  await browser?.close();
+  rmSync(downloads, { recursive: true, force: true });
+});
+
+beforeEach(async () => {
+  await page?.close();
+  page = await browser.newPage();
+  page.requests = [];
+  page.on('request', (request) => page.requests.push(request.url()));
+  page.errors = [];
+  page.on('pageerror', (error) => page.errors.push(error.message));
+  await openPage(page, pagePath);
+});
+
+afterEach(() => assert.deepEqual(page?.errors ?? [], [], 'script errors on the page'));
+
+const focused = () => page.evaluate(() => document.activeElement.id);
+const text = (selector) => page.$eval(selector, (element) => element.textContent);
+const shownDialog = () => page.evaluate(() => {
+  const box = document.getElementById('messageBox');
+  return box.open ? { title: document.getElementById('messageTitle').textContent,
+                      text: document.getElementById('messageText').textContent } : null;
+});
+const selectedTab = () => page.$eval('[role="tab"][aria-selected="true"]', (tab) => tab.textContent);
+
+// Types each text and presses Enter after it, checking that the focus went where the window's
+// Enter chain sends it.
+async function typeChain(steps) {
+  for (const [value, next] of steps) {
+    await page.keyboard.type(value);
+    await page.keyboard.press('Enter');
+    assert.equal(await focused(), next, `Enter after "${value}"`);
+  }
+}
+
+async function pickMethod(number) {
+  await page.focus('#optMethod1');
+  if (number === 2)
+    await page.keyboard.press('ArrowDown');
+  assert.equal(await page.$eval(`#optMethod${number}`, (button) => button.checked), true);
+}
+
+async function pickChamberType(index) {
+  await page.focus('#cmbChamberType');
+  for (let i = 0; i <= index; ++i)
+    await page.keyboard.press('ArrowDown');
+  await page.keyboard.press('Tab');
+}
+
+// The form's fields, emptied by the keyboard as a user would before typing.
+async function clearField(id) {
+  await page.focus(`#${id}`);
+  await page.keyboard.down('Control');
+  await page.keyboard.press('KeyA');
+  await page.keyboard.up('Control');
+  await page.keyboard.press('Backspace');
+}
+
+// The inputs of examples/with-results.tvc, typed from the project name to the check box.
+async function typeSavedExample() {
+  await pickMethod(2);
+  await page.focus('#txtProjectName');
+  await typeChain([['Maple Street detention bed (calculated)', 'cmbChamberType']]);
+  await pickChamberType(0);
+  assert.equal(await focused(), 'txtRows');
+  for (const id of ['txtFoundationDepth', 'txtCoverThickness', 'txtInternalSpacing',
+                    'txtPerimeterThickness', 'txtPorosity'])
+    await clearField(id);
+  await page.focus('#txtRows');
+  await typeChain([['4', 'txtCols'], ['12', 'txtFoundationDepth'], ['6', 'txtCoverThickness'],
+                   ['6', 'txtInternalSpacing'], ['6', 'txtPerimeterThickness'],
+                   ['12', 'txtPorosity'], ['40', 'txtBaseElevation'], ['100', 'chkBottomArea']]);
+  await page.keyboard.press(' ');
+  await page.keyboard.press('Tab');
+  assert.equal(await focused(), 'cmdCalculate');
+}
+
+async function openFile(name, bytes) {
+  const file = path.join(downloads, name);
+  writeFileSync(file, bytes);
+  const input = await page.$('#fileOpen');
+  await input.uploadFile(file);
+}
+
+// Presses Save and returns the downloaded file's bytes (in Firefox, which gives a test no say
+// over downloads, the bytes the page handed to the download).
+async function savedBytes() {
+  if (firefox) {
+    await page.evaluate(() => {
+      const create = URL.createObjectURL;
+      URL.createObjectURL = (blob) => {
+        window.savedBlob = blob;
+        return create(blob);
+      };
+    });
+    await page.click('#mnuFile_Save');
+    await page.waitForFunction(() => window.savedBlob);
+    return Buffer.from(await page.evaluate(async () =>
+      [...new Uint8Array(await window.savedBlob.arrayBuffer())]));
+  }
+  const cdp = await page.createCDPSession();
+  await cdp.send('Browser.setDownloadBehavior', { behavior: 'allow', downloadPath: downloads,
+                                                  eventsEnabled: true });
+  const done = new Promise((resolve) => cdp.on('Browser.downloadProgress', (event) => {
+    if (event.state === 'completed')
+      resolve(event.guid);
+  }));
+  await page.click('#mnuFile_Save');
+  await done;
+  const name = readdirSync(downloads).find((file) => file.startsWith('with-results'));
+  const bytes = readFileSync(path.join(downloads, name));
+  rmSync(path.join(downloads, name));
+  return bytes;
+}
+
+describe('the page', () => {
+  test('works from the file alone and builds the form from the field table', async () => {
+    const foreign = page.requests.filter((url) => !/^(file|data|blob):/.test(url));
+    assert.deepEqual(foreign, []);
+    const rows = () => page.$$eval('#picInput .row:not([hidden]) label',
+                                   (labels) => labels.map((label) => label.textContent));
+    assert.deepEqual(await rows(), [
+      'Project Name', 'Tessivane Chamber Type', 'Number Of Chambers', 'Area Of Bed (ft\u00b2)',
+      'Stone Foundation Depth, [Df] (inches)', 'Thickness of Stone Above Chambers, [Dc] (inches)',
+      'Porosity of Gravel Fill, [n] (%)', 'Elevation of Base of Foundation (ft datum)']);
+    await pickMethod(2);
+    assert.deepEqual((await rows()).slice(2, 6), [
+      'Number of Rows', 'Number of Chambers Per Row', 'Stone Foundation Depth, [Df] (inches)',
+      'Thickness of Stone Above Chambers, [Dc] (inches)']);
+    assert.deepEqual(
+      await page.$$eval('#picInput .row:not([hidden]) input',
+                        (boxes) => boxes.map((box) => box.value)),
+      ['', '', '', '6', '6', '6', '12', '40', '']);
+    // Every control a user can reach has a label.
+    assert.deepEqual(await page.$$eval('input:not([type="file"]), select',
+                                       (controls) => controls.filter((c) => !c.labels.length)
+                                                              .map((c) => c.id)), []);
+  });
+
+  test('the method #2 example typed by keyboard gives the report the desktop saved', async () => {
+    await typeSavedExample();
+    await page.keyboard.press('Enter');
+    await page.waitForFunction(() => document.getElementById('txtOut').textContent !== '');
+    assert.equal(await selectedTab(), 'Output');
+    assert.equal(await text('#txtOut'), savedReport.replace(/\r\n/g, '\n'));
+
+    // Where the text after each tab starts: 5 and 18 widths of "X" in the window's font.
+    const offsets = await page.evaluate(() => {
+      const x = ReportView.widthOfX(getComputedStyle(document.body).font);
+      const line = [...document.querySelectorAll('#txtOut .line')]
+                     .find((span) => span.textContent === '\tStage\tStorage');
+      const start = line.getBoundingClientRect().left +
+                    parseFloat(getComputedStyle(line).paddingLeft);
+      const at = (offset) => {
+        const range = document.createRange();
+        range.setStart(line.firstChild, offset);
+        range.setEnd(line.firstChild, offset + 1);
+        return (range.getBoundingClientRect().left - start) / x;
+      };
+      return [at(1), at(7)];
+    });
+    assert.ok(Math.abs(offsets[0] - 5) < 0.05 && Math.abs(offsets[1] - 18) < 0.05,
+              `tab stops at ${offsets} widths of X`);
+  });
+
+  test('method #1 asks its questions: No stops, Yes to both calculates', async () => {
+    await page.focus('#txtProjectName');
+    await typeChain([['Thin foundation and cover', 'cmbChamberType']]);
+    await pickChamberType(1);
+    await typeChain([['10', 'txtBedArea'], ['400', 'txtFoundationDepth']]);
+    for (const id of ['txtFoundationDepth', 'txtCoverThickness'])
+      await clearField(id);
+    await page.focus('#txtFoundationDepth');
+    await typeChain([['5', 'txtCoverThickness'], ['4', 'txtPorosity'], ['', 'txtBaseElevation'],
+                     ['512', 'chkBottomArea']]);
+    const question = (what, name) => `The specified ${what} is less than the minimum ` +
+      `recommended 6 inches.\n\nDo you wish to proceed using less than the recommended ${name}?`;
+    const foundation = { title: 'Warning', text: question('foundation depth', 'foundation depth') };
+    const cover = { title: 'Warning', text: question('cover thickness', 'cover thickness') };
+    await page.click('#cmdCalculate');
+    assert.deepEqual(await shownDialog(), foundation);
+    assert.equal(await focused(), 'messageYes');
+    await page.keyboard.press('Tab');
+    await page.keyboard.press('Enter'); // No
+    assert.equal(await shownDialog(), null);
+    assert.equal(await text('#txtOut'), '');
+    assert.equal(await selectedTab(), 'Input Data');
+    assert.equal(await page.$eval('#mnuEdit_Copy_StageArea', (button) => button.disabled), true);
+
+    await page.click('#cmdCalculate');
+    assert.deepEqual(await shownDialog(), foundation);
+    await page.keyboard.press('Enter'); // Yes
+    await page.waitForFunction(() => document.getElementById('messageText').textContent
+                                       .includes('cover thickness'));
+    assert.deepEqual(await shownDialog(), cover);
+    await page.keyboard.press('Enter'); // Yes
+    await page.waitForFunction(() => document.getElementById('txtOut').textContent !== '');
+    const report = await text('#txtOut');
+    assert.match(report, /\tFoundation Depth = 5 inches\n\tCover Thickness = 4 inches\n/);
+    // A method #1 result has no length or width to copy.
+    assert.deepEqual(await page.$$eval('[id^="mnuEdit_Copy_"]', (buttons) =>
+                       buttons.map((button) => button.disabled)), [false, true, true]);
+  });
+
+  test('the chamber storage column takes the browser language\'s decimal separator', async () => {
+    await page.evaluateOnNewDocument(() =>
+      Object.defineProperty(navigator, 'language', { get: () => 'de-DE' }));
+    await openPage(page, pagePath);
+    await typeSavedExample();
+    await page.keyboard.press('Enter');
+    await page.waitForFunction(() => document.getElementById('txtOut').textContent !== '');
+    const report = await text('#txtOut');
+    assert.match(report, /\n\t1\t1,41\n/);
+    assert.match(report, /\n\t100\.0833\t504\.3333\n/, 'every other number keeps "."');
+  });
+
+  test('a refused input shows its message and has the focus', async () => {
+    await pickMethod(2);
+    await page.focus('#txtProjectName');
+    await pickChamberType(0);
+    await page.keyboard.type('12.0');
+    await page.keyboard.press('Enter');
+    await page.focus('#txtBaseElevation');
+    await page.keyboard.type('abc'); // also wrong, but checked after the rows
+    await page.click('#cmdCalculate');
+    assert.deepEqual(await shownDialog(),
+                     { title: 'Error', text: 'The specified value is not an integer.' });
+    await page.keyboard.press('Enter');
+    assert.equal(await shownDialog(), null);
+    assert.equal(await focused(), 'txtRows');
+    assert.equal(await selectedTab(), 'Input Data');
+  });
+
+  test('copies the table, the length and the width as the window does', async () => {
+    if (firefox) {
+      // Firefox lets no test read the clipboard: what the page wrote there is read instead.
+      await page.evaluate(() => {
+        const write = navigator.clipboard.writeText.bind(navigator.clipboard);
+        let last = '';
+        navigator.clipboard.writeText = (text) => { last = text; return write(text); };
+        navigator.clipboard.readText = async () => last;
+      });
+    } else {
+      await browser.defaultBrowserContext().overridePermissions(
+        'file://', ['clipboard-read', 'clipboard-write', 'clipboard-sanitized-write']);
+    }
+    for (const id of ['mnuEdit_Copy_StageArea', 'mnuEdit_Copy_Length', 'mnuEdit_Copy_Width'])
+      assert.equal(await page.$eval(`#${id}`, (button) => button.disabled), true, id);
+    await typeSavedExample();
+    await page.keyboard.press('Enter');
+    await page.waitForFunction(() => document.getElementById('txtOut').textContent !== '');
+    const copied = async (id) => {
+      await page.evaluate(() => navigator.clipboard.writeText('earlier contents'));
+      await page.click(`#${id}`);
+      await page.waitForFunction(async () =>
+        (await navigator.clipboard.readText()) !== 'earlier contents');
+      return page.evaluate(() => navigator.clipboard.readText());
+    };
+    const table = savedTable.map((row) => `${row.replace(' ', '\t')}\r\n`).join('');
+    assert.equal(await copied('mnuEdit_Copy_StageArea'), table);
+    const lengthLine = withResultsLines[15 + rowCount];
+    const widthLine = withResultsLines[16 + rowCount];
+    assert.equal(await copied('mnuEdit_Copy_Length'), lengthLine);
+    assert.equal(await copied('mnuEdit_Copy_Width'), widthLine);
+
+    // An edit discards the result: nothing to copy any more.
+    await page.click('#tab0');
+    await page.focus('#txtPorosity');
+    await page.keyboard.type('1');
+    assert.equal(await page.$eval('#mnuEdit_Copy_StageArea', (button) => button.disabled), true);
+    assert.equal(await text('#txtOut'), '');
+  });
+
+  test('opens a project file and saves it back byte for byte', async () => {
+    await openFile('with-results.tvc', withResults);
+    await page.waitForFunction(() => document.title === 'with-results.tvc');
+    assert.equal(await page.$eval('#txtProjectName', (box) => box.value),
+                 'Maple Street detention bed (calculated)');
+    assert.equal(await text('#txtOut'), savedReport.replace(/\r\n/g, '\n'));
+
+    assert.ok((await savedBytes()).equals(withResults));
+  });
+
+  test('refuses what the desktop refuses, with its message, and keeps nothing', async () => {
+    await page.focus('#txtProjectName');
+    await page.keyboard.type('typed before');
+    await openFile('notes.tvc', 'not a project\r\n');
+    await page.waitForFunction(() => document.getElementById('messageBox').open);
+    assert.deepEqual(await shownDialog(),
+                     { title: 'Error', text: 'The selected file input format is invalid' });
+    await page.keyboard.press('Enter');
+    assert.equal(await page.$eval('#txtProjectName', (box) => box.value), '');
+    assert.equal(await page.$eval('#txtPorosity', (box) => box.value), '');
+
+    const cut = Buffer.from(withResults.toString('latin1').replace('TVC_Ver01', 'TVC_Ver02'),
+                            'latin1');
+    await openFile('later.tvc', cut);
+    await page.waitForFunction(() => document.getElementById('messageBox').open);
+    const shown = await shownDialog();
+    assert.match(shown.text, /^Cannot open the file:\nlater\.tvc\n\S/);
+    await page.keyboard.press('Enter');
+    assert.equal(await page.evaluate(() => document.title),
+                 'Tessivane Stage vs Area Calculator for VELDO 3.2');
+  });
+
+  test('the Storage tab shows the bed the desktop describes', async () => {
+    await openFile('with-results.tvc', withResults);
+    await page.waitForFunction(() => document.title === 'with-results.tvc');
+    await page.focus('#tab0');
+    for (let i = 0; i < 3; ++i)
+      await page.keyboard.press('ArrowRight');
+    assert.equal(await selectedTab(), 'Storage');
+    const golden = JSON.parse(readFileSync(path.join(root, 'tests/cli/golden/rectangular-array.json')));
+    const bed = golden.storage.summary.bedStorage_cuft.toFixed(3);
+    const totals = await page.$$eval('#storageTotals p', (lines) => lines.map((l) => l.textContent));
+    assert.ok(totals.includes(`Total storage of the bed: ${bed} cu ft`), totals.join('\n'));
+    assert.equal(await page.$$eval('#tblStorage tbody tr', (rows) => rows.length), rowCount);
+    assert.ok(await page.$('#storageChart svg path.chart-area'));
+  });
+
+  test('prints the title block, the report and the storage page', { skip: firefox }, async () => {
+    await openFile('with-results.tvc', withResults);
+    await page.waitForFunction(() => document.title === 'with-results.tvc');
+    const pdf = path.join(downloads, 'report.pdf');
+    await page.pdf({ path: pdf });
+    const pages = Number(/Pages:\s+(\d+)/.exec(execFileSync('pdfinfo', [pdf]).toString())[1]);
+    const textOf = (first, last) => execFileSync(
+      'pdftotext', ['-layout', '-f', String(first), '-l', String(last), pdf, '-']).toString();
+    const all = textOf(1, pages);
+    assert.match(all, /^Tessivane \d+\.\d+\.\d+\nProject: Maple Street detention bed \(calculated\)\n/);
+    assert.match(all, /\nFile: with-results\.tvc\n/);
+    // Every report line, in order; the layout's spaces stand for the tabs.
+    const squeezed = (text) => text.split(/\r?\n/).map((line) => line.trim().split(/\s+/).join(' '))
+                                   .filter(Boolean);
+    const printed = squeezed(all);
+    let at = 0;
+    for (const line of squeezed(savedReport)) {
+      at = printed.indexOf(line, at);
+      assert.notEqual(at, -1, `printed report lacks "${line}"`);
+    }
+    // The storage page is a page of its own.
+    const last = textOf(pages, pages);
+    assert.match(last, /Total storage of the bed: \d+\.\d{3} cu ft/);
+    assert.doesNotMatch(last, /\[VELDO Equivalent Stage vs Area\]/);
+  });
+
+  test('a browser without WebAssembly is told why the calculator cannot start', async () => {
+    await page.evaluateOnNewDocument(() => { delete window.WebAssembly; });
+    await page.reload();
+    await page.waitForSelector('#startFailure:not([hidden])');
+    assert.match(await text('#startFailure'),
+                 /^The calculator cannot start in this browser: .*WebAssembly/);
+    page.errors = [];
+  });
+
+  test('an unsaved change makes the browser ask before leaving', async () => {
+    await page.focus('#txtPorosity');
+    await page.keyboard.type('5');
+    const asked = new Promise((resolve) => page.once('dialog', async (dialog) => {
+      resolve(dialog.type());
+      await dialog.accept();
+    }));
+    await page.close({ runBeforeUnload: true });
+    assert.equal(await asked, 'beforeunload');
+    page = null;
+  });
+});
