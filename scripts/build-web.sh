@@ -13,18 +13,7 @@ shift || true
 ./scripts/install-deps.sh
 
 packages=(cmake ninja-build googletest emscripten nodejs)
-missing=()
-for p in "${packages[@]}"; do
-  dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q 'install ok installed' || missing+=("$p")
-done
-if [ ${#missing[@]} -gt 0 ]; then
-  echo "build-web: installing ${missing[*]}"
-  sudo_cmd=()
-  [ "$(id -u)" -ne 0 ] && sudo_cmd=(sudo)
-  export DEBIAN_FRONTEND=noninteractive
-  "${sudo_cmd[@]}" apt-get update -qq
-  "${sudo_cmd[@]}" apt-get install -y -qq --no-install-recommends "${missing[@]}"
-fi
+./scripts/install-packages.sh build-web "${packages[@]}"
 
 # Debian's em++ links only when node finds the system's node modules.
 export NODE_PATH=${NODE_PATH:-/usr/share/nodejs}

@@ -12,22 +12,10 @@ packages=(
   desktop-file-utils locales
 )
 
-missing=()
-for p in "${packages[@]}"; do
-  dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q 'install ok installed' || missing+=("$p")
-done
+"$(dirname "$0")/install-packages.sh" install-deps "${packages[@]}"
 
 sudo_cmd=()
 [ "$(id -u)" -ne 0 ] && sudo_cmd=(sudo)
-
-if [ ${#missing[@]} -eq 0 ]; then
-  echo "install-deps: all packages present"
-else
-  echo "install-deps: installing ${missing[*]}"
-  export DEBIAN_FRONTEND=noninteractive
-  "${sudo_cmd[@]}" apt-get update -qq
-  "${sudo_cmd[@]}" apt-get install -y -qq --no-install-recommends "${missing[@]}"
-fi
 
 # The tests compare the window and tessivane-calc under a locale with a decimal comma.
 if ! locale -a 2>/dev/null | grep -qix 'de_DE.utf8'; then

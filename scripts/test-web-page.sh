@@ -11,18 +11,11 @@ if [ ! -f "$page" ]; then
   exit 1
 fi
 
-sudo_cmd=()
-[ "$(id -u)" -ne 0 ] && sudo_cmd=(sudo)
-missing=()
-command -v chromium >/dev/null || missing+=(chromium)
-command -v npm >/dev/null || missing+=(npm)
-command -v pdftotext >/dev/null || missing+=(poppler-utils) # reads the printed report
-if [ ${#missing[@]} -gt 0 ]; then
-  echo "test-web-page: installing ${missing[*]}"
-  export DEBIAN_FRONTEND=noninteractive
-  "${sudo_cmd[@]}" apt-get update -qq
-  "${sudo_cmd[@]}" apt-get install -y -qq --no-install-recommends "${missing[@]}"
-fi
+# npm comes with some node builds and is a package of its own in Debian's; poppler-utils
+# reads the printed report.
+needed=(chromium poppler-utils)
+command -v npm >/dev/null || needed+=(npm)
+./scripts/install-packages.sh test-web-page "${needed[@]}"
 
 echo "test-web-page: installing the pinned test packages (npm ci)"
 (cd web/tests && npm ci --no-audit --no-fund --loglevel=error)
