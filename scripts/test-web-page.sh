@@ -22,10 +22,10 @@ echo "test-web-page: installing the pinned test packages (npm ci)"
 
 echo "test-web-page: $page in $(chromium --version 2>/dev/null || echo chromium)"
 TESSIVANE_PAGE="$(realpath "$page")" CHROMIUM="$(command -v chromium)" \
-  node --test --test-reporter=spec web/tests/page.test.mjs
+  node --test web/tests/page.test.mjs
 # Firefox, where the machine has it, gets the same tests.
 if command -v firefox-esr >/dev/null; then
   echo "test-web-page: $page in $(firefox-esr --version 2>/dev/null)"
   TESSIVANE_PAGE="$(realpath "$page")" TESSIVANE_BROWSER=firefox FIREFOX="$(command -v firefox-esr)" \
-    node --test --test-reporter=spec web/tests/page.test.mjs
+    node --test web/tests/page.test.mjs
 fi
