@@ -80,6 +80,35 @@ std::vector<std::string> rowCells(const StorageSummary &summary, std::size_t row
     return cells;
 }
 
+std::string tableText(const StorageSummary &summary)
+{
+    std::vector<std::size_t> rows(summary.rows.size());
+    for (std::size_t i = 0; i < rows.size(); ++i)
+        rows[i] = i;
+    std::vector<std::size_t> columns(columnCaptions().size());
+    for (std::size_t i = 0; i < columns.size(); ++i)
+        columns[i] = i;
+    return tableText(summary, rows, columns);
+}
+
+std::string tableText(const StorageSummary &summary, const std::vector<std::size_t> &rows,
+                      const std::vector<std::size_t> &columns)
+{
+    const auto line = [&columns](const std::vector<std::string> &cells) {
+        std::string text;
+        for (std::size_t i = 0; i < columns.size(); ++i) {
+            if (i > 0)
+                text += '\t';
+            text += cells.at(columns[i]);
+        }
+        return text + LineBreak;
+    };
+    std::string text = line(columnCaptions());
+    for (const std::size_t row : rows)
+        text += line(rowCells(summary, row));
+    return text;
+}
+
 std::vector<Line> totalLines(const StorageSummary &summary, const std::string &bedProblem)
 {
     std::vector<Line> lines;

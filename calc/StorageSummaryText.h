@@ -16,6 +16,12 @@ std::string twoLineCaption(const std::string &caption);
 // The cells of one table row, in column order; the bed's parts are empty when the bed is not
 // known.
 std::vector<std::string> rowCells(const StorageSummary &summary, std::size_t row);
+// The table as the clipboard takes it: a header row of one-line captions, then the rows, cells
+// separated by TAB, each line ending in CR LF. The overload copies only the given rows and
+// columns (indices in table order), as a selection of cells does.
+std::string tableText(const StorageSummary &summary);
+std::string tableText(const StorageSummary &summary, const std::vector<std::size_t> &rows,
+                      const std::vector<std::size_t> &columns);
 
 struct Line
 {
