@@ -2,6 +2,7 @@
 
 #include "CalcOutcome.h"
 #include "CalcRecord.h"
+#include "ChamberDesignData.h"
 
 #include <optional>
 
@@ -12,14 +13,17 @@ struct CalcMethod
 {
     // Reads the method's fields into values; the first failed check, or a No to a
     // question, stops with its outcome.
-    std::optional<CalcOutcome> (*checkInputs)(const CalcInputs &inputs, const AskYesNo &askYesNo,
-                                              InputValues &values);
+    std::optional<CalcOutcome> (*checkInputs)(const CalcInputs &inputs,
+                                              const ChamberDesignData &chamber,
+                                              const AskYesNo &askYesNo, InputValues &values);
     // Writes the system dimensions (when the method has them) and the pond table into the
     // result, from the values and the chamber converted to feet.
     void (*fillResult)(const InputValues &values, const ChamberDesignData &chamberInFeet,
                        bool bottomAreaRow, ResultState &result);
     // The method sizes the system and reports it; otherwise the dimensions stay as they were.
     bool hasSystemDimensions = false;
+    // Height (ft) of the row above the base that keeps the bottom area when that is asked.
+    double bottomRowHeight = 0;
 };
 
 // Method #1: a bed of known plan area holding a known number of chambers.

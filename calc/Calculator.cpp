@@ -3,6 +3,7 @@
 #include "CalcMethod.h"
 #include "ChamberDataFile.h"
 #include "ChamberLayers.h"
+#include "DesignChecks.h"
 #include "Messages.h"
 #include "Report.h"
 #include "ResultChecks.h"
@@ -27,7 +28,13 @@ std::optional<CalcOutcome> readRecord(const CalcMethod &method, const CalcEnviro
 {
     if (auto failure = loadSelectedChamber(record.inputs, environment, record.chamber))
         return failure;
-    return method.checkInputs(record.inputs, environment.askYesNo, record.values);
+    if (auto failure = checkChamberFitsItsSize(record.chamber, record.inputs.chamberTypeIndex))
+        return failure;
+    if (auto stop =
+            method.checkInputs(record.inputs, record.chamber, environment.askYesNo, record.values))
+        return stop;
+    return checkStagesStayApart(record.values, record.chamber,
+                                record.inputs.bottomAreaChecked() ? method.bottomRowHeight : 0);
 }
 
 CalcOutcome done(std::shared_ptr<const CalcRecord> record)

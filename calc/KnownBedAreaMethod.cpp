@@ -1,6 +1,7 @@
 #include "CalcMethod.h"
 
 #include "ChamberLayers.h"
+#include "DesignChecks.h"
 #include "FieldChecks.h"
 #include "Messages.h"
 
@@ -18,8 +19,10 @@ CalcOutcome declined()
 }
 
 // The checks in their fixed order; a thin layer below 6 inches is the user's call.
-std::optional<CalcOutcome> checkInputs(const CalcInputs &in, const AskYesNo &askYesNo,
-                                       InputValues &v)
+constexpr double BottomRowHeight = 0.5 / 12.0; // ft
+
+std::optional<CalcOutcome> checkInputs(const CalcInputs &in, const ChamberDesignData &chamber,
+                                       const AskYesNo &askYesNo, InputValues &v)
 {
     if (auto failure =
             checkCountField(in.numChambers, InputField::NumChambers, Messages::SpecifyNumChambers,
@@ -30,11 +33,17 @@ std::optional<CalcOutcome> checkInputs(const CalcInputs &in, const AskYesNo &ask
         return failure;
     if (v.bedArea <= 0)
         return refuse(InputField::BedArea, Messages::BedAreaNotPositive);
+    if (auto failure = checkBedHoldsChambers(v.bedArea, v.numChambers, chamber))
+        return failure;
     if (auto failure = checkNumberField(in.foundationDepth, InputField::FoundationDepth,
                                         Messages::SpecifyFoundation, v.foundationDepth))
         return failure;
     if (v.foundationDepth <= 0)
         return refuse(InputField::FoundationDepth, Messages::FoundationNotPositive);
+    // The pond's rows must rise: the bottom-area row sits half an inch above the base, the
+    // next one at the top of the foundation.
+    if (in.bottomAreaChecked() && v.foundationDepth < BottomRowHeight * 12)
+        return refuse(InputField::FoundationDepth, Messages::FoundationBelowBottomRow);
     if (v.foundationDepth < 6 && !ask(askYesNo, Messages::FoundationQuestion))
         return declined();
     if (auto failure = checkNumberField(in.coverThickness, InputField::CoverThickness,
@@ -42,6 +51,8 @@ std::optional<CalcOutcome> checkInputs(const CalcInputs &in, const AskYesNo &ask
         return failure;
     if (v.coverThickness <= 0)
         return refuse(InputField::CoverThickness, Messages::CoverNotPositive);
+    if (v.coverThickness < 1)
+        return refuse(InputField::CoverThickness, Messages::CoverBelowOneInch);
     if (v.coverThickness < 6 && !ask(askYesNo, Messages::CoverQuestion))
         return declined();
     if (auto failure = checkNumberField(in.porosity, InputField::Porosity,
@@ -66,7 +77,7 @@ void fillResult(const InputValues &v, const ChamberDesignData &chamber, bool bot
     auto &stage = result.EquivStage;
     auto &area = result.EquivArea;
     const float stoneArea = single(double(n) * A);
-    appendFoundationRows(stage, area, {E0, Df, stoneArea, A, bottomAreaRow, 0.5 / 12.0});
+    appendFoundationRows(stage, area, {E0, Df, stoneArea, A, bottomAreaRow, BottomRowHeight});
 
     const ChamberLayers layers(chamber);
     for (std::size_t i = 0; i < layers.count(); ++i) {
@@ -82,4 +93,4 @@ void fillResult(const InputValues &v, const ChamberDesignData &chamber, bool bot
 }
 } // namespace
 
-const CalcMethod KnownBedAreaMethod = {checkInputs, fillResult, false};
+const CalcMethod KnownBedAreaMethod = {checkInputs, fillResult, false, BottomRowHeight};

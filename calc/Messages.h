@@ -42,6 +42,12 @@ inline constexpr const char *BedAreaNotPositive = "The bed area must be greater 
 inline constexpr const char *FoundationNotPositive =
     "The foundation depth must be greater than zero.";
 inline constexpr const char *CoverNotPositive = "The cover thickness must be greater than zero.";
+inline constexpr const char *FoundationBelowBottomRow =
+    "With the bottom area preserved, the foundation depth must be at least 0.5 inch: the "
+    "equivalent pond has a row 0.5 inch above the base of the foundation.";
+inline constexpr const char *CoverBelowOneInch =
+    "The cover thickness must be at least 1 inch: the equivalent pond has a row 1 inch above "
+    "the chambers.";
 inline constexpr const char *FoundationQuestion =
     "The specified foundation depth is less than the minimum recommended 6 inches.\r\n\r\n"
     "Do you wish to proceed using less than the recommended foundation depth?";

@@ -7,7 +7,10 @@
 #include <limits>
 
 namespace {
-std::optional<CalcOutcome> checkInputs(const CalcInputs &in, const AskYesNo &, InputValues &v)
+constexpr double BottomRowHeight = 1.0 / 12.0; // ft
+
+std::optional<CalcOutcome> checkInputs(const CalcInputs &in, const ChamberDesignData &,
+                                       const AskYesNo &, InputValues &v)
 {
     if (auto failure = checkCountField(in.rows, InputField::Rows, Messages::SpecifyRows,
                                        Messages::RowsTooFew, v.rows))
@@ -79,7 +82,7 @@ void fillResult(const InputValues &v, const ChamberDesignData &chamber, bool bot
     auto &area = result.EquivArea;
     const float stoneArea = single(double(n) * result.BottomArea);
     appendFoundationRows(stage, area,
-                         {E0, Df, stoneArea, result.BottomArea, bottomAreaRow, 1.0 / 12.0});
+                         {E0, Df, stoneArea, result.BottomArea, bottomAreaRow, BottomRowHeight});
 
     const auto chambers = static_cast<int16_t>(Nr * Nc);
     for (std::size_t i = 0; i < M; ++i) {
@@ -95,4 +98,4 @@ void fillResult(const InputValues &v, const ChamberDesignData &chamber, bool bot
 }
 } // namespace
 
-const CalcMethod RectangularArrayMethod = {checkInputs, fillResult, true};
+const CalcMethod RectangularArrayMethod = {checkInputs, fillResult, true, BottomRowHeight};

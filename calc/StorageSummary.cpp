@@ -1,15 +1,19 @@
 #include "StorageSummary.h"
 
+#include "NumberText.h"
+#include "StageResolution.h"
+#include "TextParsers.h"
+
 #include <algorithm>
 #include <cmath>
-#include <limits>
 
 namespace {
-// The spacing of single floats near the value: what a stage stored as a float cannot resolve.
-double floatSpacing(double value)
+// A table value as the report, the clipboard and the project file give it: a fresh result
+// and a reopened one then show the same storage.
+double asWritten(float value)
 {
-    const float magnitude = std::fabs(static_cast<float>(value));
-    return double(std::nextafter(magnitude, std::numeric_limits<float>::infinity())) - magnitude;
+    float read = value;
+    return parseSingle(NumToText(value), read) == ParseStatus::Ok ? read : value;
 }
 } // namespace
 
@@ -79,14 +83,14 @@ StorageSummary summarizeStorage(const ResultState &result, const BedModel *bed)
     double spacingAllowance = 0;
     for (std::size_t i = 0; i < count; ++i) {
         StorageRow row;
-        row.stage = result.EquivStage[i];
-        row.area = result.EquivArea[i];
+        row.stage = asWritten(result.EquivStage[i]);
+        row.area = asWritten(result.EquivArea[i]);
         if (i > 0) {
             const StorageRow &previous = summary.rows.back();
             row.interval = row.area * (row.stage - previous.stage);
             row.cumulative = previous.cumulative + row.interval;
         }
-        spacingAllowance += std::fabs(row.area) * floatSpacing(row.stage);
+        spacingAllowance += std::fabs(row.area) * stageResolution(row.stage);
         summary.rows.push_back(row);
     }
     if (!summary.rows.empty())

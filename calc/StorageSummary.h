@@ -5,6 +5,7 @@
 #include "Result.h"
 #include "ResultState.h"
 
+#include <cmath>
 #include <string>
 #include <vector>
 
@@ -39,8 +40,8 @@ Result<BedModel> describeBed(const CalcRecord &record);
 // (zero on the first row).
 struct StorageRow
 {
-    double stage = 0;         // ft datum, as the pond table holds it
-    double area = 0;          // ft², as the pond table holds it
+    double stage = 0;         // ft datum, as the pond table is written (7 digits)
+    double area = 0;          // ft², as the pond table is written
     double interval = 0;      // ft³ the pond holds between the previous stage and this one
     double cumulative = 0;    // ft³ the pond holds up to this stage
     double chamberPart = 0;   // ft³ of the bed's interval held inside the chambers
@@ -60,13 +61,20 @@ struct StorageSummary
     double stoneStorage = 0;      // ft³ of it in the stone voids
     double chamberStorage = 0;    // ft³ of it in the chambers
     double largestDifference = 0; // ft³, largest |pond - bed| over the rows and at the top
-    // ft³ the check allows: a share of the bed's storage plus what the pond table's
-    // single-precision stages cannot resolve (their spacing times each row's area).
+    // ft³ the check allows: a share of the bed's storage plus what the pond table's stages
+    // cannot resolve (their resolution times each row's area).
     double tolerance = 0;
     bool pondMatchesBed = false;
 
     // Relative agreement the check asks for, of the bed's whole storage.
     static constexpr double relativeTolerance = 1e-4;
+    // A difference above this share of the bed's storage is told, even when the stages'
+    // resolution explains it.
+    static constexpr double noticeableShare = 5e-4;
+    bool differenceNoticeable() const
+    {
+        return largestDifference > noticeableShare * std::fabs(bedStorage);
+    }
 };
 
 StorageSummary summarizeStorage(const ResultState &result, const BedModel *bed);

@@ -1,25 +1,22 @@
 #include "StorageSummaryText.h"
 
 #include "LineBreaks.h"
+#include "NumberConversions.h"
 #include "StorageSummary.h"
 
 #include <cmath>
-#include <cstdio>
 
 namespace StorageSummaryText {
 
 namespace {
 
-// "." as in the report, whatever the user's locale (printf's "C" locale); no "-0.000" for a
-// value that only rounds to zero.
+// "." as in the report, whatever the user's locale; no "-0.000" for a value that only rounds
+// to zero, and a value past what a double writes in fixed notation is left blank.
 std::string fixed(double value, int decimals)
 {
     if (std::fabs(value) < 0.5 * std::pow(10.0, -decimals))
         value = 0;
-    char text[64];
-    const int length = std::snprintf(text, sizeof text, "%.*f", decimals, value);
-    return length > 0 && length < int(sizeof text) ? std::string(text, std::size_t(length))
-                                                   : std::string();
+    return std::isfinite(value) ? numbers::fixedPointText(value, decimals) : std::string();
 }
 
 std::string cubicFeet(double volume)
@@ -123,7 +120,16 @@ std::vector<Line> totalLines(const StorageSummary &summary, const std::string &b
     lines.push_back({"In the stone voids: " + cubicFeet(summary.stoneStorage)});
     lines.push_back({"In the chambers: " + cubicFeet(summary.chamberStorage)});
     const std::string difference = fixed(summary.largestDifference, 4);
-    if (summary.pondMatchesBed)
+    if (summary.pondMatchesBed && summary.differenceNoticeable())
+        lines.push_back(
+            {"At this elevation the equivalent pond differs from the bed by up to " +
+                 volumeText(summary.largestDifference) + " cu ft (" +
+                 fixed(100 * summary.largestDifference / summary.bedStorage, 2) +
+                 " % of the bed's storage): its table keeps stages to 7 significant digits in "
+                 "single precision, too few here. The exports SWMM Storage Node and "
+                 "Elevation–Storage Table carry the bed's own storage.",
+             true});
+    else if (summary.pondMatchesBed)
         lines.push_back({"The equivalent pond stores what the bed stores at every stage "
                          "(largest difference " +
                          difference + " cu ft)."});

@@ -129,7 +129,7 @@ lines "$projects/thin-foundation.tvc" "${method1[@]}" 4 6 40 100 0 0
 lines "$projects/lot-7.tvc" TVC_Ver01 2 "  Lot 7, east bed" 0 2 3 6 6 6 12 40 100 0 0
 lines "$projects/damaged.tvc" "not a project"
 mkdir -p "$projects/falling"
-lines "$projects/falling/RX-160.dat" Falling 30 24 48 3 "0, 0" "12, 30" "24, 5"
+lines "$projects/falling/RX-160.dat" Falling 30 24 48 3 "0, 0" "12, 10" "24, 0"
 lines "$projects/falling.tvc" "${method1[@]}" 6 6 5 100 0 0
 
 check known-bed "$projects/known-bed.tvc" LANG=C -- --data-dir "$data/worked-bed" p.tvc

@@ -118,15 +118,23 @@ TEST(KnownBedArea, ThinLayersAskAndNoStopsSilently)
     EXPECT_EQ(run.outcome.field, InputField::CoverThickness);
     EXPECT_EQ(run.outcome.message, Messages::SpecifyCover);
 
+    // A cover below one inch would put the last row below the one before it: refused before
+    // the question.
     inputs.coverThickness = "0.5";
+    run = calculate(inputs, state, true);
+    EXPECT_EQ(run.outcome.status, CalcOutcome::Status::Refused);
+    EXPECT_EQ(run.outcome.field, InputField::CoverThickness);
+    EXPECT_EQ(run.outcome.message, Messages::CoverBelowOneInch);
+    EXPECT_EQ(run.questions.size(), 1u);
+
+    inputs.coverThickness = "1";
     run = calculate(inputs, state, true);
     ASSERT_EQ(run.outcome.status, CalcOutcome::Status::Done);
     ASSERT_EQ(run.questions.size(), 2u);
     EXPECT_EQ(run.questions[1],
               "The specified cover thickness is less than the minimum recommended 6 inches.\r\n\r\n"
               "Do you wish to proceed using less than the recommended cover thickness?");
-    // A cover below one inch puts the last row below the one before it, as computed.
-    EXPECT_LT(state.EquivStage.back(), state.EquivStage[state.EquivStage.size() - 2]);
+    EXPECT_EQ(state.EquivStage.back(), state.EquivStage[state.EquivStage.size() - 2]);
 }
 
 TEST(KnownBedArea, ExactlySixInchesAsksNothing)
@@ -199,11 +207,20 @@ INSTANTIATE_TEST_SUITE_P(
         test::CheckCase{"SpacingIgnored", &C::internalSpacing, "", F::None, nullptr}),
     [](const testing::TestParamInfo<test::CheckCase> &row) { return row.param.name; });
 
-TEST(KnownBedArea, SmallBedGivesANegativeGravelTermAsComputed)
+// Ten 30 x 48 in chambers cover 100 ft²: a smaller bed would hold negative stone voids.
+TEST(KnownBedArea, BedSmallerThanItsChambersIsRefused)
 {
     CalcInputs inputs = test::knownBedAreaExample();
-    inputs.bedArea = "50"; // 50 ft³ of bed per layer, 100 ft³ in the chambers
+    inputs.bedArea = "50";
     ResultState state;
+    const CalcOutcome refused = calculate(inputs, state).outcome;
+    EXPECT_EQ(refused.field, InputField::BedArea);
+    EXPECT_EQ(refused.message, "The area of the bed (50 sq-ft) is smaller than the plan area of "
+                               "its chambers (10 x 30 x 48 inches = 100 sq-ft). Enlarge the bed "
+                               "or use fewer chambers.");
+    EXPECT_FALSE(state.ResultsValid);
+
+    inputs.bedArea = "100"; // the chambers alone: no stone beside them
     ASSERT_EQ(calculate(inputs, state).outcome.status, CalcOutcome::Status::Done);
-    EXPECT_FLOAT_EQ(state.EquivArea[2], 80.0f); // 100 + 0.4 × (50 − 100)
+    EXPECT_FLOAT_EQ(state.EquivArea[2], 100.0f);
 }

@@ -200,8 +200,7 @@ TEST(RectangularArray, OnlyTheFirstFailureIsReported)
 TEST(RectangularArray, ResultBeyondTheFloatRangeIsRefused)
 {
     CalcInputs inputs = test::rectangularArrayExample();
-    inputs.baseElevation = "3.4e38";
-    inputs.foundationDepth = "1e38";
+    inputs.perimeterThickness = "3.4e38"; // a width beyond the float range
     ResultState state;
     const CalcOutcome outcome = calculate(inputs, state);
     EXPECT_EQ(outcome.status, CalcOutcome::Status::Refused);

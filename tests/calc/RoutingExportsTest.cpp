@@ -7,6 +7,7 @@
 
 #include <gtest/gtest.h>
 
+#include <cmath>
 #include <cstdio>
 #include <random>
 #include <sstream>
@@ -157,17 +158,31 @@ CalcInputs rectangularArrayExample()
     return in;
 }
 
-// A chamber with a table of many uneven rows, its storage growing unevenly, at times not at all.
-std::string randomChamber(std::mt19937 &random)
+// A chamber with a table of many uneven rows, its storage growing unevenly, at times not at
+// all, never faster than its outline holds.
+struct RandomChamber
 {
-    std::uniform_real_distribution<double> step(0.01, 3), gain(0, 2), size(20, 90);
+    std::string file;
+    double planArea = 0; // ft²
+};
+
+RandomChamber randomChamber(std::mt19937 &random)
+{
+    // Rows at least 0.1 in apart: the written stages keep them apart below 10,000 ft.
+    std::uniform_real_distribution<double> step(0.1, 3), share(0, 0.95), size(20, 90);
+    const double width = std::round(size(random)), length = std::round(size(random));
     const int rows = std::uniform_int_distribution<int>(2, 400)(random);
     std::string table;
     double stage = 0, storage = 0;
-    for (int i = 0; i < rows; ++i, stage += step(random), storage += i % 7 ? gain(random) : 0)
+    for (int i = 0; i < rows; ++i) {
         table += std::to_string(stage) + ", " + std::to_string(storage) + "\r\n";
-    return "Random chamber\r\n" + std::to_string(size(random)) + "\r\n" + std::to_string(stage) +
-           "\r\n" + std::to_string(size(random)) + "\r\n" + std::to_string(rows) + "\r\n" + table;
+        const double rise = step(random);
+        stage += rise;
+        storage += i % 7 ? share(random) * width * length * rise / 1728 : 0;
+    }
+    return {"Random chamber\r\n" + std::to_string(width) + "\r\n" + std::to_string(stage) + "\r\n" +
+                std::to_string(length) + "\r\n" + std::to_string(rows) + "\r\n" + table,
+            width * length / 144};
 }
 } // namespace
 
@@ -204,16 +219,18 @@ TEST(RoutingExports, RandomDesignsGiveTheBedsStorageAtEveryStage)
 {
     std::mt19937 random(20261208);
     std::uniform_int_distribution<int> count(1, 300), rows(1, 12), bottom(0, 1);
-    std::uniform_real_distribution<double> inches(0.3, 30), area(50, 20000), porosity(5, 60),
+    std::uniform_real_distribution<double> inches(1, 30), spare(1, 4), porosity(5, 60),
         elevation(-200, 6000);
     for (int design = 0; design < 60; ++design) {
         SCOPED_TRACE("design " + std::to_string(design));
         test::TempDir dir;
-        test::writeFile(dir.file("RX-160.dat"), randomChamber(random));
+        const RandomChamber chamber = randomChamber(random);
+        test::writeFile(dir.file("RX-160.dat"), chamber.file);
         CalcInputs in = test::knownBedAreaExample();
         in.method = design % 2 + 1;
-        in.numChambers = std::to_string(count(random));
-        in.bedArea = std::to_string(area(random));
+        const int chambers = count(random);
+        in.numChambers = std::to_string(chambers);
+        in.bedArea = std::to_string(chambers * chamber.planArea * spare(random));
         in.rows = std::to_string(rows(random));
         in.cols = std::to_string(rows(random));
         // Method #2 refuses less than 6 inches (12 of perimeter stone); method #1 asks.

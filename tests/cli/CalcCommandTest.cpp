@@ -307,7 +307,7 @@ TEST(CalcCommandFormats, AChamberTableWhoseStorageFallsGivesNoSwmmCurve)
 {
     test::TempDir dir;
     test::writeFile(dir.path() / "RX-160.dat",
-                    "Falling\r\n30\r\n24\r\n48\r\n3\r\n0, 0\r\n12, 30\r\n24, 5\r\n");
+                    "Falling\r\n30\r\n24\r\n48\r\n3\r\n0, 0\r\n12, 10\r\n24, 0\r\n");
     test::writeFile(dir.path() / "p.tvc", Method1 + "6\r\n6\r\n5\r\n100\r\n0\r\n0\r\n");
     const CalcRun result =
         runCalc({"--format", "swmm", "--data-dir", dir.path().string(), dir.file("p.tvc")});

@@ -3,6 +3,8 @@
 #include "ClipboardText.h"
 #include "InputFields.h"
 #include "ProjectFileIO.h"
+#include "StorageSummary.h"
+#include "StorageSummaryText.h"
 #include "TextEncoding.h"
 
 #include "TestSupport.h"
@@ -80,6 +82,50 @@ TEST(ProjectFile, ResultsFileMatchesItsGoldenBytesAndReadsBackIdentically)
     EXPECT_EQ(reread.results.SystemWidth, 7.5f);
     EXPECT_EQ(reread.reportText, document.reportText);
     EXPECT_EQ(encodeProjectText(WriteProjectFile(reread)), bytes);
+}
+
+// Every figure of the Storage tab, as text: the table's cells and the lines under it.
+std::vector<std::string> storageTexts(const CalcRecord &record)
+{
+    const StorageSummary summary = summarizeStorage(record);
+    std::vector<std::string> texts;
+    for (std::size_t row = 0; row < summary.rows.size(); ++row)
+        for (const std::string &cell : StorageSummaryText::rowCells(summary, row))
+            texts.push_back(cell);
+    for (const StorageSummaryText::Line &line : StorageSummaryText::totalLines(summary, ""))
+        texts.push_back(line.text);
+    return texts;
+}
+
+// A reopened project shows the figures of the fresh calculation: both come from the pond
+// table as it is written.
+TEST(ProjectFile, StorageFiguresAreTheSameAfterSaveAndOpen)
+{
+    CalcInputs known = test::knownBedAreaExample();
+    known.chamberTypeIndex = 1;
+    known.numChambers = "24";
+    known.bedArea = "2400";
+    known.bottomAreaValue = 1;
+    for (CalcInputs inputs : {known, test::rectangularArrayExample()}) {
+        for (const char *elevation : {"100", "512.5", "5280.25"}) {
+            inputs.baseElevation = elevation;
+            ResultState state;
+            CalcEnvironment shipped;
+            shipped.dataDir = TESSIVANE_SHIPPED_DATA;
+            const CalcOutcome fresh = calculate(inputs, shipped, state);
+            ASSERT_TRUE(fresh.record) << fresh.message;
+            ProjectDocument document{inputs, state, fresh.report()};
+            const Result<std::string> bytes = projectFileBytes(document);
+            ASSERT_TRUE(bytes) << bytes.reason();
+            const Result<ProjectDocument> reopened = readProjectBytes(*bytes);
+            ASSERT_TRUE(reopened) << reopened.reason();
+            const CalcOutcome described = recordOfResult(reopened->inputs, TESSIVANE_SHIPPED_DATA,
+                                                         reopened->results, reopened->reportText);
+            ASSERT_TRUE(described.record) << described.message;
+            EXPECT_EQ(storageTexts(*described.record), storageTexts(*fresh.record))
+                << "method " << inputs.method << " at " << elevation;
+        }
+    }
 }
 
 TEST(ProjectFile, SavesAndOpensOnDiskByteIdentically)
