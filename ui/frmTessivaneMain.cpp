@@ -151,7 +151,8 @@ void frmTessivaneMain::createHelp()
 void frmTessivaneMain::connectMenus()
 {
     MainMenus &m = *m_menus;
-    connect(m.mnuFile_Clear, &QAction::triggered, this, &frmTessivaneMain::ClearData);
+    connect(m.mnuFile_Clear, &QAction::triggered, m_document,
+            &DocumentCommands::mnuFile_Clear_Click);
     connect(m.mnuFile_Open, &QAction::triggered, m_document, &DocumentCommands::mnuFile_Open_Click);
     connect(m.mnuFile_Save, &QAction::triggered, m_document, &DocumentCommands::mnuFile_Save_Click);
     connect(m.mnuFile_SaveAs, &QAction::triggered, m_document,
@@ -422,9 +423,9 @@ void frmTessivaneMain::mnuFile_Exit_Click()
 
 void frmTessivaneMain::closeEvent(QCloseEvent *event)
 {
-    // Exit and the window's own close button ask the same question; a Yes whose save
-    // failed keeps the window open so the edits are not lost.
-    if (m_document->confirmClose())
+    // Exit and the window's own close button ask the same question; Cancel, and a Yes
+    // whose save failed or was cancelled, keep the window open so the edits are not lost.
+    if (m_document->maybeSave())
         event->accept();
     else
         event->ignore();

@@ -206,6 +206,7 @@ void StorageWindowTest::tabEmptiesWhenResultIsDiscarded()
 
     f.clickCalculate();
     QVERIFY(page(f)->hasSummary());
+    f.dialogs.yesNoCancelAnswers.enqueue(UserDialogs::Answer::No);
     f.action("mnuFile_Clear")->trigger();
     QVERIFY(isEmptyPage(f));
 
@@ -266,6 +267,7 @@ void StorageWindowTest::reportCommandsInFileMenu()
     QVERIFY(!reportCommandsEnabled(f));
     f.clickCalculate();
     QVERIFY(reportCommandsEnabled(f));
+    f.dialogs.yesNoCancelAnswers.enqueue(UserDialogs::Answer::No);
     f.action("mnuFile_Clear")->trigger();
     QVERIFY(!reportCommandsEnabled(f));
 }
