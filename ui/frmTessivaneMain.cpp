@@ -31,6 +31,7 @@
 #include <QDir>
 #include <QFile>
 #include <QGuiApplication>
+#include <QLineEdit>
 #include <QLocale>
 #include <QMenu>
 #include <QMenuBar>
@@ -86,6 +87,7 @@ frmTessivaneMain::frmTessivaneMain(UserDialogs &dialogs, const QString &appDir, 
     m_menus = new MainMenus(menuBar());
     createHelp();
     connectMenus();
+    createCalculateShortcuts();
 
     Form_Load();
 
@@ -176,6 +178,8 @@ void frmTessivaneMain::connectMenus()
             &frmTessivaneMain::mnuEdit_Copy_Length_Click);
     connect(m.mnuEdit_Copy_Width, &QAction::triggered, this,
             &frmTessivaneMain::mnuEdit_Copy_Width_Click);
+    connect(m.mnuEdit_Copy_StorageTable, &QAction::triggered, m_storagePage,
+            &StoragePage::copyTable);
 
     connect(m.mnuHelp_Manual, &QAction::triggered, this, &frmTessivaneMain::mnuHelp_Manual_Click);
     connect(m.mnuHelp_Website, &QAction::triggered, this, &frmTessivaneMain::mnuHelp_Website_Click);
@@ -183,6 +187,17 @@ void frmTessivaneMain::connectMenus()
         connect(m.mnuHelp_Image_Size[index], &QAction::triggered, this,
                 [this, index] { cmd_ImageSize(index); });
     connect(m.mnuHelp_About, &QAction::triggered, this, &frmTessivaneMain::mnuHelp_About_Click);
+}
+
+void frmTessivaneMain::createCalculateShortcuts()
+{
+    // Calculate from anywhere in the window, without reaching for the button.
+    auto *calculate = new QAction(tr("Calculate"), this);
+    calculate->setObjectName(QStringLiteral("actCalculate"));
+    calculate->setShortcuts({QKeySequence(Qt::Key_F5), QKeySequence(Qt::CTRL | Qt::Key_Return),
+                             QKeySequence(Qt::CTRL | Qt::Key_Enter)});
+    addAction(calculate);
+    connect(calculate, &QAction::triggered, this, &frmTessivaneMain::cmdCalculate_Click);
 }
 
 void frmTessivaneMain::Form_Load()
@@ -196,6 +211,8 @@ void frmTessivaneMain::Form_Load()
     m_results->ClearResults();
     resultChanged();
     m_picPage1->rows()->ArrangeInputFields(1);
+    // Typing can start at once.
+    m_picPage1->rows()->textBox(InputField::ProjectName)->setFocus();
     // The start-up texts are not edits: the document starts unchanged.
     setCaption(m_document->BaseCaption());
 }
@@ -306,6 +323,7 @@ void frmTessivaneMain::mnuEdit_Copy_Click()
     const bool rectangular = m_picPage1->selectedMethod() == 2;
     m_menus->mnuEdit_Copy_Length->setEnabled(rectangular);
     m_menus->mnuEdit_Copy_Width->setEnabled(rectangular);
+    m_menus->mnuEdit_Copy_StorageTable->setEnabled(m_storagePage->hasSummary());
 }
 
 void frmTessivaneMain::copyResultText(const std::string &text)
