@@ -24,6 +24,7 @@ class SilentDialogs : public UserDialogs
 public:
     void showError(const QString &, const QString &) override { ++errors; }
     bool askYesNo(const QString &, const QString &) override { return false; }
+    Answer askYesNoCancel(const QString &, const QString &) override { return Answer::Cancel; }
     QString askOpenFileName() override { return {}; }
     QString askSaveFileName(const QString &) override { return {}; }
     int errors = 0;

@@ -40,9 +40,16 @@ void DocumentCommands::showCaption()
     m_view.setCaption(m_currentFileName.isEmpty() ? m_baseCaption : m_currentFileName);
 }
 
+void DocumentCommands::mnuFile_Clear_Click()
+{
+    if (maybeSave())
+        m_view.ClearData();
+}
+
 void DocumentCommands::mnuFile_Open_Click()
 {
-    openFile(m_dialogs.askOpenFileName());
+    if (maybeSave())
+        openFile(m_dialogs.askOpenFileName());
 }
 
 bool DocumentCommands::openFile(const QString &path)
@@ -65,16 +72,15 @@ bool DocumentCommands::openNativeFile(const QByteArray &nativePath)
 
 bool DocumentCommands::readFile(const QByteArray &nativePath)
 {
-    m_view.ClearData();
-
+    // The file is read whole before the window changes, so a file that cannot be used
+    // leaves the current project as it was.
     const Result<ProjectDocument> read = openProjectFile(nativePath.toStdString());
     if (!read) {
         m_dialogs.showError(
             QString::fromStdString(openFailureMessage(read, shown(nativePath).toStdString())));
-        // Nothing of a partly read file is left behind.
-        m_view.ClearData();
         return false;
     }
+    m_view.ClearData(); // what the file does not hold starts empty
     m_view.showDocument(*read);
     m_currentNativePath = nativePath;
     m_currentFileName = shown(nativePath);
@@ -152,12 +158,19 @@ bool DocumentCommands::mnuFile_SaveAs_Click()
     return ok;
 }
 
-bool DocumentCommands::confirmClose()
+bool DocumentCommands::maybeSave()
 {
     if (!m_dataChanged)
         return true;
-    if (!m_dialogs.askYesNo(
-            QStringLiteral("Data has changed. Do you want to save the current data?")))
+    switch (m_dialogs.askYesNoCancel(
+        QStringLiteral("Data has changed. Do you want to save the current data?"))) {
+    case UserDialogs::Answer::No:
         return true;
-    return mnuFile_Save_Click();
+    case UserDialogs::Answer::Cancel:
+        return false;
+    case UserDialogs::Answer::Yes:
+        break;
+    }
+    // A cancelled Save As dialog counts as success for Save, but nothing was written.
+    return mnuFile_Save_Click() && !m_dataChanged;
 }

@@ -33,11 +33,13 @@ public:
     // which only offers files that exist, a name that does not exist is reported.
     bool openNativeFile(const QByteArray &nativePath);
 
-    // The question asked before the window closes while the inputs are unsaved; false
-    // keeps the window open (a Yes whose save failed).
-    bool confirmClose();
+    // Asks before unsaved inputs are given up (Open, Clear Data, closing the window). True
+    // when the command may go on: nothing unsaved, No, or Yes and the save went through;
+    // false after Cancel and after a save that failed or was cancelled.
+    bool maybeSave();
 
 public slots:
+    void mnuFile_Clear_Click();
     void mnuFile_Open_Click();
     bool mnuFile_Save_Click();
     bool mnuFile_SaveAs_Click();

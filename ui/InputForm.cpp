@@ -89,11 +89,10 @@ void InputForm::linkEnterChain()
 {
     m_enterChain = new EnterKeyChain(this);
     // Enter goes on to the next field the selected method shows, so it never enters a hidden
-    // row; after the last, to the check box. The list keeps Enter for itself.
+    // row; after the last, to the check box. The chamber list takes part too, so digits typed
+    // after its Enter reach the next field instead of picking a list entry.
     for (int row = 0; row < m_picInput->rowCount(); ++row) {
         const InputField field = m_picInput->field(row);
-        if (field == InputField::ChamberType)
-            continue;
         m_enterChain->link(m_picInput->control(row), [this, field]() -> QWidget * {
             QWidget *next = m_picInput->nextShown(field, selectedMethod());
             return next ? next : m_chkBottomArea;

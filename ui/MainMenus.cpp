@@ -45,6 +45,11 @@ void MainMenus::createFileMenu(QMenuBar *menuBar)
         addItem(mnuFile, tr("Elevation–Storage Table..."), "mnuFile_ExportStageStorage");
     mnuFile_Print = addItem(mnuFile, tr("&Print Report..."), "mnuFile_Print");
     mnuFile->addSeparator();
+    // Spelled out rather than the platform's standard keys, which differ for Save As.
+    mnuFile_Open->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_O));
+    mnuFile_Save->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_S));
+    mnuFile_SaveAs->setShortcut(QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_S));
+    mnuFile_Print->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_P));
     setResultCommandsEnabled(false);
     mnuFile_Exit = addItem(mnuFile, tr("E&xit"), "mnuFile_Exit");
 }
@@ -60,6 +65,8 @@ void MainMenus::createEditMenu(QMenuBar *menuBar)
     mnuEdit_Copy_Length =
         addItem(mnuEdit_Copy, tr("Equivalent Pond &Length"), "mnuEdit_Copy_Length");
     mnuEdit_Copy_Width = addItem(mnuEdit_Copy, tr("Equivalent Pond &Width"), "mnuEdit_Copy_Width");
+    mnuEdit_Copy_StorageTable =
+        addItem(mnuEdit_Copy, tr("Storage &Table"), "mnuEdit_Copy_StorageTable");
     // Until the menu is first opened nothing can be copied.
     mnuEdit_Copy->menuAction()->setEnabled(false);
 }

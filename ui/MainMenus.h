@@ -9,7 +9,7 @@ class QMenu;
 class QMenuBar;
 
 // The File, Edit and Help menus of the main window. Only builds them; the window connects
-// the actions. No item has a shortcut key.
+// the actions. Open, Save, Save As and Print have the usual shortcut keys.
 class MainMenus : public QObject
 {
     Q_OBJECT
@@ -33,6 +33,7 @@ public:
     QAction *mnuEdit_Copy_StageArea = nullptr;
     QAction *mnuEdit_Copy_Length = nullptr;
     QAction *mnuEdit_Copy_Width = nullptr;
+    QAction *mnuEdit_Copy_StorageTable = nullptr;
 
     QMenu *mnuHelp = nullptr;
     QAction *mnuHelp_Manual = nullptr;

@@ -31,6 +31,7 @@
 #include <QDir>
 #include <QFile>
 #include <QGuiApplication>
+#include <QLineEdit>
 #include <QLocale>
 #include <QMenu>
 #include <QMenuBar>
@@ -86,6 +87,7 @@ frmTessivaneMain::frmTessivaneMain(UserDialogs &dialogs, const QString &appDir, 
     m_menus = new MainMenus(menuBar());
     createHelp();
     connectMenus();
+    createCalculateShortcuts();
 
     Form_Load();
 
@@ -151,7 +153,8 @@ void frmTessivaneMain::createHelp()
 void frmTessivaneMain::connectMenus()
 {
     MainMenus &m = *m_menus;
-    connect(m.mnuFile_Clear, &QAction::triggered, this, &frmTessivaneMain::ClearData);
+    connect(m.mnuFile_Clear, &QAction::triggered, m_document,
+            &DocumentCommands::mnuFile_Clear_Click);
     connect(m.mnuFile_Open, &QAction::triggered, m_document, &DocumentCommands::mnuFile_Open_Click);
     connect(m.mnuFile_Save, &QAction::triggered, m_document, &DocumentCommands::mnuFile_Save_Click);
     connect(m.mnuFile_SaveAs, &QAction::triggered, m_document,
@@ -175,6 +178,8 @@ void frmTessivaneMain::connectMenus()
             &frmTessivaneMain::mnuEdit_Copy_Length_Click);
     connect(m.mnuEdit_Copy_Width, &QAction::triggered, this,
             &frmTessivaneMain::mnuEdit_Copy_Width_Click);
+    connect(m.mnuEdit_Copy_StorageTable, &QAction::triggered, m_storagePage,
+            &StoragePage::copyTable);
 
     connect(m.mnuHelp_Manual, &QAction::triggered, this, &frmTessivaneMain::mnuHelp_Manual_Click);
     connect(m.mnuHelp_Website, &QAction::triggered, this, &frmTessivaneMain::mnuHelp_Website_Click);
@@ -182,6 +187,17 @@ void frmTessivaneMain::connectMenus()
         connect(m.mnuHelp_Image_Size[index], &QAction::triggered, this,
                 [this, index] { cmd_ImageSize(index); });
     connect(m.mnuHelp_About, &QAction::triggered, this, &frmTessivaneMain::mnuHelp_About_Click);
+}
+
+void frmTessivaneMain::createCalculateShortcuts()
+{
+    // Calculate from anywhere in the window, without reaching for the button.
+    auto *calculate = new QAction(tr("Calculate"), this);
+    calculate->setObjectName(QStringLiteral("actCalculate"));
+    calculate->setShortcuts({QKeySequence(Qt::Key_F5), QKeySequence(Qt::CTRL | Qt::Key_Return),
+                             QKeySequence(Qt::CTRL | Qt::Key_Enter)});
+    addAction(calculate);
+    connect(calculate, &QAction::triggered, this, &frmTessivaneMain::cmdCalculate_Click);
 }
 
 void frmTessivaneMain::Form_Load()
@@ -195,6 +211,8 @@ void frmTessivaneMain::Form_Load()
     m_results->ClearResults();
     resultChanged();
     m_picPage1->rows()->ArrangeInputFields(1);
+    // Typing can start at once.
+    m_picPage1->rows()->textBox(InputField::ProjectName)->setFocus();
     // The start-up texts are not edits: the document starts unchanged.
     setCaption(m_document->BaseCaption());
 }
@@ -305,6 +323,7 @@ void frmTessivaneMain::mnuEdit_Copy_Click()
     const bool rectangular = m_picPage1->selectedMethod() == 2;
     m_menus->mnuEdit_Copy_Length->setEnabled(rectangular);
     m_menus->mnuEdit_Copy_Width->setEnabled(rectangular);
+    m_menus->mnuEdit_Copy_StorageTable->setEnabled(m_storagePage->hasSummary());
 }
 
 void frmTessivaneMain::copyResultText(const std::string &text)
@@ -422,9 +441,9 @@ void frmTessivaneMain::mnuFile_Exit_Click()
 
 void frmTessivaneMain::closeEvent(QCloseEvent *event)
 {
-    // Exit and the window's own close button ask the same question; a Yes whose save
-    // failed keeps the window open so the edits are not lost.
-    if (m_document->confirmClose())
+    // Exit and the window's own close button ask the same question; Cancel, and a Yes
+    // whose save failed or was cancelled, keep the window open so the edits are not lost.
+    if (m_document->maybeSave())
         event->accept();
     else
         event->ignore();

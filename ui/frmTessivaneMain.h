@@ -91,6 +91,7 @@ private:
     void createPages();
     void createHelp();
     void connectMenus();
+    void createCalculateShortcuts();
     void Form_Load();
     void inputChanged();
     // Fills or empties what depends on a valid result: the Storage tab, the report commands.

@@ -8,7 +8,8 @@
 #include <QString>
 
 // Stands in for the message boxes and file dialogs: records every message and question and
-// answers from queues (No and cancel when a queue is empty).
+// answers from queues (No, or Cancel where the question offers it, and cancel when a queue is
+// empty).
 class FakeUserDialogs : public UserDialogs
 {
 public:
@@ -37,6 +38,12 @@ public:
     {
         shown.append({Shown::Question, text, title});
         return !yesNoAnswers.isEmpty() && yesNoAnswers.dequeue();
+    }
+    // Recorded as a Question too, with its own queue of answers.
+    Answer askYesNoCancel(const QString &text, const QString &title) override
+    {
+        shown.append({Shown::Question, text, title});
+        return yesNoCancelAnswers.isEmpty() ? Answer::Cancel : yesNoCancelAnswers.dequeue();
     }
     QString askOpenFileName() override
     {
@@ -94,12 +101,14 @@ public:
     {
         shown.clear();
         yesNoAnswers.clear();
+        yesNoCancelAnswers.clear();
         fileAnswers.clear();
         printToPdf.clear();
     }
 
     QList<Shown> shown;
     QQueue<bool> yesNoAnswers;
+    QQueue<Answer> yesNoCancelAnswers;
     QQueue<QString> fileAnswers;
     QString printToPdf;
 };

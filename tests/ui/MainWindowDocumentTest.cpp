@@ -1,5 +1,7 @@
 // The File commands through the window: Clear Data, Open, Save, Save As and Exit across
-// the document states, the caption rule, failed saves and rejected files.
+// the document states, the question before unsaved inputs are given up, the caption rule,
+// failed saves and rejected files.
+#include "QtUserDialogs.h"
 #include "WindowFixture.h"
 
 #include <QAction>
@@ -7,22 +9,52 @@
 #include <QClipboard>
 #include <QDir>
 #include <QFile>
+#include <QMessageBox>
 #include <QRadioButton>
 #include <QTabWidget>
 #include <QTest>
 #include <QTextEdit>
+#include <QTimer>
 
 #include <filesystem>
 #include <fstream>
 #include <iterator>
 
 using Shown = FakeUserDialogs::Shown;
+using Answer = UserDialogs::Answer;
+Q_DECLARE_METATYPE(Answer)
 
 namespace {
 
 const QString Base = QStringLiteral("Tessivane Stage vs Area Calculator for VELDO 3.2");
 const QString SaveQuestion =
     QStringLiteral("Data has changed. Do you want to save the current data?");
+
+// The project as the user sees it: every field, the method, the check box, the report, the
+// caption, and whether there is a result and unsaved input.
+QStringList projectAsShown(WindowFixture &f)
+{
+    QStringList shown;
+    for (const char *name : {"txtProjectName", "txtNumChambers", "txtBedArea", "txtRows", "txtCols",
+                             "txtFoundationDepth", "txtCoverThickness", "txtInternalSpacing",
+                             "txtPerimeterThickness", "txtPorosity", "txtBaseElevation"})
+        shown << QString::fromLatin1(name) + QLatin1Char('=') + f.text(name)->text();
+    shown << QStringLiteral("chamber=%1").arg(f.chamberType()->currentIndex())
+          << QStringLiteral("method 2=%1").arg(f.method(2)->isChecked())
+          << QStringLiteral("bottom area=%1").arg(f.bottomArea()->isChecked())
+          << QStringLiteral("report=") + f.report()->toPlainText()
+          << QStringLiteral("results=%1").arg(f.window().ResultsValid())
+          << QStringLiteral("changed=%1").arg(f.window().DataChanged())
+          << QStringLiteral("caption=") + f.window().windowTitle()
+          << QStringLiteral("file=") + f.window().CurrentFileName();
+    return shown;
+}
+
+QByteArray bytesOf(const QString &path)
+{
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+}
 
 } // namespace
 
@@ -34,17 +66,20 @@ private slots:
     void clearDataEmptiesEverything();
     void exitAsksOnlyWhenChanged();
     void closeButtonAsksLikeExit();
-    void exitYesOnUntitledCancelledDialogStillCloses();
+    void exitYesWithCancelledSaveAsKeepsWindowOpen();
+    void escOnTheRealExitQuestionKeepsEverything();
     void exitYesWithFailedSaveKeepsWindowOpen();
     void cancelledDialogsChangeNothing();
     void saveAndOpenRoundTrip();
-    void openReplacesInputsWithoutAsking();
+    void openAndClearAskFirst_data();
+    void openAndClearAskFirst();
     void saveAfterFileWasDeletedAsksForName();
     void saveAsStartsFromExistingFile();
     void failedSavesNameThePath_data();
     void failedSavesNameThePath();
     void readOnlyFileIsRefusedAndKept();
-    void rejectedFileLeavesEmptyUntitledDocument();
+    void failedOpenLeavesProjectAsItWas_data();
+    void failedOpenLeavesProjectAsItWas();
     void pastedLineBreaksNeverReachTheFile_data();
     void pastedLineBreaksNeverReachTheFile();
     void openFailuresSaySo_data();
@@ -59,7 +94,9 @@ void MainWindowDocumentTest::clearDataEmptiesEverything()
     f.clickCalculate();
     QVERIFY(f.window().ResultsValid());
 
+    f.dialogs.yesNoCancelAnswers.enqueue(Answer::No);
     f.action("mnuFile_Clear")->trigger();
+    QCOMPARE(f.dialogs.questions(), QStringList{SaveQuestion});
     for (const char *name : {"txtProjectName", "txtNumChambers", "txtBedArea", "txtRows", "txtCols",
                              "txtFoundationDepth", "txtCoverThickness", "txtInternalSpacing",
                              "txtPerimeterThickness", "txtPorosity", "txtBaseElevation"})
@@ -73,7 +110,6 @@ void MainWindowDocumentTest::clearDataEmptiesEverything()
     QVERIFY(!f.window().ResultsValid());
     QVERIFY(f.window().DataChanged());
     QCOMPARE(f.window().windowTitle(), Base);
-    QVERIFY(f.dialogs.shown.isEmpty()); // no question about unsaved changes
 }
 
 void MainWindowDocumentTest::exitAsksOnlyWhenChanged()
@@ -87,7 +123,8 @@ void MainWindowDocumentTest::exitAsksOnlyWhenChanged()
     {
         WindowFixture f; // Clear Data marks the document changed
         f.action("mnuFile_Clear")->trigger();
-        f.dialogs.yesNoAnswers.enqueue(false);
+        QVERIFY(f.dialogs.shown.isEmpty()); // nothing was unsaved
+        f.dialogs.yesNoCancelAnswers.enqueue(Answer::No);
         f.action("mnuFile_Exit")->trigger();
         QCOMPARE(f.dialogs.questions(), QStringList{SaveQuestion});
         QCOMPARE(f.dialogs.shown.constFirst().title, QStringLiteral("Warning"));
@@ -103,7 +140,7 @@ void MainWindowDocumentTest::exitAsksOnlyWhenChanged()
         QVERIFY(f.window().close());
         f.window().show();
         f.type("txtPorosity", QStringLiteral("35"));
-        f.dialogs.yesNoAnswers.enqueue(true); // Yes saves to the current file
+        f.dialogs.yesNoCancelAnswers.enqueue(Answer::Yes); // saves to the current file
         f.action("mnuFile_Exit")->trigger();
         QCOMPARE(f.dialogs.questions(), QStringList{SaveQuestion});
         QVERIFY(!f.window().isVisible());
@@ -116,20 +153,56 @@ void MainWindowDocumentTest::closeButtonAsksLikeExit()
 {
     WindowFixture f;
     f.type("txtProjectName", QStringLiteral("x"));
-    f.dialogs.yesNoAnswers.enqueue(false);
+    f.dialogs.yesNoCancelAnswers.enqueue(Answer::Cancel);
+    QVERIFY(!f.window().close());
+    QCOMPARE(f.text("txtProjectName")->text(), QStringLiteral("x"));
+    f.dialogs.yesNoCancelAnswers.enqueue(Answer::No);
     QVERIFY(f.window().close());
-    QCOMPARE(f.dialogs.questions(), QStringList{SaveQuestion});
+    QCOMPARE(f.dialogs.questions(), QStringList(2, SaveQuestion));
 }
 
-void MainWindowDocumentTest::exitYesOnUntitledCancelledDialogStillCloses()
+void MainWindowDocumentTest::exitYesWithCancelledSaveAsKeepsWindowOpen()
 {
     WindowFixture f;
     f.type("txtProjectName", QStringLiteral("x"));
-    f.dialogs.yesNoAnswers.enqueue(true);
+    f.dialogs.yesNoCancelAnswers.enqueue(Answer::Yes);
     f.action("mnuFile_Exit")->trigger();
     QCOMPARE(f.dialogs.texts(Shown::SaveDialog), QStringList{QString()});
     QCOMPARE(f.dialogs.count(Shown::Error), 0);
-    QVERIFY(!f.window().isVisible());
+    QVERIFY(f.window().isVisible()); // nothing was saved: the edits stay
+    QVERIFY(f.window().DataChanged());
+}
+
+void MainWindowDocumentTest::escOnTheRealExitQuestionKeepsEverything()
+{
+    WindowFixture saver;
+    saver.fillMethod1Example();
+    const QString path = saver.workPath(QStringLiteral("bed.tvc"));
+    saver.dialogs.fileAnswers.enqueue(path);
+    saver.action("mnuFile_SaveAs")->trigger();
+    const QByteArray saved = bytesOf(path);
+    QVERIFY(!saved.isEmpty());
+
+    QtUserDialogs dialogs;
+    frmTessivaneMain window(dialogs, saver.appDir());
+    dialogs.setOwner(&window);
+    window.show();
+    QVERIFY(window.openFile(path));
+    auto *name = window.findChild<QLineEdit *>(QStringLiteral("txtProjectName"));
+    name->setText(QStringLiteral("edited"));
+    QString asked;
+    QTimer::singleShot(0, [&asked] {
+        auto *box = qobject_cast<QMessageBox *>(QApplication::activeModalWidget());
+        QVERIFY(box);
+        asked = box->text();
+        QTest::keyClick(box, Qt::Key_Escape);
+    });
+    window.findChild<QAction *>(QStringLiteral("mnuFile_Exit"))->trigger();
+    QCOMPARE(asked, SaveQuestion);
+    QVERIFY(window.isVisible());
+    QCOMPARE(name->text(), QStringLiteral("edited"));
+    QVERIFY(window.DataChanged());
+    QCOMPARE(bytesOf(path), saved);
 }
 
 void MainWindowDocumentTest::exitYesWithFailedSaveKeepsWindowOpen()
@@ -137,7 +210,7 @@ void MainWindowDocumentTest::exitYesWithFailedSaveKeepsWindowOpen()
     WindowFixture f;
     f.type("txtProjectName", QStringLiteral("x"));
     const QString path = f.workPath(QStringLiteral("missing/dir/design.tvc"));
-    f.dialogs.yesNoAnswers.enqueue(true);
+    f.dialogs.yesNoCancelAnswers.enqueue(Answer::Yes);
     f.dialogs.fileAnswers.enqueue(path);
     f.action("mnuFile_Exit")->trigger();
     QCOMPARE(f.dialogs.errors(), QStringList{QStringLiteral("Error saving file:\r\n") + path});
@@ -146,7 +219,7 @@ void MainWindowDocumentTest::exitYesWithFailedSaveKeepsWindowOpen()
 
     // The close button takes the same path.
     f.dialogs.reset();
-    f.dialogs.yesNoAnswers.enqueue(true);
+    f.dialogs.yesNoCancelAnswers.enqueue(Answer::Yes);
     f.dialogs.fileAnswers.enqueue(path);
     QVERIFY(!f.window().close());
     QCOMPARE(f.dialogs.count(Shown::Error), 1);
@@ -191,6 +264,7 @@ void MainWindowDocumentTest::saveAndOpenRoundTrip()
     f.action("mnuFile_Clear")->trigger();
     QCOMPARE(f.window().windowTitle(), Base);
 
+    f.dialogs.yesNoCancelAnswers.enqueue(Answer::No); // Clear Data marked the project changed
     f.dialogs.fileAnswers.enqueue(path);
     f.action("mnuFile_Open")->trigger();
     QVERIFY(f.dialogs.errors().isEmpty());
@@ -217,24 +291,61 @@ void MainWindowDocumentTest::saveAndOpenRoundTrip()
     QCOMPARE(other.report()->toPlainText(), report);
 }
 
-void MainWindowDocumentTest::openReplacesInputsWithoutAsking()
+void MainWindowDocumentTest::openAndClearAskFirst_data()
 {
-    WindowFixture f;
-    const QString path = f.workPath(QStringLiteral("bed.tvc"));
-    f.fillMethod1Example();
-    f.dialogs.fileAnswers.enqueue(path);
-    f.action("mnuFile_SaveAs")->trigger();
+    QTest::addColumn<QString>("command");
+    QTest::addColumn<Answer>("answer");
+    QTest::addColumn<bool>("saveAsChosen"); // after Yes: a name chosen, or the dialog cancelled
+    QTest::addColumn<bool>("goesOn");
+    QTest::newRow("Open, Cancel") << "mnuFile_Open" << Answer::Cancel << false << false;
+    QTest::newRow("Open, No") << "mnuFile_Open" << Answer::No << false << true;
+    QTest::newRow("Open, Yes, saved") << "mnuFile_Open" << Answer::Yes << true << true;
+    QTest::newRow("Open, Yes, Save As cancelled")
+        << "mnuFile_Open" << Answer::Yes << false << false;
+    QTest::newRow("Clear Data, Cancel") << "mnuFile_Clear" << Answer::Cancel << false << false;
+    QTest::newRow("Clear Data, No") << "mnuFile_Clear" << Answer::No << false << true;
+    QTest::newRow("Clear Data, Yes, saved") << "mnuFile_Clear" << Answer::Yes << true << true;
+}
 
-    f.fillMethod2Example();
+void MainWindowDocumentTest::openAndClearAskFirst()
+{
+    QFETCH(QString, command);
+    QFETCH(Answer, answer);
+    QFETCH(bool, saveAsChosen);
+    QFETCH(bool, goesOn);
+    WindowFixture source;
+    const QString opened = source.workPath(QStringLiteral("bed.tvc"));
+    source.fillMethod1Example();
+    source.dialogs.fileAnswers.enqueue(opened);
+    source.action("mnuFile_SaveAs")->trigger();
+
+    WindowFixture f;
+    f.fillMethod2Example(true);
+    f.clickCalculate();
+    const QStringList before = projectAsShown(f);
     f.dialogs.reset();
-    f.dialogs.fileAnswers.enqueue(path);
-    f.action("mnuFile_Open")->trigger();
-    QCOMPARE(f.dialogs.count(Shown::Question), 0);
+    f.dialogs.yesNoCancelAnswers.enqueue(answer);
+    const QString saved = f.workPath(QStringLiteral("array.tvc"));
+    if (answer == Answer::Yes)
+        f.dialogs.fileAnswers.enqueue(saveAsChosen ? saved : QString());
+    f.dialogs.fileAnswers.enqueue(opened);
+    f.action(qPrintable(command))->trigger();
+
+    QCOMPARE(f.dialogs.questions(), QStringList{SaveQuestion});
+    QCOMPARE(f.dialogs.count(Shown::Error), 0);
+    QCOMPARE(f.dialogs.count(Shown::SaveDialog), answer == Answer::Yes ? 1 : 0);
+    QCOMPARE(bytesOf(saved).contains("\r\nArray B\r\n"), saveAsChosen);
+    if (!goesOn) {
+        QCOMPARE(projectAsShown(f), before);
+        QCOMPARE(f.dialogs.count(Shown::OpenDialog), 0);
+        return;
+    }
+    const bool open = command == QLatin1String("mnuFile_Open");
     QVERIFY(f.method(1)->isChecked());
-    QCOMPARE(f.text("txtNumChambers")->text(), QStringLiteral("10"));
-    // Rows of the other method are not in the file.
-    QVERIFY(f.text("txtRows")->text().isEmpty());
+    QCOMPARE(f.text("txtNumChambers")->text(), open ? QStringLiteral("10") : QString());
+    QVERIFY(f.text("txtRows")->text().isEmpty()); // the other method's rows are not kept
     QVERIFY(!f.window().ResultsValid());
+    QCOMPARE(f.window().windowTitle(), open ? opened : Base);
 }
 
 void MainWindowDocumentTest::saveAfterFileWasDeletedAsksForName()
@@ -339,27 +450,49 @@ void MainWindowDocumentTest::readOnlyFileIsRefusedAndKept()
     QCOMPARE(bytesOnDisk(), before);
 }
 
-void MainWindowDocumentTest::rejectedFileLeavesEmptyUntitledDocument()
+void MainWindowDocumentTest::failedOpenLeavesProjectAsItWas_data()
 {
+    QTest::addColumn<QByteArray>("content"); // empty: no file at all
+    QTest::addColumn<qint64>("size");        // the file's size when it is to be this large
+    QTest::addColumn<bool>("byDialog");
+    QTest::newRow("not a project") << QByteArray("shopping list\r\neggs\r\n") << 0LL << true;
+    QTest::newRow("another version") << QByteArray("TVC_Ver02\r\n1\r\n") << 0LL << true;
+    QTest::newRow("cut short") << QByteArray("TVC_Ver01\r\n1\r\nBed\r\n") << 0LL << true;
+    QTest::newRow("too large") << QByteArray("TVC_Ver01\r\n") << (65LL << 20) << true;
+    QTest::newRow("missing, from the command line") << QByteArray() << 0LL << false;
+}
+
+void MainWindowDocumentTest::failedOpenLeavesProjectAsItWas()
+{
+    QFETCH(QByteArray, content);
+    QFETCH(qint64, size);
+    QFETCH(bool, byDialog);
     WindowFixture f;
-    const QString path = f.workPath(QStringLiteral("notes.tvc"));
-    {
+    f.fillMethod2Example(true);
+    f.dialogs.fileAnswers.enqueue(f.workPath(QStringLiteral("mine.tvc")));
+    f.action("mnuFile_SaveAs")->trigger();
+    f.clickCalculate();
+    QVERIFY(f.window().ResultsValid());
+    const QStringList before = projectAsShown(f);
+
+    const QString path = f.workPath(QStringLiteral("bad.tvc"));
+    if (!content.isEmpty()) {
         QFile file(path);
         QVERIFY(file.open(QIODevice::WriteOnly));
-        file.write("shopping list\r\neggs\r\n");
+        file.write(content);
+        if (size > 0)
+            QVERIFY(file.resize(size)); // sparse: no real disk space
     }
-    f.fillMethod1Example();
-    f.dialogs.fileAnswers.enqueue(path);
-    f.action("mnuFile_Open")->trigger();
-    QCOMPARE(f.dialogs.errors(),
-             QStringList{QStringLiteral("The selected file input format is invalid")});
-    QCOMPARE(f.dialogs.shown.last().title, QStringLiteral("Error"));
-    QVERIFY(f.text("txtNumChambers")->text().isEmpty());
-    QVERIFY(f.text("txtPorosity")->text().isEmpty());
-    QCOMPARE(f.chamberType()->currentIndex(), -1);
-    QVERIFY(f.window().CurrentFileName().isEmpty());
-    QCOMPARE(f.window().windowTitle(), Base);
-    QVERIFY(f.window().DataChanged());
+    f.dialogs.reset();
+    if (byDialog) {
+        f.dialogs.fileAnswers.enqueue(path);
+        f.action("mnuFile_Open")->trigger();
+    } else {
+        QVERIFY(!f.window().openNativeFile(QFile::encodeName(path)));
+    }
+    QCOMPARE(f.dialogs.count(Shown::Question), 0); // nothing was unsaved
+    QCOMPARE(f.dialogs.errors().size(), 1);
+    QCOMPARE(projectAsShown(f), before);
 }
 
 void MainWindowDocumentTest::pastedLineBreaksNeverReachTheFile_data()

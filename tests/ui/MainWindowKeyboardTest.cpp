@@ -1,6 +1,7 @@
-// The keyboard on the Input Data page as a user meets it: where Tab and Shift+Tab go with
-// either method option selected, Enter on a focused button, and the focus cue after the
-// program moved the focus itself. Needs a window that can take the focus (offscreen or X).
+// The keyboard on the Input Data page as a user meets it: where the focus starts, where Tab
+// and Shift+Tab go with either method option selected, Enter on a focused button, the
+// window's shortcut keys, and the focus cue after the program moved the focus itself. Needs a
+// window that can take the focus (offscreen or X).
 #include "WindowFixture.h"
 
 #include <QApplication>
@@ -20,6 +21,9 @@ private slots:
     void tabOrder();
     void enterClicksFocusedButton_data();
     void enterClicksFocusedButton();
+    void typingStartsInFirstField();
+    void shortcutKeys_data();
+    void shortcutKeys();
     void programFocusShowsCue_data();
     void programFocusShowsCue();
 };
@@ -129,6 +133,54 @@ void MainWindowKeyboardTest::enterClicksFocusedButton()
         QCOMPARE(f.dialogs.shown.size(), 1);
         QCOMPARE(f.dialogs.shown.constFirst().kind, FakeUserDialogs::Shown::Error);
     }
+}
+
+void MainWindowKeyboardTest::typingStartsInFirstField()
+{
+    WindowFixture f;
+    QTest::keyClicks(QApplication::focusWidget(), QStringLiteral("Bed A"));
+    QCOMPARE(f.text("txtProjectName")->text(), QStringLiteral("Bed A"));
+}
+
+void MainWindowKeyboardTest::shortcutKeys_data()
+{
+    using Shown = FakeUserDialogs::Shown;
+    QTest::addColumn<int>("key");
+    QTest::addColumn<int>("modifiers");
+    QTest::addColumn<int>("shows"); // the dialog it opens; -1: it calculates
+    const int ctrl = Qt::ControlModifier;
+    QTest::newRow("Ctrl+O") << int(Qt::Key_O) << ctrl << int(Shown::OpenDialog);
+    QTest::newRow("Ctrl+S") << int(Qt::Key_S) << ctrl << int(Shown::SaveDialog);
+    QTest::newRow("Ctrl+Shift+S") << int(Qt::Key_S) << int(ctrl | Qt::ShiftModifier)
+                                  << int(Shown::SaveDialog);
+    QTest::newRow("Ctrl+P") << int(Qt::Key_P) << ctrl << int(Shown::PrintDialog);
+    QTest::newRow("F5") << int(Qt::Key_F5) << 0 << -1;
+    QTest::newRow("Ctrl+Enter") << int(Qt::Key_Return) << ctrl << -1;
+    QTest::newRow("Ctrl+keypad Enter")
+        << int(Qt::Key_Enter) << int(ctrl | Qt::KeypadModifier) << -1;
+}
+
+void MainWindowKeyboardTest::shortcutKeys()
+{
+    QFETCH(int, key);
+    QFETCH(int, modifiers);
+    QFETCH(int, shows);
+    WindowFixture f;
+    f.fillMethod1Example();
+    if (shows >= 0)
+        f.clickCalculate(); // printing needs a result
+    f.dialogs.reset();
+    f.dialogs.yesNoCancelAnswers.enqueue(UserDialogs::Answer::No);
+    f.tabs()->setCurrentIndex(0);
+    f.text("txtPorosity")->setFocus();
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key(key), Qt::KeyboardModifiers(modifiers));
+    if (shows >= 0) {
+        QCOMPARE(f.dialogs.count(FakeUserDialogs::Shown::Kind(shows)), 1);
+        return;
+    }
+    QVERIFY(f.window().ResultsValid());
+    QCOMPARE(f.tabs()->currentIndex(), 1);
+    QCOMPARE(f.text("txtPorosity")->text(), QStringLiteral("40")); // nothing typed
 }
 
 void MainWindowKeyboardTest::programFocusShowsCue_data()

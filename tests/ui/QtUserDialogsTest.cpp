@@ -37,6 +37,7 @@ class QtUserDialogsTest : public QObject
 private slots:
     void errorBox();
     void yesNoQuestion();
+    void yesNoCancelQuestion();
     void fileDialogs();
     void messageBoxLook_data();
     void messageBoxLook();
@@ -73,6 +74,38 @@ void QtUserDialogsTest::yesNoQuestion()
             box->button(yes ? QMessageBox::Yes : QMessageBox::No)->click();
         });
         QCOMPARE(dialogs.askYesNo(QStringLiteral("Proceed?")), yes);
+    }
+}
+
+void QtUserDialogsTest::yesNoCancelQuestion()
+{
+    QtUserDialogs real;
+    UserDialogs &dialogs = real; // the window calls through the interface
+    using Answer = UserDialogs::Answer;
+    const QList<QPair<QString, Answer>> ways = {{"Yes", Answer::Yes},
+                                                {"No", Answer::No},
+                                                {"Cancel", Answer::Cancel},
+                                                {"Esc", Answer::Cancel},
+                                                {"close button", Answer::Cancel}};
+    for (const auto &[way, expected] : ways) {
+        whenShown<QMessageBox>([way](QMessageBox *box) {
+            QCOMPARE(box->windowTitle(), QStringLiteral("Warning"));
+            QCOMPARE(box->icon(), QMessageBox::NoIcon);
+            QCOMPARE(box->standardButtons(),
+                     QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel);
+            QCOMPARE(static_cast<QAbstractButton *>(box->defaultButton()),
+                     box->button(QMessageBox::Yes));
+            if (way == QLatin1String("Esc"))
+                QTest::keyClick(box, Qt::Key_Escape);
+            else if (way == QLatin1String("close button"))
+                box->close();
+            else
+                box->button(way == QLatin1String("Yes")  ? QMessageBox::Yes
+                            : way == QLatin1String("No") ? QMessageBox::No
+                                                         : QMessageBox::Cancel)
+                    ->click();
+        });
+        QCOMPARE(dialogs.askYesNoCancel(QStringLiteral("Save?")), expected);
     }
 }
 

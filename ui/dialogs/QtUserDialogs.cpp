@@ -82,6 +82,24 @@ bool QtUserDialogs::askYesNo(const QString &text, const QString &title)
     return box.exec() == QMessageBox::Yes;
 }
 
+UserDialogs::Answer QtUserDialogs::askYesNoCancel(const QString &text, const QString &title)
+{
+    QMessageBox box(QMessageBox::NoIcon, title, forDisplay(text),
+                    QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel, m_owner);
+    box.setDefaultButton(QMessageBox::Yes);
+    // Esc and the close button press the escape button; named, so no guess of the box's.
+    box.setEscapeButton(QMessageBox::Cancel);
+    prepare(box, m_owner);
+    switch (box.exec()) {
+    case QMessageBox::Yes:
+        return Answer::Yes;
+    case QMessageBox::No:
+        return Answer::No;
+    default:
+        return Answer::Cancel;
+    }
+}
+
 QString QtUserDialogs::askOpenFileName()
 {
     QFileDialog dialog(m_owner);

@@ -14,6 +14,7 @@ public:
 
     void showError(const QString &text, const QString &title) override;
     bool askYesNo(const QString &text, const QString &title) override;
+    Answer askYesNoCancel(const QString &text, const QString &title) override;
     QString askOpenFileName() override;
     QString askSaveFileName(const QString &initialName) override;
     QString askPdfFileName(const QString &initialName) override;

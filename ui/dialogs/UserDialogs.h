@@ -17,6 +17,16 @@ public:
     // Title "Warning", Yes and No buttons (Yes the default), no icon. True for Yes.
     virtual bool askYesNo(const QString &text,
                           const QString &title = QStringLiteral("Warning")) = 0;
+    enum class Answer
+    {
+        Yes,
+        No,
+        Cancel
+    };
+    // Title "Warning", Yes, No and Cancel buttons (Yes the default), no icon. Esc and the
+    // box's close button answer Cancel.
+    virtual Answer askYesNoCancel(const QString &text,
+                                  const QString &title = QStringLiteral("Warning")) = 0;
     // The Open dialog; the chosen full path, or an empty text on cancel.
     virtual QString askOpenFileName() = 0;
     // The Save As dialog, pre-set to initialName when not empty; empty text on cancel.

@@ -43,7 +43,7 @@ void ReportCommands::mnuFile_Print_Click()
     const ReportContent content = m_content();
     QPrinter printer(QPrinter::HighResolution);
     printer.setDocName(content.projectName.isEmpty() ? content.programTitle : content.projectName);
-    printer.setPageMargins(QMarginsF(15, 15, 15, 15), QPageLayout::Millimeter);
+    printer.setPageLayout(ReportDocument::defaultPageLayout());
     if (!m_dialogs.askPrintSettings(printer))
         return;
     if (!ReportDocument(content).render(printer))

@@ -10,7 +10,6 @@
 #include <QPagedPaintDevice>
 #include <QPainter>
 #include <QPdfWriter>
-#include <QPrinterInfo>
 #include <QSaveFile>
 #include <QTextLayout>
 
@@ -118,13 +117,24 @@ ReportDocument::ReportDocument(ReportContent content) : m_content(std::move(cont
 
 QPageLayout ReportDocument::defaultPageLayout()
 {
-    QPageSize size = QPrinterInfo::defaultPrinter().defaultPageSize();
-    if (!size.isValid())
-        size = QPageSize(QLocale::system().measurementSystem() == QLocale::ImperialUSSystem
-                             ? QPageSize::Letter
-                             : QPageSize::A4);
-    return QPageLayout(size, QPageLayout::Portrait, QMarginsF(15, 15, 15, 15),
-                       QPageLayout::Millimeter);
+    return QPageLayout(QPageSize(paperSize(QLocale())), QPageLayout::Portrait,
+                       QMarginsF(15, 15, 15, 15), QPageLayout::Millimeter);
+}
+
+QPageSize::PageSizeId ReportDocument::paperSize(const QLocale &locale)
+{
+    // The territories whose common paper is Letter in the locale data of CLDR and of the
+    // C library.
+    static constexpr QLocale::Territory letter[] = {
+        QLocale::UnitedStates, QLocale::Canada,     QLocale::Mexico,    QLocale::Belize,
+        QLocale::Bolivia,      QLocale::Chile,      QLocale::Colombia,  QLocale::CostaRica,
+        QLocale::ElSalvador,   QLocale::Guatemala,  QLocale::Nicaragua, QLocale::Panama,
+        QLocale::Philippines,  QLocale::PuertoRico, QLocale::Venezuela,
+    };
+    if (locale.measurementSystem() == QLocale::ImperialUSSystem ||
+        std::find(std::begin(letter), std::end(letter), locale.territory()) != std::end(letter))
+        return QPageSize::Letter;
+    return QPageSize::A4;
 }
 
 int ReportDocument::pageCount(QPagedPaintDevice &device) const
@@ -237,7 +247,9 @@ void ReportDocument::layReport(Pager &pager) const
     }
     const double lineHeight = QFontMetricsF(font, &device).lineSpacing();
     for (const QString &text : lines) {
-        pager.need(lineHeight);
+        // The system's length and width are read together: never a page break between them.
+        pager.need(text.trimmed().startsWith(QLatin1String("Total System Length")) ? lineHeight * 2
+                                                                                   : lineHeight);
         if (p) {
             QTextLayout shown(text, font, &device);
             layout(shown);

@@ -5,8 +5,10 @@
 #include <QDate>
 #include <QFont>
 #include <QList>
+#include <QPageSize>
 #include <QString>
 
+class QLocale;
 class QPageLayout;
 class QPagedPaintDevice;
 class QPaintDevice;
@@ -43,8 +45,11 @@ public:
     bool writePdf(const QString &path);
     QString errorString() const { return m_error; }
 
-    // Letter or A4 as the default printer (or else the locale) has it, margins of 15 mm.
+    // The paper of the locale's territory (see paperSize), portrait, margins of 15 mm.
     static QPageLayout defaultPageLayout();
+    // Letter where the territory's paper is Letter (the United States, Canada, Mexico and
+    // some of Central and South America, the Philippines), A4 everywhere else.
+    static QPageSize::PageSizeId paperSize(const QLocale &locale);
 
 private:
     class Pager;

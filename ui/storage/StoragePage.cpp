@@ -1,9 +1,14 @@
 #include "StoragePage.h"
 
 #include "StorageChart.h"
+#include "StorageSummaryText.h"
 #include "StorageTexts.h"
 
+#include <QAction>
+#include <QClipboard>
+#include <QGuiApplication>
 #include <QHeaderView>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QScrollBar>
 #include <QSplitter>
@@ -12,6 +17,7 @@
 #include <QVBoxLayout>
 
 #include <algorithm>
+#include <set>
 
 StoragePage::StoragePage(QWidget *parent) : QWidget(parent)
 {
@@ -46,6 +52,14 @@ StoragePage::StoragePage(QWidget *parent) : QWidget(parent)
     m_table->setSelectionBehavior(QAbstractItemView::SelectRows);
     m_table->verticalHeader()->setVisible(false);
     m_table->verticalHeader()->setDefaultSectionSize(m_table->fontMetrics().height() + 4);
+    // The view's own Ctrl+C copies one cell without the header; the filter copies the
+    // selection as a table instead.
+    m_table->installEventFilter(this);
+    auto *copyTable = new QAction(tr("Copy Storage Table"), m_table);
+    copyTable->setObjectName(QStringLiteral("actCopyStorageTable"));
+    connect(copyTable, &QAction::triggered, this, &StoragePage::copyTable);
+    m_table->addAction(copyTable);
+    m_table->setContextMenuPolicy(Qt::ActionsContextMenu);
     sideLayout->addWidget(m_table, 1);
     m_totals = new QWidget;
     m_totalsLayout = new QVBoxLayout(m_totals);
@@ -154,4 +168,48 @@ QStringList StoragePage::totalTexts() const
     for (const QLabel *label : m_totals->findChildren<QLabel *>(Qt::FindDirectChildrenOnly))
         texts << label->text();
     return texts;
+}
+
+QString StoragePage::tableText() const
+{
+    if (!m_hasSummary)
+        return {};
+    return QString::fromStdString(StorageSummaryText::tableText(m_summary));
+}
+
+QString StoragePage::selectionText() const
+{
+    std::set<std::size_t> rows;
+    std::set<std::size_t> columns;
+    for (const QModelIndex &index : m_table->selectionModel()->selectedIndexes()) {
+        rows.insert(std::size_t(index.row()));
+        columns.insert(std::size_t(index.column()));
+    }
+    if (!m_hasSummary || rows.empty())
+        return {};
+    return QString::fromStdString(StorageSummaryText::tableText(
+        m_summary, {rows.begin(), rows.end()}, {columns.begin(), columns.end()}));
+}
+
+void StoragePage::copyTable()
+{
+    if (m_hasSummary)
+        QGuiApplication::clipboard()->setText(tableText());
+}
+
+void StoragePage::copySelection()
+{
+    const QString text = selectionText();
+    if (!text.isEmpty())
+        QGuiApplication::clipboard()->setText(text);
+}
+
+bool StoragePage::eventFilter(QObject *watched, QEvent *event)
+{
+    if (watched == m_table && event->type() == QEvent::KeyPress &&
+        static_cast<QKeyEvent *>(event)->matches(QKeySequence::Copy)) {
+        copySelection();
+        return true;
+    }
+    return QWidget::eventFilter(watched, event);
 }

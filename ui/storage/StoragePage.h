@@ -33,8 +33,19 @@ public:
     // The totals and check lines under the table, in order.
     QStringList totalTexts() const;
 
+    // The whole table with its header row, as the clipboard takes it.
+    QString tableText() const;
+    // The rows and columns that hold selected cells, with the header row; empty when
+    // nothing is selected.
+    QString selectionText() const;
+
+public slots:
+    void copyTable();
+    void copySelection();
+
 protected:
     void resizeEvent(QResizeEvent *event) override;
+    bool eventFilter(QObject *watched, QEvent *event) override;
 
 private:
     void fillTable();

@@ -11,6 +11,9 @@
 #include <QImage>
 #include <QPainter>
 #include <QPdfWriter>
+#include <QProcess>
+#include <QRegularExpression>
+#include <QStandardPaths>
 #include <QTemporaryDir>
 #include <QTest>
 
@@ -103,6 +106,9 @@ private slots:
     void reportPagesShortAndLong();
     void failedPdfWriteLeavesNothing_data();
     void failedPdfWriteLeavesNothing();
+    void paperFollowsTerritory_data();
+    void paperFollowsTerritory();
+    void systemLengthAndWidthShareAPage();
 };
 
 void StoragePartsTest::niceScale_data()
@@ -313,6 +319,79 @@ void StoragePartsTest::failedPdfWriteLeavesNothing()
     const QStringList left =
         QDir(dir.path()).entryList(QDir::AllEntries | QDir::NoDotAndDotDot | QDir::Hidden);
     QCOMPARE(left, directoryInTheWay ? QStringList{"taken.pdf"} : QStringList{});
+}
+
+void StoragePartsTest::paperFollowsTerritory_data()
+{
+    QTest::addColumn<QString>("locale");
+    QTest::addColumn<QSize>("points"); // the page's size as the PDF file states it
+    const QSize letter(612, 792);
+    const QSize a4(595, 842);
+    for (const char *name :
+         {"en_US", "es_US", "en_CA", "fr_CA", "es_MX", "es_CL", "es_CO", "es_CR", "es_GT", "es_PA",
+          "en_PH", "es_PR", "es_VE", "es_SV", "es_NI", "es_BO", "en_BZ"})
+        QTest::newRow(name) << name << letter;
+    for (const char *name : {"en_GB", "en_AU", "en_IE", "en_IN", "de_DE", "fr_FR", "es_ES", "es_AR",
+                             "pt_BR", "ja_JP", "zh_CN", "es_DO", "C"})
+        QTest::newRow(name) << name << a4;
+}
+
+void StoragePartsTest::paperFollowsTerritory()
+{
+    QFETCH(QString, locale);
+    QFETCH(QSize, points);
+    const QLocale before;
+    QLocale::setDefault(QLocale(locale));
+    QTemporaryDir dir;
+    const QString path = dir.filePath(QStringLiteral("report.pdf"));
+    ReportDocument report(content(3, knownBedExample()));
+    const bool written = report.writePdf(path);
+    QLocale::setDefault(before);
+    QVERIFY(written);
+    QFile file(path);
+    QVERIFY(file.open(QIODevice::ReadOnly));
+    static const QRegularExpression box(QStringLiteral("/MediaBox \\[([\\d. ]+)\\]"));
+    const QRegularExpressionMatch found = box.match(QString::fromLatin1(file.readAll()));
+    QVERIFY(found.hasMatch());
+    const QStringList corners = found.captured(1).simplified().split(u' ');
+    QCOMPARE(corners.size(), 4);
+    QCOMPARE(QSize(qRound(corners.at(2).toDouble()), qRound(corners.at(3).toDouble())), points);
+}
+
+void StoragePartsTest::systemLengthAndWidthShareAPage()
+{
+    const QString pdftotext = QStandardPaths::findExecutable(QStringLiteral("pdftotext"));
+    if (pdftotext.isEmpty())
+        QSKIP("pdftotext (poppler-utils) is not installed");
+    QTemporaryDir dir;
+    bool brokeBeforeLength = false;
+    // Lines before the block push it down, line by line, across the first page break.
+    for (int lines = 30; lines < 90; ++lines) {
+        ReportContent c = content(lines, knownBedExample());
+        c.reportText += QStringLiteral("[Total Sytstem Dimensions]\r\n\r\n"
+                                       "\tTotal System Length = 30.5 ft (excluding end areas).\r\n"
+                                       "\tTotal System Width = 7.5 ft.\r\n"
+                                       "\tTotal Bottom Area = 228.75 ft2.\r\n\r\n");
+        const QString path = dir.filePath(QStringLiteral("report-%1.pdf").arg(lines));
+        ReportDocument report(c);
+        QVERIFY(report.writePdf(path));
+        QProcess tool;
+        tool.start(pdftotext, {path, QStringLiteral("-")});
+        QVERIFY(tool.waitForFinished(30000));
+        const QStringList pages = QString::fromUtf8(tool.readAllStandardOutput()).split(u'\f');
+        const auto pageOf = [&pages](const QString &text) {
+            for (qsizetype i = 0; i < pages.size(); ++i)
+                if (pages.at(i).contains(text))
+                    return int(i);
+            return -1;
+        };
+        const int length = pageOf(QStringLiteral("Total System Length"));
+        QVERIFY(length >= 0);
+        QVERIFY2(pageOf(QStringLiteral("Total System Width")) == length,
+                 qPrintable(QStringLiteral("split after %1 lines").arg(lines)));
+        brokeBeforeLength |= pageOf(QStringLiteral("[Total Sytstem Dimensions]")) < length;
+    }
+    QVERIFY(brokeBeforeLength); // the page break did fall inside the block once
 }
 
 QTEST_MAIN(StoragePartsTest)

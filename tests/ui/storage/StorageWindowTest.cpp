@@ -1,13 +1,16 @@
 // The Storage tab and the report commands in the real window: the fourth tab, its figures for
-// both methods and when they go, the File menu's two items, and the PDF and printed report.
+// both methods and when they go, copying its table, the File menu's two items, and the PDF
+// and printed report.
 #include "PdfPages.h"
 #include "StorageChart.h"
 #include "StoragePage.h"
 #include "WindowFixture.h"
 
 #include <QAction>
+#include <QClipboard>
 #include <QDir>
 #include <QFile>
+#include <QItemSelectionModel>
 #include <QLabel>
 #include <QMenu>
 #include <QPaintEngine>
@@ -81,6 +84,7 @@ private slots:
     void tabFilledForWorkedExamples();
     void tabEmptiesWhenResultIsDiscarded();
     void openedFileFillsTabAndSaysWhyBedIsUnknown();
+    void storageTableCopies();
     void reportCommandsInFileMenu();
     void exportWritesPdf();
     void printRendersTheSameDocument();
@@ -206,6 +210,7 @@ void StorageWindowTest::tabEmptiesWhenResultIsDiscarded()
 
     f.clickCalculate();
     QVERIFY(page(f)->hasSummary());
+    f.dialogs.yesNoCancelAnswers.enqueue(UserDialogs::Answer::No);
     f.action("mnuFile_Clear")->trigger();
     QVERIFY(isEmptyPage(f));
 
@@ -247,6 +252,73 @@ void StorageWindowTest::openedFileFillsTabAndSaysWhyBedIsUnknown()
     QCOMPARE(cell(f, 5, 3), QStringLiteral("100.800"));
 }
 
+void StorageWindowTest::storageTableCopies()
+{
+    WindowFixture f;
+    f.openEditMenus();
+    QVERIFY(!f.action("mnuEdit_Copy")->isEnabled());
+    f.fillMethod2Example();
+    f.clickCalculate();
+    f.openEditMenus();
+    QAction *fromMenu = f.action("mnuEdit_Copy_StorageTable");
+    QCOMPARE(fromMenu->text(), QStringLiteral("Storage &Table"));
+    QVERIFY(fromMenu->isEnabled());
+
+    // What the table shows, header over the rows, TAB between cells, CR LF after each line.
+    QTableWidget *table = page(f)->table();
+    const auto lines = [&](const QList<int> &rows, const QList<int> &columns) {
+        QString text;
+        for (int row = -1; row < table->rowCount(); ++row) {
+            if (row >= 0 && !rows.contains(row))
+                continue;
+            QStringList cells;
+            for (int column : columns)
+                cells << (row < 0 ? table->horizontalHeaderItem(column)->toolTip()
+                                  : cell(f, row, column));
+            text += cells.join(u'\t') + QStringLiteral("\r\n");
+        }
+        return text;
+    };
+    const QList<int> allColumns = {0, 1, 2, 3, 4, 5};
+    const QString whole = lines({0, 1, 2, 3, 4, 5}, allColumns);
+    QVERIFY(whole.startsWith(QStringLiteral("Stage (ft)\tArea (sq ft)\tInterval (cu ft)\t")));
+    QCOMPARE(whole.count(QStringLiteral("\r\n")), 7);
+
+    QClipboard *clipboard = QGuiApplication::clipboard();
+    clipboard->clear();
+    fromMenu->trigger();
+    QCOMPARE(clipboard->text(), whole);
+
+    // The table's context menu holds the same command.
+    QCOMPARE(table->contextMenuPolicy(), Qt::ActionsContextMenu);
+    QCOMPARE(table->actions().size(), 1);
+    QCOMPARE(table->actions().constFirst()->text(), QStringLiteral("Copy Storage Table"));
+    clipboard->clear();
+    table->actions().constFirst()->trigger();
+    QCOMPARE(clipboard->text(), whole);
+
+    // Ctrl+C copies the selected rows only, under the header.
+    f.tabs()->setCurrentIndex(3);
+    table->setFocus();
+    table->selectRow(1);
+    table->selectionModel()->select(table->model()->index(4, 0),
+                                    QItemSelectionModel::Select | QItemSelectionModel::Rows);
+    clipboard->clear();
+    QTest::keyClick(table, Qt::Key_C, Qt::ControlModifier);
+    QCOMPARE(clipboard->text(), lines({1, 4}, allColumns));
+
+    // A single cell: its row and column.
+    table->clearSelection();
+    table->selectionModel()->select(table->model()->index(2, 3), QItemSelectionModel::Select);
+    QTest::keyClick(table, Qt::Key_C, Qt::ControlModifier);
+    QCOMPARE(clipboard->text(), lines({2}, {3}));
+
+    // Gone with the result.
+    f.type("txtPorosity", QStringLiteral("35"));
+    f.openEditMenus();
+    QVERIFY(!fromMenu->isEnabled());
+}
+
 void StorageWindowTest::reportCommandsInFileMenu()
 {
     WindowFixture f;
@@ -266,6 +338,7 @@ void StorageWindowTest::reportCommandsInFileMenu()
     QVERIFY(!reportCommandsEnabled(f));
     f.clickCalculate();
     QVERIFY(reportCommandsEnabled(f));
+    f.dialogs.yesNoCancelAnswers.enqueue(UserDialogs::Answer::No);
     f.action("mnuFile_Clear")->trigger();
     QVERIFY(!reportCommandsEnabled(f));
 }
