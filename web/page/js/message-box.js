@@ -23,7 +23,11 @@ class MessageBox {
       this.close(this.escapeAnswer);
     });
     // A browser may close a box past the cancel event (a second Escape): that too is Escape.
-    this.dialog.addEventListener('close', () => this.settleWith(this.escapeAnswer));
+    // The event comes late, so the box may already be open again with the next question.
+    this.dialog.addEventListener('close', () => {
+      if (!this.dialog.open)
+        this.settleWith(this.escapeAnswer);
+    });
   }
 
   showError(message) {
