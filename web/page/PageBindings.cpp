@@ -230,12 +230,16 @@ public:
     // The Storage tab: captions, rows, totals and the numbers the chart draws.
     val storage(const val &form)
     {
-        if (!m_record)
-            m_record = recordOfResult(inputsFrom(form), DataDir, m_state, m_report);
-        const StorageSummary summary = m_record->record ? summarizeStorage(*m_record->record)
-                                                        : summarizeStorage(m_state, nullptr);
+        const StorageSummary summary = storageSummary(form);
         const std::string &why = m_record->record ? summary.bedProblem : m_record->message;
         return storageObject(summary, summary.bedKnown ? std::string() : why);
+    }
+
+    // Copy to Clipboard > Storage Table: the whole table with its header row.
+    std::string storageTableText(const val &form)
+    {
+        return m_state.ResultsValid ? StorageSummaryText::tableText(storageSummary(form))
+                                    : std::string();
     }
 
     // The bytes File > Save writes for this form and the present result, or why there are none.
@@ -258,11 +262,13 @@ public:
         return result;
     }
 
-    // File > Open on the bytes of a chosen file; a refused file leaves no result behind.
+    // File > Open on the bytes of a chosen file; a refused file leaves the present result alone.
     val openProject(const std::string &fileName, const std::string &bytes)
     {
-        ClearResults();
-        return opened(fileName, readProjectBytes(bytes));
+        const Result<ProjectDocument> read = readProjectBytes(bytes);
+        if (read.ok())
+            ClearResults();
+        return opened(fileName, read);
     }
 
     // A file too large to be read at all is refused before its bytes are taken.
@@ -273,6 +279,14 @@ public:
     }
 
 private:
+    StorageSummary storageSummary(const val &form)
+    {
+        if (!m_record)
+            m_record = recordOfResult(inputsFrom(form), DataDir, m_state, m_report);
+        return m_record->record ? summarizeStorage(*m_record->record)
+                                : summarizeStorage(m_state, nullptr);
+    }
+
     val opened(const std::string &fileName, const Result<ProjectDocument> &read)
     {
         val result = val::object();
@@ -310,6 +324,7 @@ EMSCRIPTEN_BINDINGS(tessivane_page)
         .function("lengthText", &PageSession::lengthText)
         .function("widthText", &PageSession::widthText)
         .function("storage", &PageSession::storage)
+        .function("storageTableText", &PageSession::storageTableText)
         .function("saveProject", &PageSession::saveProject)
         .function("openProject", &PageSession::openProject)
         .function("refusalForSize", &PageSession::refusalForSize);

@@ -117,12 +117,14 @@ async function openFile(name, bytes) {
   const file = path.join(downloads, name);
   writeFileSync(file, bytes);
   const input = await page.$('#fileOpen');
+  // As Open... does: the same file chosen again is a new choice.
+  await input.evaluate((box) => { box.value = ''; });
   await input.uploadFile(file);
 }
 
-// Presses Save and returns the downloaded file's bytes (in Firefox, which gives a test no say
-// over downloads, the bytes the page handed to the download).
-async function savedBytes() {
+// Presses Save (or does what else is given) and returns the downloaded file's bytes (in
+// Firefox, which gives a test no say over downloads, the bytes the page handed to the download).
+async function savedBytes(save = () => page.click('#mnuFile_Save')) {
   if (firefox) {
     await page.evaluate(() => {
       const create = URL.createObjectURL;
@@ -131,24 +133,43 @@ async function savedBytes() {
         return create(blob);
       };
     });
-    await page.click('#mnuFile_Save');
+    await save();
     await page.waitForFunction(() => window.savedBlob);
     return Buffer.from(await page.evaluate(async () =>
       [...new Uint8Array(await window.savedBlob.arrayBuffer())]));
   }
+  const folder = mkdtempSync(path.join(downloads, 'saved-'));
   const cdp = await page.createCDPSession();
-  await cdp.send('Browser.setDownloadBehavior', { behavior: 'allow', downloadPath: downloads,
+  await cdp.send('Browser.setDownloadBehavior', { behavior: 'allow', downloadPath: folder,
                                                   eventsEnabled: true });
   const done = new Promise((resolve) => cdp.on('Browser.downloadProgress', (event) => {
     if (event.state === 'completed')
       resolve(event.guid);
   }));
-  await page.click('#mnuFile_Save');
+  await save();
   await done;
-  const name = readdirSync(downloads).find((file) => file.startsWith('with-results'));
-  const bytes = readFileSync(path.join(downloads, name));
-  rmSync(path.join(downloads, name));
-  return bytes;
+  const [name] = readdirSync(folder);
+  return readFileSync(path.join(folder, name));
+}
+
+// Every field of the form as the user sees it, the report, the caption and the commands.
+const pageState = () => page.evaluate(() => ({
+  fields: [...document.querySelectorAll('#SSTab1 input, #SSTab1 select')].map((control) =>
+    `${control.id}=${control.type === 'radio' || control.type === 'checkbox' ? control.checked
+                                                                                  : control.value}`),
+  report: document.getElementById('txtOut').textContent,
+  caption: document.title,
+  enabled: [...document.querySelectorAll('#toolbar button')].filter((button) => !button.disabled)
+             .map((button) => button.id),
+}));
+
+const unsavedQuestion = { title: 'Warning',
+                          text: 'Data has changed. Do you want to save the current data?' };
+const shownButtons = () => page.$$eval('#messageBox button',
+                                       (buttons) => buttons.filter((b) => !b.hidden).map((b) => b.textContent));
+async function answerBox(button) {
+  await page.waitForFunction(() => document.getElementById('messageBox').open);
+  await page.click(`#message${button}`);
 }
 
 describe('the page', () => {
@@ -235,9 +256,9 @@ describe('the page', () => {
     await page.waitForFunction(() => document.getElementById('txtOut').textContent !== '');
     const report = await text('#txtOut');
     assert.match(report, /\tFoundation Depth = 5 inches\n\tCover Thickness = 4 inches\n/);
-    // A method #1 result has no length or width to copy.
+    // A method #1 result has no length or width to copy, but a storage table.
     assert.deepEqual(await page.$$eval('[id^="mnuEdit_Copy_"]', (buttons) =>
-                       buttons.map((button) => button.disabled)), [false, true, true]);
+                       buttons.map((button) => button.disabled)), [false, true, true, false]);
   });
 
   test('the chamber storage column takes the browser language\'s decimal separator', async () => {
@@ -282,7 +303,8 @@ describe('the page', () => {
       await browser.defaultBrowserContext().overridePermissions(
         'file://', ['clipboard-read', 'clipboard-write', 'clipboard-sanitized-write']);
     }
-    for (const id of ['mnuEdit_Copy_StageArea', 'mnuEdit_Copy_Length', 'mnuEdit_Copy_Width'])
+    for (const id of ['mnuEdit_Copy_StageArea', 'mnuEdit_Copy_Length', 'mnuEdit_Copy_Width',
+                      'mnuEdit_Copy_StorageTable'])
       assert.equal(await page.$eval(`#${id}`, (button) => button.disabled), true, id);
     await typeSavedExample();
     await page.keyboard.press('Enter');
@@ -300,12 +322,20 @@ describe('the page', () => {
     const widthLine = withResultsLines[16 + rowCount];
     assert.equal(await copied('mnuEdit_Copy_Length'), lengthLine);
     assert.equal(await copied('mnuEdit_Copy_Width'), widthLine);
+    // The Storage tab's table as the user sees it, its captions on one line each.
+    await page.click('#tab3');
+    const shownTable = await page.$$eval('#tblStorage tr', (rows) => rows.map((row) =>
+      [...row.cells].map((cell) => cell.textContent.replace('\n', ' ')).join('\t')));
+    assert.equal(shownTable.length, rowCount + 1);
+    assert.equal(await copied('mnuEdit_Copy_StorageTable'),
+                 shownTable.map((line) => `${line}\r\n`).join(''));
 
     // An edit discards the result: nothing to copy any more.
     await page.click('#tab0');
     await page.focus('#txtPorosity');
     await page.keyboard.type('1');
-    assert.equal(await page.$eval('#mnuEdit_Copy_StageArea', (button) => button.disabled), true);
+    for (const id of ['mnuEdit_Copy_StageArea', 'mnuEdit_Copy_StorageTable'])
+      assert.equal(await page.$eval(`#${id}`, (button) => button.disabled), true, id);
     assert.equal(await text('#txtOut'), '');
   });
 
@@ -319,26 +349,140 @@ describe('the page', () => {
     assert.ok((await savedBytes()).equals(withResults));
   });
 
-  test('refuses what the desktop refuses, with its message, and keeps nothing', async () => {
-    await page.focus('#txtProjectName');
-    await page.keyboard.type('typed before');
-    await openFile('notes.tvc', 'not a project\r\n');
-    await page.waitForFunction(() => document.getElementById('messageBox').open);
-    assert.deepEqual(await shownDialog(),
-                     { title: 'Error', text: 'The selected file input format is invalid' });
-    await page.keyboard.press('Enter');
-    assert.equal(await page.$eval('#txtProjectName', (box) => box.value), '');
-    assert.equal(await page.$eval('#txtPorosity', (box) => box.value), '');
+  test('a refused file leaves every field, the report and the caption as they were', async () => {
+    await openFile('with-results.tvc', withResults);
+    await page.waitForFunction(() => document.title === 'with-results.tvc');
+    const opened = await pageState();
+    const refused = async (name, bytes) => {
+      await openFile(name, bytes);
+      await page.waitForFunction(() => document.getElementById('messageTitle').textContent === 'Error'
+                                       && document.getElementById('messageBox').open);
+      const shown = await shownDialog();
+      await page.keyboard.press('Enter');
+      return shown.text;
+    };
+    assert.equal(await refused('notes.tvc', 'not a project\r\n'),
+                 'The selected file input format is invalid');
+    assert.deepEqual(await pageState(), opened);
+    // Cut in the middle of the stage and area table.
+    await refused('cut.tvc', withResults.subarray(0, withResults.indexOf('100.9167')));
+    assert.deepEqual(await pageState(), opened);
 
-    const cut = Buffer.from(withResults.toString('latin1').replace('TVC_Ver01', 'TVC_Ver02'),
-                            'latin1');
-    await openFile('later.tvc', cut);
+    // After an edit the question comes first; No, then the refusal, and the edit is still there.
+    await page.focus('#txtProjectName');
+    await page.keyboard.type('typed before ');
+    const edited = await pageState();
+    const later = Buffer.from(withResults.toString('latin1').replace('TVC_Ver01', 'TVC_Ver02'),
+                              'latin1');
+    await openFile('later.tvc', later);
     await page.waitForFunction(() => document.getElementById('messageBox').open);
-    const shown = await shownDialog();
-    assert.match(shown.text, /^Cannot open the file:\nlater\.tvc\n\S/);
+    assert.deepEqual(await shownDialog(), unsavedQuestion);
+    await answerBox('No');
+    await page.waitForFunction(() => document.getElementById('messageTitle').textContent === 'Error');
+    assert.match((await shownDialog()).text, /^Cannot open the file:\nlater\.tvc\n\S/);
     await page.keyboard.press('Enter');
-    assert.equal(await page.evaluate(() => document.title),
-                 'Tessivane Stage vs Area Calculator for VELDO 3.2');
+    assert.deepEqual(await pageState(), edited);
+  });
+
+  test('Open and Clear Data ask before unsaved edits go: Yes saves, No goes on, Cancel keeps',
+       async () => {
+    await page.focus('#txtPorosity');
+    await page.keyboard.type('5');
+    const edited = await pageState();
+    await openFile('with-results.tvc', withResults);
+    await page.waitForFunction(() => document.getElementById('messageBox').open);
+    assert.deepEqual(await shownDialog(), unsavedQuestion);
+    assert.deepEqual(await shownButtons(), ['Yes', 'No', 'Cancel']);
+    assert.equal(await focused(), 'messageYes');
+    await answerBox('Cancel');
+    assert.equal(await shownDialog(), null);
+    assert.deepEqual(await pageState(), edited);
+
+    await page.click('#mnuFile_Clear');
+    assert.deepEqual(await shownDialog(), unsavedQuestion);
+    await page.keyboard.press('Escape');
+    assert.equal(await shownDialog(), null);
+    assert.deepEqual(await pageState(), edited);
+
+    await page.click('#mnuFile_Clear');
+    await answerBox('No');
+    await page.waitForFunction(() => document.getElementById('txtPorosity').value === '');
+
+    // Yes hands the project to the browser as Save does, then the file opens.
+    await page.focus('#txtProjectName');
+    await page.keyboard.type('Saved first');
+    await openFile('with-results.tvc', withResults);
+    const saved = await savedBytes(() => answerBox('Yes'));
+    assert.equal(saved.toString('latin1').split('\r\n')[2], 'Saved first');
+    await page.waitForFunction(() => document.title === 'with-results.tvc');
+    assert.equal(await page.$eval('#txtProjectName', (box) => box.value),
+                 'Maple Street detention bed (calculated)');
+
+    // Nothing changed since: Clear Data clears at once.
+    await page.click('#mnuFile_Clear');
+    assert.equal(await shownDialog(), null);
+    assert.equal(await page.$eval('#txtProjectName', (box) => box.value), '');
+  });
+
+  test('keyboard: the first field has the focus, Ctrl+O, Ctrl+Enter, F5, Ctrl+S and Ctrl+P',
+       async () => {
+    assert.equal(await focused(), 'txtProjectName');
+    const withControl = async (key) => {
+      await page.keyboard.down('Control');
+      await page.keyboard.press(key);
+      await page.keyboard.up('Control');
+    };
+    if (firefox) {
+      await openFile('with-results.tvc', withResults);
+    } else {
+      const [chooser] = await Promise.all([page.waitForFileChooser(), withControl('KeyO')]);
+      await chooser.accept([path.join(root, 'examples/with-results.tvc')]);
+    }
+    await page.waitForFunction(() => document.title === 'with-results.tvc');
+    const discardResult = async () => {
+      await page.click('#tab0');
+      await page.focus('#txtPorosity');
+      await page.keyboard.type('1');
+      await page.keyboard.press('Backspace');
+      assert.equal(await text('#txtOut'), '');
+    };
+    await discardResult();
+    await withControl('Enter');
+    assert.equal(await selectedTab(), 'Output');
+    assert.equal(await text('#txtOut'), savedReport.replace(/\r\n/g, '\n'));
+
+    await page.evaluate(() => { window.notReloaded = true; });
+    await discardResult();
+    await page.keyboard.press('F5');
+    assert.equal(await text('#txtOut'), savedReport.replace(/\r\n/g, '\n'));
+    assert.equal(await page.evaluate(() => window.notReloaded), true);
+
+    assert.ok((await savedBytes(() => withControl('KeyS'))).equals(withResults));
+
+    await page.evaluate(() => {
+      window.printed = 0;
+      window.print = () => { window.printed += 1; };
+    });
+    await withControl('KeyP');
+    assert.equal(await page.evaluate(() => window.printed), 1);
+    await discardResult();
+    await withControl('KeyP');
+    assert.equal(await page.evaluate(() => window.printed), 1, 'nothing to print');
+  });
+
+  test('Enter in the chamber-type list moves on along the chain', async () => {
+    await page.keyboard.press('Enter');
+    assert.equal(await focused(), 'cmbChamberType');
+    await page.keyboard.press('ArrowDown');
+    await page.keyboard.press('Enter');
+    assert.equal(await focused(), 'txtNumChambers');
+    await page.keyboard.type('10');
+    assert.equal(await page.$eval('#txtNumChambers', (box) => box.value), '10');
+    await pickMethod(2);
+    await page.focus('#cmbChamberType');
+    await page.keyboard.press('Enter');
+    await page.keyboard.type('4');
+    assert.equal(await page.$eval('#txtRows', (box) => box.value), '4');
   });
 
   test('the Storage tab shows the bed the desktop describes', async () => {
@@ -380,6 +524,63 @@ describe('the page', () => {
     const last = textOf(pages, pages);
     assert.match(last, /Total storage of the bed: \d+\.\d{3} cu ft/);
     assert.doesNotMatch(last, /\[VELDO Equivalent Stage vs Area\]/);
+  });
+
+  test('printing keeps the title, the dimensions, the table head and the totals each on a page',
+       { skip: firefox }, async () => {
+    await openFile('with-results.tvc', withResults);
+    await page.waitForFunction(() => document.title === 'with-results.tvc');
+    const squeeze = (line) => line.trim().split(/\s+/).join(' ');
+    const reportLines = savedReport.split('\r\n');
+    const dimensions = reportLines.indexOf('[Total Sytstem Dimensions]');
+    const storage = await page.evaluate(() => {
+      const summary = tessivane.storage.ensureShown();
+      return { firstRows: summary.rows.slice(0, 3), totals: summary.totals.map((line) => line.text),
+               captions: summary.captions.map((caption) => caption.split('\n')[0]) };
+    });
+    const together = {
+      title: [/^Tessivane \d/, /^Project: /, /^Date: /, /^File: /],
+      dimensions: reportLines.slice(dimensions, dimensions + 5).filter(Boolean).map(squeeze),
+      'table head': [storage.captions.join(' '), ...storage.firstRows.map((cells) => cells.join(' '))],
+      totals: storage.totals,
+    };
+    for (let inches = 5; inches <= 11; inches += 0.75) {
+      const pdf = path.join(downloads, 'report.pdf');
+      await page.pdf({ path: pdf, width: '8.5in', height: `${inches}in` });
+      const pages = execFileSync('pdftotext', ['-layout', pdf, '-']).toString().split('\f')
+                      .map((page) => page.split('\n').map(squeeze));
+      for (const [block, lines] of Object.entries(together)) {
+        const pagesOf = lines.map((line) => pages.findIndex((printed) => printed.some((text) =>
+          typeof line === 'string' ? text === line : line.test(text))));
+        assert.ok(pagesOf[0] >= 0 && pagesOf.every((at) => at === pagesOf[0]),
+                  `${block} on pages ${pagesOf} of ${inches} in high paper`);
+      }
+    }
+  });
+
+  test('on a phone 390 px wide: one column, no sideways scrolling, Calculate in reach',
+       async () => {
+    await page.setViewport({ width: 390, height: 844 });
+    await openFile('with-results.tvc', withResults);
+    await page.waitForFunction(() => document.title === 'with-results.tvc');
+    for (const tab of ['tab3', 'tab2', 'tab1', 'tab0']) {
+      await page.click(`#${tab}`);
+      assert.ok(await page.evaluate(() => document.scrollingElement.scrollWidth) <= 390, tab);
+    }
+    const box = (id) => page.$eval(`#${id}`, (element) => {
+      const { left, right, top, bottom } = element.getBoundingClientRect();
+      return { left, right, top, bottom };
+    });
+    assert.ok((await box('lblPorosity')).bottom <= (await box('txtPorosity')).top,
+              'each caption above its field');
+    const calculate = await box('cmdCalculate');
+    assert.ok(calculate.left >= 0 && calculate.right <= 390, JSON.stringify(calculate));
+    await page.focus('#txtPorosity');
+    await page.keyboard.type('1');
+    await page.keyboard.press('Backspace');
+    await page.click('#cmdCalculate');
+    assert.equal(await selectedTab(), 'Output');
+    assert.equal(await text('#txtOut'), savedReport.replace(/\r\n/g, '\n'));
   });
 
   test('a browser without WebAssembly is told why the calculator cannot start', async () => {

@@ -80,9 +80,10 @@ class InputForm {
     }
   }
 
-  // Enter in a text box moves to the next field the selected method shows, as in the window.
+  // Enter in a text box or the chamber-type list moves to the next field the selected method
+  // shows, as in the window. Ctrl+Enter is left to the page: it calculates.
   enterKey(event, field) {
-    if (event.key !== 'Enter' || field.kind === 'chamberType')
+    if (event.key !== 'Enter' || event.ctrlKey || event.metaKey || event.altKey)
       return;
     event.preventDefault();
     const method = this.method();
@@ -90,6 +91,10 @@ class InputForm {
     const next = after.find((candidate) => this.usedBy(candidate, method));
     if (next)
       this.focusField(next.name);
+  }
+
+  focusFirst() {
+    this.focusField(this.fields[0].name);
   }
 
   focusField(name) {

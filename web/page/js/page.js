@@ -14,6 +14,7 @@ class TessivanePage {
     this.tabs = [...document.querySelectorAll('[role="tab"]')];
     this.bindTabs();
     this.bindCommands();
+    this.bindShortcuts();
     window.addEventListener('beforeunload', (event) => {
       if (this.dataChanged) {
         event.preventDefault();
@@ -22,6 +23,7 @@ class TessivanePage {
     });
     window.addEventListener('beforeprint', () => this.preparePrint());
     this.updateCommands();
+    this.form.focusFirst();
   }
 
   byId(id) {
@@ -31,24 +33,52 @@ class TessivanePage {
   bindCommands() {
     const on = (id, handler) => this.byId(id).addEventListener('click', handler);
     on('cmdCalculate', () => this.cmdCalculate_Click());
-    on('mnuFile_Clear', () => this.ClearData());
-    on('mnuFile_Open', () => {
-      const input = this.byId('fileOpen');
-      input.value = '';
-      input.click();
-    });
+    on('mnuFile_Clear', () => this.mnuFile_Clear_Click());
+    on('mnuFile_Open', () => this.chooseFile());
     this.byId('fileOpen').addEventListener('change', (event) => {
       const file = event.target.files[0];
       if (file)
         this.openFile(file);
     });
     on('mnuFile_Save', () => this.save());
-    on('mnuFile_Print', () => window.print());
+    on('mnuFile_Print', () => this.print());
     on('mnuEdit_Copy_StageArea', () => this.copy(this.session.stageAreaText()));
     on('mnuEdit_Copy_Length', () => this.copy(this.session.lengthText()));
     on('mnuEdit_Copy_Width', () => this.copy(this.session.widthText()));
+    on('mnuEdit_Copy_StorageTable',
+       () => this.copy(this.session.storageTableText(this.form.values())));
     on('mnuHelp_About', () => this.showAbout());
     on('aboutOk', () => this.byId('frmAboutTessivane').close());
+  }
+
+  // The window's shortcuts. They take the place of the browser's own (open a file, save the
+  // page, print it, reload it), and wait while a box is open.
+  bindShortcuts() {
+    document.addEventListener('keydown', (event) => {
+      const command = this.shortcut(event);
+      if (!command)
+        return;
+      event.preventDefault();
+      if (!document.querySelector('dialog[open]'))
+        command();
+    });
+  }
+
+  shortcut(event) {
+    const control = event.ctrlKey || event.metaKey;
+    if (event.altKey || event.shiftKey)
+      return null;
+    if (event.key === 'F5' && !control)
+      return () => this.cmdCalculate_Click();
+    if (!control)
+      return null;
+    const commands = {
+      o: () => this.chooseFile(),
+      s: () => this.save(),
+      p: () => this.print(),
+      enter: () => this.cmdCalculate_Click(),
+    };
+    return commands[event.key.toLowerCase()] ?? null;
   }
 
   bindTabs() {
@@ -110,6 +140,7 @@ class TessivanePage {
     this.byId('mnuEdit_Copy_StageArea').disabled = !valid;
     this.byId('mnuEdit_Copy_Length').disabled = !valid || this.form.method() !== 2;
     this.byId('mnuEdit_Copy_Width').disabled = !valid || this.form.method() !== 2;
+    this.byId('mnuEdit_Copy_StorageTable').disabled = !valid;
     this.byId('mnuFile_Print').disabled = !valid;
     document.title = this.currentFileName || this.baseCaption;
   }
@@ -168,6 +199,29 @@ class TessivanePage {
     }
   }
 
+  // Before a command that discards the form, unsaved edits may be saved. Resolves true when
+  // the command may go on: after No, or after Yes and a save that succeeded.
+  async maybeSave() {
+    if (!this.dataChanged)
+      return true;
+    const answer = await this.messages.askYesNoCancel(
+      'Data has changed. Do you want to save the current data?');
+    if (answer === 'yes')
+      return this.save();
+    return answer === 'no';
+  }
+
+  async mnuFile_Clear_Click() {
+    if (await this.maybeSave())
+      this.ClearData();
+  }
+
+  chooseFile() {
+    const input = this.byId('fileOpen');
+    input.value = '';
+    input.click();
+  }
+
   ClearData() {
     this.form.clear();
     this.ClearResults();
@@ -176,19 +230,19 @@ class TessivanePage {
     this.updateCommands();
   }
 
+  // The question comes once the file is chosen; a refused file leaves the project as it was.
   async openFile(file) {
-    this.ClearData();
+    if (!(await this.maybeSave()))
+      return;
     let opened = { ok: false, message: this.session.refusalForSize(file.name, file.size) };
     if (!opened.message)
       opened = this.session.openProject(file.name, new Uint8Array(await file.arrayBuffer()));
     if (!opened.ok) {
       await this.messages.showError(opened.message);
-      this.ClearData();
       return;
     }
     this.form.setValues(opened.form);
-    if (opened.resultsValid)
-      this.report.setReport(opened.report);
+    this.report.setReport(opened.resultsValid ? opened.report : '');
     this.resultChanged();
     this.currentFileName = file.name;
     this.dataChanged = false;
@@ -196,13 +250,13 @@ class TessivanePage {
   }
 
   // File > Save: the project's bytes as the desktop writes them, handed to the browser as a
-  // download under the file's name.
+  // download under the file's name. Resolves whether the project was handed over.
   async save() {
     const name = this.currentFileName || 'project.tvc';
     const saved = this.session.saveProject(this.form.values());
     if (!saved.ok) {
       await this.messages.showError(`Error saving file:\r\n${name}\r\n${saved.error}`);
-      return;
+      return false;
     }
     const link = document.createElement('a');
     link.href = URL.createObjectURL(new Blob([saved.bytes], { type: 'application/octet-stream' }));
@@ -214,6 +268,12 @@ class TessivanePage {
     this.currentFileName = name;
     this.dataChanged = false;
     this.updateCommands();
+    return true;
+  }
+
+  print() {
+    if (!this.byId('mnuFile_Print').disabled)
+      window.print();
   }
 
   showAbout() {
@@ -231,7 +291,7 @@ class TessivanePage {
     this.byId('printDate').textContent =
       `Date: ${new Date().toLocaleDateString(undefined, { dateStyle: 'long' })}`;
     this.byId('printFile').textContent = this.currentFileName ? `File: ${this.currentFileName}` : '';
-    ReportView.fill(this.byId('printReport'), this.report.report);
+    ReportView.fillForPrint(this.byId('printReport'), this.report.report);
     const storage = this.byId('printStorage');
     storage.replaceChildren();
     const summary = this.storage.ensureShown();
@@ -239,8 +299,11 @@ class TessivanePage {
       const table = document.createElement('table');
       table.append(document.createElement('thead'), document.createElement('tbody'));
       StoragePage.fillTable(table, summary);
-      storage.append(StorageChart.svg(summary, this.engine), table,
-                     ...StoragePage.totalParagraphs(summary));
+      StoragePage.keepHeadWithFirstRows(table, 3);
+      const totals = document.createElement('div');
+      totals.className = 'totals';
+      totals.append(...StoragePage.totalParagraphs(summary));
+      storage.append(StorageChart.svg(summary, this.engine), table, totals);
     }
   }
 }

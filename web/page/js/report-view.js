@@ -21,19 +21,55 @@ class ReportView {
 
   // One span per line keeps the lead out of the text: selecting and copying gives the lines.
   static fill(target, report) {
+    const lines = ReportView.lines(report);
+    target.replaceChildren(ReportView.lineSpans(lines, report.endsWith('\r\n')));
+  }
+
+  static lines(report) {
     const lines = report.split('\r\n');
     if (lines.length > 1 && lines[lines.length - 1] === '')
       lines.pop();
+    return lines;
+  }
+
+  static lineSpans(lines, breakAfterLast) {
     const fragment = document.createDocumentFragment();
     lines.forEach((text, index) => {
       const line = document.createElement('span');
       line.className = 'line';
       line.textContent = text;
       fragment.append(line);
-      if (index < lines.length - 1 || report.endsWith('\r\n'))
+      if (index < lines.length - 1 || breakAfterLast)
         fragment.append('\n');
     });
-    target.replaceChildren(fragment);
+    return fragment;
+  }
+
+  // The printed report in blocks that a page break does not split: each paragraph with the
+  // empty lines after it, a heading (a paragraph of one line) kept with what follows, and of a
+  // long paragraph (a table) its first lines.
+  static fillForPrint(target, report) {
+    const paragraphs = [];
+    ReportView.lines(report).forEach((text, index, lines) => {
+      if (!paragraphs.length || (text !== '' && lines[index - 1] === ''))
+        paragraphs.push([]);
+      paragraphs[paragraphs.length - 1].push(text);
+    });
+    const block = (lines, kind) => {
+      const element = document.createElement('div');
+      element.className = kind;
+      element.append(ReportView.lineSpans(lines, false));
+      return element;
+    };
+    const keptLines = 12;
+    target.replaceChildren(...paragraphs.flatMap((lines) => {
+      const filled = lines.filter((text) => text !== '').length;
+      if (filled === 1)
+        return [block(lines, 'keep heading')];
+      if (lines.length <= keptLines)
+        return [block(lines, 'keep')];
+      return [block(lines.slice(0, 6), 'keep'), block(lines.slice(6), 'rest')];
+    }));
   }
 
   setReport(report) {

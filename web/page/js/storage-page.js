@@ -69,6 +69,16 @@ class StoragePage {
     }));
   }
 
+  // On paper the header does not stand alone at the foot of a page: the first rows go in a
+  // body of their own that is kept whole, and the header stays with it.
+  static keepHeadWithFirstRows(table, count) {
+    const body = table.tBodies[0];
+    const first = document.createElement('tbody');
+    first.className = 'keep';
+    first.append(...[...body.rows].slice(0, count));
+    body.before(first);
+  }
+
   static totalParagraphs(summary) {
     return summary.totals.map((line) => {
       const paragraph = document.createElement('p');
