@@ -19,19 +19,6 @@ CalcOutcome calculateWith(const CalcInputs &inputs, const std::string &dataDir)
     return calculate(inputs, environment, state);
 }
 
-CalcInputs shippedKnownBed()
-{
-    CalcInputs in = test::knownBedAreaExample();
-    in.chamberTypeIndex = 1; // RX-300, 51 x 85 in
-    in.numChambers = "24";
-    in.bedArea = "2400";
-    in.foundationDepth = "9";
-    in.coverThickness = "12";
-    in.baseElevation = "512.5";
-    in.bottomAreaValue = 1;
-    return in;
-}
-
 std::string chamberFile(const std::string &table, int rows)
 {
     return "Test chamber\r\n30\r\n24\r\n48\r\n" + std::to_string(rows) + "\r\n" + table;
@@ -41,7 +28,7 @@ std::string chamberFile(const std::string &table, int rows)
 // Designs that cannot exist, each refused at the field to change, with what it needs.
 TEST(DesignChecks, ImpossibleBedsAreRefused)
 {
-    CalcInputs small = shippedKnownBed();
+    CalcInputs small = test::shippedKnownBedAreaExample();
     small.bedArea = "240";
     CalcOutcome outcome = calculateWith(small, TESSIVANE_SHIPPED_DATA);
     EXPECT_EQ(outcome.field, InputField::BedArea);
@@ -49,7 +36,7 @@ TEST(DesignChecks, ImpossibleBedsAreRefused)
                                "its chambers (24 x 51 x 85 inches = 722.5 sq-ft). Enlarge the bed "
                                "or use fewer chambers.");
 
-    CalcInputs thinFoundation = shippedKnownBed();
+    CalcInputs thinFoundation = test::shippedKnownBedAreaExample();
     thinFoundation.foundationDepth = "0.4"; // below the bottom-area row half an inch up
     outcome = calculateWith(thinFoundation, TESSIVANE_SHIPPED_DATA);
     EXPECT_EQ(outcome.field, InputField::FoundationDepth);
@@ -75,7 +62,8 @@ TEST(DesignChecks, BaseElevationThatCannotHoldTheStagesApartIsRefused)
 {
     for (const auto &[elevation, named] :
          {std::pair{"1E9", "99995.7"}, {"-2e6", "-99999.95"}, {"99996", "99995.7"}}) {
-        CalcInputs inputs = shippedKnownBed(); // thinnest layer: the half-inch bottom row
+        CalcInputs inputs =
+            test::shippedKnownBedAreaExample(); // thinnest layer: the half-inch bottom row
         inputs.baseElevation = elevation;
         const CalcOutcome refused = calculateWith(inputs, TESSIVANE_SHIPPED_DATA);
         EXPECT_EQ(refused.field, InputField::BaseElevation) << elevation;
@@ -98,7 +86,7 @@ TEST(DesignChecks, StorageCheckTellsADifferenceTheStagesCause)
 {
     for (const auto &[elevation, notice] :
          {std::pair{"512.5", ""}, {"5280.25", "5.962 cu ft (0.12 %"}}) {
-        CalcInputs inputs = shippedKnownBed();
+        CalcInputs inputs = test::shippedKnownBedAreaExample();
         inputs.baseElevation = elevation;
         const CalcOutcome outcome = calculateWith(inputs, TESSIVANE_SHIPPED_DATA);
         ASSERT_TRUE(outcome.record) << outcome.message;
@@ -131,7 +119,8 @@ TEST(DesignChecks, RandomDesignsHoldNoNegativeStoneVoidsOrAreRefused)
     int accepted = 0, refused = 0;
     for (int design = 0; design < 400; ++design) {
         SCOPED_TRACE("design " + std::to_string(design));
-        CalcInputs in = design % 2 ? test::rectangularArrayExample() : shippedKnownBed();
+        CalcInputs in =
+            design % 2 ? test::rectangularArrayExample() : test::shippedKnownBedAreaExample();
         in.chamberTypeIndex = design % 3 == 0;
         const int chambers = int(logUniform(1, 400));
         in.numChambers = std::to_string(chambers);

@@ -137,19 +137,6 @@ void expectExportsMatchTheBed(const CalcInputs &inputs, const std::string &dataD
 }
 
 // The two example projects' inputs.
-CalcInputs knownBedAreaExample()
-{
-    CalcInputs in = test::knownBedAreaExample();
-    in.chamberTypeIndex = 1;
-    in.numChambers = "24";
-    in.bedArea = "2400";
-    in.foundationDepth = "9";
-    in.coverThickness = "12";
-    in.baseElevation = "512.5";
-    in.bottomAreaValue = 1;
-    return in;
-}
-
 CalcInputs rectangularArrayExample()
 {
     CalcInputs in = test::rectangularArrayExample();
@@ -189,7 +176,7 @@ RandomChamber randomChamber(std::mt19937 &random)
 TEST(RoutingExports, BothExamplesGiveTheBedsStorageAtEveryStage)
 {
     expectExportsMatchTheBed(rectangularArrayExample(), TESSIVANE_SHIPPED_DATA);
-    expectExportsMatchTheBed(knownBedAreaExample(), TESSIVANE_SHIPPED_DATA);
+    expectExportsMatchTheBed(test::shippedKnownBedAreaExample(), TESSIVANE_SHIPPED_DATA);
 }
 
 // Pasting the pond table into an end-area program instead: the figures the README gives.
@@ -197,7 +184,8 @@ TEST(RoutingExports, ThePondTableIntegratedByEndAreasMisstatesStorage)
 {
     for (const auto &[inputs, worstStage, total] :
          {std::tuple{rectangularArrayExample(), 0.0606, 0.0000}, // one stage 6 % low
-          std::tuple{knownBedAreaExample(), 0.7500, 0.0061}}) {  // one 75 % high, total 0.6 %
+          std::tuple{test::shippedKnownBedAreaExample(), 0.7500,
+                     0.0061}}) { // one 75 % high, total 0.6 %
         const StorageSummary summary = summarizeStorage(calculated(inputs, TESSIVANE_SHIPPED_DATA));
         Points pasted;
         for (const StorageRow &row : summary.rows)

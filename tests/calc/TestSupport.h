@@ -119,6 +119,21 @@ inline CalcInputs knownBedAreaExample()
     return in;
 }
 
+// The inputs of examples/known-bed-area.tvc, for the shipped chamber data: 24 RX-300 chambers
+// in 2400 ft², bottom area kept.
+inline CalcInputs shippedKnownBedAreaExample()
+{
+    CalcInputs in = knownBedAreaExample();
+    in.chamberTypeIndex = 1;
+    in.numChambers = "24";
+    in.bedArea = "2400";
+    in.foundationDepth = "9";
+    in.coverThickness = "12";
+    in.baseElevation = "512.5";
+    in.bottomAreaValue = 1;
+    return in;
+}
+
 inline CalcEnvironment environmentFor(const std::string &dataSet,
                                       std::vector<std::string> *questions = nullptr,
                                       bool answer = false)

@@ -101,12 +101,8 @@ std::vector<std::string> storageTexts(const CalcRecord &record)
 // table as it is written.
 TEST(ProjectFile, StorageFiguresAreTheSameAfterSaveAndOpen)
 {
-    CalcInputs known = test::knownBedAreaExample();
-    known.chamberTypeIndex = 1;
-    known.numChambers = "24";
-    known.bedArea = "2400";
-    known.bottomAreaValue = 1;
-    for (CalcInputs inputs : {known, test::rectangularArrayExample()}) {
+    for (CalcInputs inputs :
+         {test::shippedKnownBedAreaExample(), test::rectangularArrayExample()}) {
         for (const char *elevation : {"100", "512.5", "5280.25"}) {
             inputs.baseElevation = elevation;
             ResultState state;

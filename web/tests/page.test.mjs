@@ -500,6 +500,45 @@ describe('the page', () => {
     assert.ok(await page.$('#storageChart svg path.chart-area'));
   });
 
+  test('an impossible bed is refused; the storage check and a reopened project agree',
+       async () => {
+    const storageTab = async () => {
+      await page.focus('#tab0');
+      for (let i = 0; i < 3; ++i)
+        await page.keyboard.press('ArrowRight');
+      return page.evaluate(() => ({
+        cells: [...document.querySelectorAll('#tblStorage tbody td')].map((cell) => cell.textContent),
+        totals: [...document.querySelectorAll('#storageTotals p')].map((line) => line.textContent),
+      }));
+    };
+    const retype = async (id, value) => {
+      await clearField(id);
+      await page.keyboard.type(value);
+    };
+    await openFile('known-bed-area.tvc', example('known-bed-area.tvc'));
+    await page.waitForFunction(() => document.title === 'known-bed-area.tvc');
+
+    await retype('txtBedArea', '240');
+    await page.click('#cmdCalculate');
+    assert.deepEqual(await shownDialog(), {
+      title: 'Error',
+      text: 'The area of the bed (240 sq-ft) is smaller than the plan area of its chambers ' +
+            '(24 x 51 x 85 inches = 722.5 sq-ft). Enlarge the bed or use fewer chambers.' });
+    await page.keyboard.press('Enter');
+    assert.equal(await focused(), 'txtBedArea');
+
+    await retype('txtBedArea', '2400');
+    await retype('txtBaseElevation', '5280.25');
+    await page.click('#cmdCalculate');
+    const fresh = await storageTab();
+    assert.match(fresh.totals.at(-1), /^At this elevation the equivalent pond differs from the bed by up to 5\.962 cu ft \(0\.12 % of the bed's storage\)/);
+
+    const saved = await savedBytes();
+    await openFile('reopened.tvc', saved);
+    await page.waitForFunction(() => document.title === 'reopened.tvc');
+    assert.deepEqual(await storageTab(), fresh);
+  });
+
   test('prints the title block, the report and the storage page', { skip: firefox }, async () => {
     await openFile('with-results.tvc', withResults);
     await page.waitForFunction(() => document.title === 'with-results.tvc');
