@@ -1,10 +1,30 @@
 #include "StageResolution.h"
 
+#include "NumberConversions.h"
+
 #include <cmath>
 #include <limits>
+#include <string>
 
 namespace {
 constexpr int SignificantDigits = 7;
+
+// 10^k correctly rounded, alike on every platform (a C library's pow and log10 need not be).
+double powerOfTen(int k)
+{
+    return numbers::parseDecimal("1e" + std::to_string(k)).value_or(0.0);
+}
+
+// The k with 10^k <= magnitude < 10^(k+1).
+int decimalExponent(double magnitude)
+{
+    int k = static_cast<int>(std::floor(std::log10(magnitude)));
+    if (powerOfTen(k) > magnitude)
+        --k;
+    else if (powerOfTen(k + 1) <= magnitude)
+        ++k;
+    return k;
+}
 
 double floatSpacing(double value)
 {
@@ -15,9 +35,9 @@ double floatSpacing(double value)
 double decimalSpacing(double value)
 {
     const double magnitude = std::fabs(value);
-    if (magnitude == 0)
+    if (magnitude == 0 || !std::isfinite(magnitude))
         return 0;
-    return std::pow(10.0, std::floor(std::log10(magnitude)) - (SignificantDigits - 1));
+    return powerOfTen(decimalExponent(magnitude) - (SignificantDigits - 1));
 }
 } // namespace
 
@@ -29,7 +49,7 @@ double stageResolution(double stage)
 double stageMagnitudeLimit(double step)
 {
     // Below 10^k the text's step is 10^(k - 7); below 2^e a float's step is 2^(e - 24).
-    const double decimalLimit = std::pow(10.0, std::floor(std::log10(step)) + SignificantDigits);
-    const double floatLimit = std::pow(2.0, std::floor(std::log2(step)) + 24);
+    const double decimalLimit = powerOfTen(decimalExponent(step) + SignificantDigits);
+    const double floatLimit = std::ldexp(1.0, std::ilogb(step) + 24);
     return std::min(decimalLimit, floatLimit);
 }
