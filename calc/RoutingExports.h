@@ -2,6 +2,7 @@
 
 #include "Result.h"
 
+#include <optional>
 #include <string>
 
 struct CalcRecord;
@@ -13,6 +14,17 @@ enum class RoutingExport
     ElevationStorageTable // elevation and cumulative storage, CSV
 };
 
+// What the designer chooses for the SWMM storage node; the table takes neither.
+struct SwmmNodeChoices
+{
+    std::string nodeName;                   // empty: the name derived from the project name
+    std::optional<double> infiltrationRate; // in/hr through the bed's bottom; none: no seepage
+};
+
 // The export's text for the bed of a record; the reason says what is wrong when it holds no
-// valid result or the bed cannot be described.
-Result<std::string> routingExportText(RoutingExport kind, const CalcRecord &record);
+// valid result, the bed cannot be described or a choice is not valid.
+Result<std::string> routingExportText(RoutingExport kind, const CalcRecord &record,
+                                      const SwmmNodeChoices &choices = {});
+
+// Nothing when the rate is a seepage rate SWMM can take; otherwise the reason.
+Result<void> checkInfiltrationRate(double inchesPerHour);

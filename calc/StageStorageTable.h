@@ -1,5 +1,7 @@
 #pragma once
 
+#include "Result.h"
+
 #include <string>
 #include <vector>
 
@@ -18,9 +20,14 @@ inline constexpr int ElevationDecimals = 5;
 // What the bed holds at each elevation where its area changes: its base, the top of the
 // foundation, each stage of the chamber table and the top of the cover. In between the
 // storage grows linearly, so these points give it at every elevation, each stage of the
-// equivalent pond included. Ordered by elevation, each elevation once as written (a repeated
-// one keeps the higher).
+// equivalent pond included. Ordered by elevation, each elevation once (a repeated one keeps
+// the higher), however close two of them lie.
 std::vector<StoragePoint> bedStoragePoints(const BedModel &bed);
+
+// Nothing when the storage never falls from one point to the next; otherwise the reason,
+// naming the depths above the first point between which it falls. No table or curve a
+// routing program takes can give falling storage.
+Result<void> checkStorageNeverFalls(const std::vector<StoragePoint> &points);
 
 // The elevation–storage table for programs that take storage directly: a header line, then
 // elevation (ft), cumulative storage (ft³) and (acre-ft), comma-separated, LF line ends, "."

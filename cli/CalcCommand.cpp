@@ -84,10 +84,10 @@ int CalcCommand::run(const CommandLine &line, const std::string &programDir)
     if (line.format != OutputFormat::Report) {
         exported = ResultExport::collect(record);
         if (line.format == OutputFormat::Swmm || line.format == OutputFormat::StageStorage) {
-            Result<std::string> text = routingExportText(line.format == OutputFormat::Swmm
-                                                             ? RoutingExport::SwmmStorageNode
-                                                             : RoutingExport::ElevationStorageTable,
-                                                         record);
+            Result<std::string> text = routingExportText(
+                line.format == OutputFormat::Swmm ? RoutingExport::SwmmStorageNode
+                                                  : RoutingExport::ElevationStorageTable,
+                record, {line.nodeName, line.infiltrationRate});
             if (!text) {
                 m_err << "tessivane-calc: " << withLineFeeds(text.reason()) << "\n";
                 return Refused;

@@ -1,5 +1,9 @@
 #include "CommandLine.h"
 
+#include "NumberConversions.h"
+#include "RoutingExports.h"
+#include "SwmmExport.h"
+
 namespace {
 const char *const FormatNames = "report, json, csv, swmm, stage-storage";
 
@@ -16,6 +20,32 @@ Result<OutputFormat> readFormat(const std::string &name)
     if (name == "stage-storage")
         return OutputFormat::StageStorage;
     return Failure{"unknown format \"" + name + "\" (use one of " + FormatNames + ")"};
+}
+
+Result<double> readInfiltrationRate(const std::string &text)
+{
+    const std::optional<double> rate = numbers::parseDecimal(text);
+    if (!rate || !checkInfiltrationRate(*rate))
+        return Failure{"--infiltration-rate needs a positive number of inches per hour, not \"" +
+                       text + "\""};
+    return *rate;
+}
+
+// The option's value: after "=" in the same argument, or the next argument.
+std::optional<std::string> optionValue(const std::vector<std::string> &args, std::size_t &i,
+                                       const std::string &option)
+{
+    const std::string &arg = args[i];
+    if (arg.size() > option.size() && arg.compare(0, option.size() + 1, option + "=") == 0)
+        return arg.substr(option.size() + 1);
+    if (i + 1 >= args.size())
+        return std::nullopt;
+    return args[++i];
+}
+
+bool isOption(const std::string &arg, const std::string &option)
+{
+    return arg == option || arg.rfind(option + "=", 0) == 0;
 }
 } // namespace
 
@@ -48,6 +78,21 @@ Result<CommandLine> CommandLine::parse(const std::vector<std::string> &args)
             if (!format)
                 return format.failure();
             line.format = *format;
+        } else if (isOption(arg, "--node-name")) {
+            const std::optional<std::string> name = optionValue(args, i, "--node-name");
+            if (!name)
+                return Failure{"--node-name needs a name"};
+            if (const Result<void> valid = checkSwmmNodeName(*name); !valid)
+                return Failure{"--node-name: " + valid.reason()};
+            line.nodeName = *name;
+        } else if (isOption(arg, "--infiltration-rate")) {
+            const std::optional<std::string> text = optionValue(args, i, "--infiltration-rate");
+            if (!text)
+                return Failure{"--infiltration-rate needs a number of inches per hour"};
+            const Result<double> rate = readInfiltrationRate(*text);
+            if (!rate)
+                return rate.failure();
+            line.infiltrationRate = *rate;
         } else if (arg == "--") {
             if (i + 1 < args.size() && line.projectPath.empty() && i + 2 == args.size()) {
                 line.projectPath = args[i + 1];
@@ -66,6 +111,9 @@ Result<CommandLine> CommandLine::parse(const std::vector<std::string> &args)
         return Failure{
             "--table prints the report's table and cannot be combined with --format json, "
             "csv, swmm or stage-storage"};
+    if ((!line.nodeName.empty() || line.infiltrationRate) && line.format != OutputFormat::Swmm)
+        return Failure{"--node-name and --infiltration-rate describe the SWMM storage node and "
+                       "need --format swmm"};
     if (!line.help && !line.version && line.projectPath.empty())
         return Failure{"no project file given"};
     return line;
@@ -74,7 +122,7 @@ Result<CommandLine> CommandLine::parse(const std::vector<std::string> &args)
 std::string CommandLine::usage()
 {
     return "Usage: tessivane-calc [--data-dir DIR] [--yes] [--table | --format FORMAT] [--save]\n"
-           "                      PROJECT.tvc\n"
+           "                      [--node-name NAME] [--infiltration-rate IN_PER_HR] PROJECT.tvc\n"
            "\n"
            "Calculates the equivalent pond of the chamber bed that PROJECT.tvc describes,\n"
            "exactly as the calculator's Calculate button does, and prints the report.\n"
@@ -90,6 +138,12 @@ std::string CommandLine::usage()
            "                  storage table with a header line), swmm (a SWMM 5 input\n"
            "                  file with the bed as one storage node) or stage-storage\n"
            "                  (elevation and cumulative storage, CSV)\n"
+           "  --node-name NAME\n"
+           "                  with --format swmm: the storage node's name (default: from\n"
+           "                  the project name); its outlet is NAME_Overflow to NAME_Out\n"
+           "  --infiltration-rate IN_PER_HR\n"
+           "                  with --format swmm: the design infiltration rate, written as\n"
+           "                  the node's constant seepage rate through the bed's plan area\n"
            "  --save          write the project back with its results and report\n"
            "  --help          show this text\n"
            "  --version       show the version\n"

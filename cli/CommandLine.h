@@ -2,6 +2,7 @@
 
 #include "Result.h"
 
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -23,6 +24,8 @@ struct CommandLine
     bool printTable = false;
     OutputFormat format = OutputFormat::Report;
     bool save = false;
+    std::string nodeName;                   // --format swmm: the storage node's name
+    std::optional<double> infiltrationRate; // --format swmm: in/hr the bed seeps at
     bool help = false;
     bool version = false;
     std::string projectPath;

@@ -40,7 +40,8 @@ ASAN_OPTIONS=detect_leaks=1 UBSAN_OPTIONS=print_stacktrace=1 \
 echo "== fuzzing (bounded)"
 CC=clang CXX=clang++ cmake -S . -B build-fuzz -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo \
   -DTESSIVANE_WITH_QT=OFF -DTESSIVANE_FUZZ=ON -DTESSIVANE_BENCH=OFF
-cmake --build build-fuzz --target fuzz_chamber_reader fuzz_project_reader fuzz_project_open
+cmake --build build-fuzz --target fuzz_chamber_reader fuzz_project_reader fuzz_project_open \
+  fuzz_routing_exports
 # Each target must see well into the code under test: its coverage (libFuzzer's cov: edges
 # and ft: features) is printed. They reach about 1050 to 1300 edges in 25 s; a harness that
 # sees only itself stays near 100, so fewer than 800 means the instrumentation is lost.

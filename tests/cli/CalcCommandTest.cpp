@@ -280,6 +280,9 @@ TEST(CalcCommandSave, NothingIsSavedOrReportedDoneWhenTheOutputCannotBeWritten)
 // Regenerate after an intended change with:
 //   build/app/tessivane-calc --format swmm --data-dir data examples/rectangular-array.tvc
 //     > tests/cli/golden/rectangular-array.inp
+// Last changed when the file became a model SWMM runs as it stands (an overflow weir at the
+// top of the bed to a free outfall), the curve began with the bed's plan area (SWMM's
+// seepage bottom) and names longer than 16 characters took a hash of the project name.
 TEST(CalcCommandFormats, SwmmOfTheRectangularArrayExampleMatchesTheGolden)
 {
     const CalcRun result = runCalc(
@@ -287,6 +290,22 @@ TEST(CalcCommandFormats, SwmmOfTheRectangularArrayExampleMatchesTheGolden)
     EXPECT_EQ(result.status, 0) << result.err;
     EXPECT_EQ(result.err, "");
     EXPECT_EQ(result.out, test::readFile(std::string(CLI_GOLDEN_DIR) + "/rectangular-array.inp"));
+}
+
+TEST(CalcCommandFormats, TheDesignerNamesTheNodeAndGivesItsSeepageRate)
+{
+    const CalcRun result =
+        runCalc({"--format", "swmm", "--node-name", "Lot3_Bed", "--infiltration-rate", "1.5",
+                 "--data-dir", SHIPPED_DATA_DIR, example("known-bed-area.tvc")});
+    ASSERT_EQ(result.status, 0) << result.err;
+    EXPECT_NE(result.out.find("\r\nLot3_Bed         512.5      4.25       0          TABULAR    "
+                              "Lot3_Bed_Curve   0        0        1.5\r\n"),
+              std::string::npos)
+        << result.out;
+    const CalcRun refused =
+        runCalc({"--format", "swmm", "--infiltration-rate", "-1", example("known-bed-area.tvc")});
+    EXPECT_EQ(refused.status, 1);
+    EXPECT_EQ(refused.out, "");
 }
 
 TEST(CalcCommandFormats, StageStorageRunsFromTheBaseToTheTopOfTheBed)
@@ -315,4 +334,9 @@ TEST(CalcCommandFormats, AChamberTableWhoseStorageFallsGivesNoSwmmCurve)
     EXPECT_EQ(result.out, "");
     EXPECT_EQ(result.err.rfind("tessivane-calc: The bed's storage falls between depths ", 0), 0u)
         << result.err;
+    const CalcRun table = runCalc(
+        {"--format", "stage-storage", "--data-dir", dir.path().string(), dir.file("p.tvc")});
+    EXPECT_EQ(table.status, 2);
+    EXPECT_EQ(table.out, "");
+    EXPECT_EQ(table.err, result.err);
 }

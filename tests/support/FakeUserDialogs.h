@@ -23,7 +23,8 @@ public:
             SaveDialog,
             PdfDialog,
             ExportDialog,
-            PrintDialog
+            PrintDialog,
+            TextQuestion
         };
         Kind kind;
         QString text; // message text, or the Save As dialog's initial name
@@ -69,6 +70,12 @@ public:
         shown.append({Shown::ExportDialog, initialName, filter + QLatin1Char(' ') + suffix});
         return fileAnswers.isEmpty() ? QString() : fileAnswers.dequeue();
     }
+    // Records the pre-filled text; answers from textAnswers, the pre-filled text when none.
+    QString askText(const QString &title, const QString &label, const QString &initialText) override
+    {
+        shown.append({Shown::TextQuestion, initialText, title + QLatin1Char('|') + label});
+        return textAnswers.isEmpty() ? initialText : textAnswers.dequeue();
+    }
     // Prints into printToPdf as a PDF file when it is set; cancels otherwise.
     bool askPrintSettings(QPrinter &printer) override
     {
@@ -103,6 +110,7 @@ public:
         yesNoAnswers.clear();
         yesNoCancelAnswers.clear();
         fileAnswers.clear();
+        textAnswers.clear();
         printToPdf.clear();
     }
 
@@ -110,5 +118,6 @@ public:
     QQueue<bool> yesNoAnswers;
     QQueue<Answer> yesNoCancelAnswers;
     QQueue<QString> fileAnswers;
+    QQueue<QString> textAnswers; // a null text cancels
     QString printToPdf;
 };

@@ -5,7 +5,9 @@
 #include <QAbstractButton>
 #include <QFileDialog>
 #include <QGuiApplication>
+#include <QInputDialog>
 #include <QLabel>
+#include <QLineEdit>
 #include <QMessageBox>
 #include <QPrintDialog>
 #include <QPrinter>
@@ -146,6 +148,15 @@ QString QtUserDialogs::askExportFileName(const QString &title, const QString &fi
     if (!initialName.isEmpty())
         dialog.selectFile(initialName);
     return chosenFile(dialog);
+}
+
+QString QtUserDialogs::askText(const QString &title, const QString &label,
+                               const QString &initialText)
+{
+    bool ok = false;
+    const QString text =
+        QInputDialog::getText(m_owner, title, label, QLineEdit::Normal, initialText, &ok);
+    return ok ? text : QString();
 }
 
 bool QtUserDialogs::askPrintSettings(QPrinter &printer)

@@ -18,6 +18,8 @@ public:
     QString askOpenFileName() override;
     QString askSaveFileName(const QString &initialName) override;
     QString askPdfFileName(const QString &initialName) override;
+    QString askText(const QString &title, const QString &label,
+                    const QString &initialText) override;
     QString askExportFileName(const QString &title, const QString &filter, const QString &suffix,
                               const QString &initialName) override;
     bool askPrintSettings(QPrinter &printer) override;

@@ -50,6 +50,14 @@ public:
         Q_UNUSED(initialName);
         return {};
     }
+    // A one-line text question with OK and Cancel, pre-filled with initialText; the text, or
+    // a null text on cancel. Dialogs that offer no question take the pre-filled text.
+    virtual QString askText(const QString &title, const QString &label, const QString &initialText)
+    {
+        Q_UNUSED(title);
+        Q_UNUSED(label);
+        return initialText;
+    }
     // The print dialog over the printer's settings; true to print. Dialogs that offer no
     // printing cancel.
     virtual bool askPrintSettings(QPrinter &printer)

@@ -3,6 +3,7 @@
 #include "CalcRecord.h"
 #include "FileSaver.h"
 #include "LineBreaks.h"
+#include "SwmmExport.h"
 #include "UserDialogs.h"
 
 #include <QDir>
@@ -47,7 +48,8 @@ ExportCommands::ExportCommands(UserDialogs &dialogs, SourceFunction source, QObj
 {
 }
 
-bool ExportCommands::writeExport(RoutingExport kind, const QString &path, const Source &source)
+bool ExportCommands::writeExport(RoutingExport kind, const QString &path, const Source &source,
+                                 const SwmmNodeChoices &choices)
 {
     const auto fail = [this](const std::string &why) {
         m_error = QString::fromStdString(why);
@@ -55,7 +57,7 @@ bool ExportCommands::writeExport(RoutingExport kind, const QString &path, const 
     };
     if (!source.record.record)
         return fail(source.record.message);
-    const Result<std::string> text = routingExportText(kind, *source.record.record);
+    const Result<std::string> text = routingExportText(kind, *source.record.record, choices);
     if (!text)
         return fail(text.reason());
     const Result<void> saved = saveFileBytes(QFile::encodeName(path).toStdString(), *text);
@@ -72,14 +74,39 @@ void ExportCommands::mnuFile_ExportStageStorage_Click()
     exportTo(RoutingExport::ElevationStorageTable);
 }
 
+std::optional<std::string> ExportCommands::askNodeName(const Source &source)
+{
+    const std::string projectName =
+        source.record.record ? source.record.record->inputs.projectName : std::string();
+    QString name = QString::fromStdString(swmmNodeName(projectName));
+    for (;;) {
+        name = m_dialogs.askText(QStringLiteral("SWMM Storage Node"),
+                                 QStringLiteral("Storage node name:"), name);
+        if (name.isNull())
+            return std::nullopt;
+        const std::string chosen = name.trimmed().toStdString();
+        const Result<void> valid = checkSwmmNodeName(chosen);
+        if (valid)
+            return chosen;
+        m_dialogs.showError(QString::fromStdString(valid.reason()));
+    }
+}
+
 void ExportCommands::exportTo(RoutingExport kind)
 {
     const Source source = m_source();
     const ExportKind about = describe(kind);
+    SwmmNodeChoices choices;
+    if (kind == RoutingExport::SwmmStorageNode && source.record.record) {
+        const std::optional<std::string> name = askNodeName(source);
+        if (!name)
+            return;
+        choices.nodeName = *name;
+    }
     const QString path = m_dialogs.askExportFileName(
         about.title, about.filter, about.suffix, suggestedName(source.projectFile, about.nameEnd));
     if (path.isEmpty())
         return;
-    if (!writeExport(kind, path, source))
+    if (!writeExport(kind, path, source, choices))
         m_dialogs.showError(about.failure + LineBreak + path + LineBreak + m_error);
 }

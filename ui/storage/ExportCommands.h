@@ -7,11 +7,14 @@
 #include <QString>
 
 #include <functional>
+#include <optional>
+#include <string>
 
 class UserDialogs;
 
 // File > SWMM Storage Node... and File > Elevation–Storage Table...: ask for a file through
-// the window's dialogs, then write the bed's export for a routing program there.
+// the window's dialogs (for SWMM first the storage node's name, pre-filled with the one the
+// project name gives), then write the bed's export for a routing program there.
 class ExportCommands : public QObject
 {
     Q_OBJECT
@@ -37,9 +40,12 @@ public slots:
 
 private:
     void exportTo(RoutingExport kind);
+    // The storage node's name, asked until SWMM can read it; nothing when cancelled.
+    std::optional<std::string> askNodeName(const Source &source);
     // Writes the export to the path the way a project is saved: the file appears, or replaces
     // the old one, only once it is complete.
-    bool writeExport(RoutingExport kind, const QString &path, const Source &source);
+    bool writeExport(RoutingExport kind, const QString &path, const Source &source,
+                     const SwmmNodeChoices &choices);
 
     UserDialogs &m_dialogs;
     SourceFunction m_source;

@@ -64,27 +64,38 @@ void ExportWindowTest::swmmNodeIsWrittenBesideTheProject()
     f.dialogs.reset();
     f.action("mnuFile_ExportSwmm")->trigger(); // cancelled: nothing is written
     QCOMPARE(f.dialogs.texts(Shown::ExportDialog), QStringList{f.workPath("bed.inp")});
-    QCOMPARE(f.dialogs.shown.constFirst().title, QStringLiteral("SWMM input files (*.inp) inp"));
+    QCOMPARE(f.dialogs.texts(Shown::TextQuestion), QStringList{"Bed_A"}); // the node's name
+    QCOMPARE(f.dialogs.shown.constLast().title, QStringLiteral("SWMM input files (*.inp) inp"));
     QVERIFY(!QFile::exists(f.workPath("bed.inp")));
 
+    // A name SWMM cannot read is refused and asked again.
     const QString path = f.workPath(QStringLiteral("node.inp"));
+    f.dialogs.reset();
+    f.dialogs.textAnswers.enqueue(QStringLiteral("two words"));
+    f.dialogs.textAnswers.enqueue(QStringLiteral("Lot_A"));
     f.dialogs.fileAnswers.enqueue(path);
     f.action("mnuFile_ExportSwmm")->trigger();
-    QVERIFY2(f.dialogs.errors().isEmpty(), qPrintable(f.dialogs.errors().join('|')));
+    QCOMPARE(f.dialogs.texts(Shown::TextQuestion), (QStringList{"Bed_A", "two words"}));
+    QCOMPARE(f.dialogs.errors(),
+             QStringList{"A SWMM node name takes 1 to 64 printable ASCII characters other than "
+                         "blanks, \" and ;, and does not begin with \"[\"."});
     const QByteArray text = readFile(path);
     QVERIFY(text.startsWith("[TITLE]\r\n;;Project Title/Notes\r\nBed A\r\n"));
     QVERIFY(text.contains("\r\n[OPTIONS]\r\n;;Option             Value\r\n"
                           "FLOW_UNITS           CFS\r\n"));
     QVERIFY(text.contains("\r\n[STORAGE]\r\n"));
-    QVERIFY(text.contains("\r\nBed_A            100        3          0          TABULAR    "
-                          "Bed_A_Curve      0        0\r\n\r\n[CURVES]\r\n"));
-    QVERIFY(text.endsWith("Bed_A_Curve      Storage    0          400\r\n"
-                          "Bed_A_Curve                 0.5        400\r\n"
-                          "Bed_A_Curve                 0.50001    460\r\n"
-                          "Bed_A_Curve                 1.5        460\r\n"
-                          "Bed_A_Curve                 2.49999    460\r\n"
-                          "Bed_A_Curve                 2.5        400\r\n"
-                          "Bed_A_Curve                 3          400\r\n"));
+    QVERIFY(text.contains("\r\nLot_A            100        3          0          TABULAR    "
+                          "Lot_A_Curve      0        0\r\n\r\n[OUTFALLS]\r\n"));
+    QVERIFY(
+        text.contains("\r\nLot_A_Overflow   Lot_A            Lot_A_Out        TRANSVERSE   3 "));
+    // The bed's plan area first, where SWMM takes the bottom it seeps through.
+    QVERIFY(text.contains("Lot_A_Curve      Storage    0          1000\r\n"));
+    QVERIFY(text.endsWith("Lot_A_Curve                 0.5        400\r\n"
+                          "Lot_A_Curve                 0.50001    460\r\n"
+                          "Lot_A_Curve                 1.5        460\r\n"
+                          "Lot_A_Curve                 2.49999    460\r\n"
+                          "Lot_A_Curve                 2.5        400\r\n"
+                          "Lot_A_Curve                 3          400\r\n"));
     // Exporting changes nothing of the document.
     QVERIFY(!f.window().DataChanged());
     QVERIFY(f.window().ResultsValid());
