@@ -31,7 +31,16 @@ struct CalcOutcome
         Declined, // a question was answered No: silent stop
     };
 
+    // A refusal because of the chamber data file, whose message names no file.
+    enum class ChamberData
+    {
+        Read,
+        Missing,
+        Unreadable,
+    };
+
     Status status = Status::Refused;
+    ChamberData chamberData = ChamberData::Read;
     InputField field = InputField::None;
     std::string message;
     // Every method empties the report before its checks; only the dispatcher's own

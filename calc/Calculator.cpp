@@ -9,11 +9,6 @@
 #include "ResultChecks.h"
 
 namespace {
-const CalcMethod *methodFor(int method)
-{
-    return method == 1 ? &KnownBedAreaMethod : method == 2 ? &RectangularArrayMethod : nullptr;
-}
-
 CalcOutcome noMethod()
 {
     CalcOutcome outcome = CalcOutcome::refused(InputField::None, Messages::ChooseMethod);
@@ -55,7 +50,7 @@ const std::string &CalcOutcome::report() const
 CalcOutcome calculate(const CalcInputs &inputs, const CalcEnvironment &environment,
                       ResultState &state)
 {
-    const CalcMethod *method = methodFor(inputs.method);
+    const CalcMethod *method = calcMethod(inputs.method);
     if (!method)
         return noMethod();
     auto record = std::make_shared<CalcRecord>();
@@ -94,7 +89,7 @@ CalcOutcome calculate(const CalcInputs &inputs, const CalcEnvironment &environme
 CalcOutcome recordOfResult(const CalcInputs &inputs, const std::string &dataDir,
                            const ResultState &result, const std::string &report)
 {
-    const CalcMethod *method = methodFor(inputs.method);
+    const CalcMethod *method = calcMethod(inputs.method);
     if (!method)
         return noMethod();
     auto record = std::make_shared<CalcRecord>();
@@ -104,11 +99,11 @@ CalcOutcome recordOfResult(const CalcInputs &inputs, const std::string &dataDir,
     environment.askYesNo = [](const std::string &) { return true; };
     if (auto stop = readRecord(*method, environment, *record)) {
         // The calculation's own message names one chamber type whichever file it is.
-        if (stop->message == Messages::DataFileNotFound ||
-            stop->message == Messages::DataFileUnreadable)
-            stop->message = "the chamber data file " + chamberDataName(inputs.chamberTypeIndex) +
-                            (stop->message == Messages::DataFileNotFound ? " was not found."
-                                                                         : " could not be read.");
+        if (stop->chamberData != CalcOutcome::ChamberData::Read)
+            stop->message =
+                "the chamber data file " + chamberDataName(inputs.chamberTypeIndex) +
+                (stop->chamberData == CalcOutcome::ChamberData::Missing ? " was not found."
+                                                                        : " could not be read.");
         return *stop;
     }
     record->result = result;

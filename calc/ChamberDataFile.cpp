@@ -127,11 +127,18 @@ CheckFailure loadSelectedChamber(const CalcInputs &inputs, const CalcEnvironment
     if (!chamberModel(inputs.chamberTypeIndex))
         return refuse(InputField::ChamberType, Messages::SelectChamberType);
     const std::string path = chamberDataPath(environment.dataDir, inputs.chamberTypeIndex);
-    if (!FileExists(path))
-        return refuse(InputField::None, Messages::DataFileNotFound);
+    if (!FileExists(path)) {
+        CalcOutcome missing = CalcOutcome::refused(InputField::None, Messages::DataFileNotFound);
+        missing.chamberData = CalcOutcome::ChamberData::Missing;
+        return missing;
+    }
     Result<ChamberDesignData> loaded = LoadChamberData(path);
-    if (!loaded)
-        return refuse(InputField::None, Messages::DataFileUnreadable);
+    if (!loaded) {
+        CalcOutcome unreadable =
+            CalcOutcome::refused(InputField::None, Messages::DataFileUnreadable);
+        unreadable.chamberData = CalcOutcome::ChamberData::Unreadable;
+        return unreadable;
+    }
     record = std::move(loaded).value();
     return std::nullopt;
 }

@@ -38,3 +38,34 @@ CheckFailure checkNumberField(std::string_view text, InputField field, const cha
     }
     return std::nullopt;
 }
+
+CheckFailure checkLayerField(std::string_view text, const LayerLimits &limits,
+                             const AskYesNo &askYesNo, float &value)
+{
+    if (auto failure = checkNumberField(text, limits.field, limits.specifyMessage, value))
+        return failure;
+    if (limits.notPositiveMessage && value <= 0)
+        return refuse(limits.field, limits.notPositiveMessage);
+    if (limits.belowLeastMessage && value < limits.least)
+        return refuse(limits.field, limits.belowLeastMessage);
+    if (value >= limits.recommended)
+        return std::nullopt;
+    if (!limits.askBelowRecommended)
+        return refuse(limits.field, limits.belowRecommended);
+    if (askYesNo && askYesNo(limits.belowRecommended))
+        return std::nullopt;
+    CalcOutcome declined;
+    declined.status = CalcOutcome::Status::Declined;
+    return declined;
+}
+
+CheckFailure checkPorosityAndElevation(const CalcInputs &in, InputValues &v)
+{
+    if (auto failure = checkNumberField(in.porosity, InputField::Porosity,
+                                        Messages::SpecifyPorosity, v.porosity))
+        return failure;
+    if (!(1 <= v.porosity && v.porosity <= 100))
+        return refuse(InputField::Porosity, Messages::PorosityRange);
+    return checkNumberField(in.baseElevation, InputField::BaseElevation, Messages::SpecifyElevation,
+                            v.baseElevation);
+}

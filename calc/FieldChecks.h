@@ -1,6 +1,7 @@
 #pragma once
 
 #include "CalcOutcome.h"
+#include "CalcRecord.h"
 
 #include <cstdint>
 #include <optional>
@@ -22,3 +23,23 @@ inline CheckFailure refuse(InputField field, const char *message)
 {
     return CalcOutcome::refused(field, message);
 }
+
+// How thin a stone layer (the foundation or the cover, inches) a method accepts, as data.
+struct LayerLimits
+{
+    InputField field;
+    const char *specifyMessage;
+    const char *notPositiveMessage; // nullptr: the recommended least refuses first
+    double least;                   // below it the pond's rows would fall: refused
+    const char *belowLeastMessage;  // nullptr: no such least
+    double recommended = 6;
+    const char *belowRecommended; // the refusal, or the question when askBelowRecommended
+    bool askBelowRecommended;
+};
+
+// A stone layer's thickness checked against the limits; a No to the question stops silently.
+CheckFailure checkLayerField(std::string_view text, const LayerLimits &limits,
+                             const AskYesNo &askYesNo, float &value);
+
+// The porosity and the base elevation: the last checks of both methods, alike in both.
+CheckFailure checkPorosityAndElevation(const CalcInputs &inputs, InputValues &values);

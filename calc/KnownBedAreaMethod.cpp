@@ -6,21 +6,20 @@
 #include "Messages.h"
 
 namespace {
-bool ask(const AskYesNo &askYesNo, const char *question)
-{
-    return askYesNo && askYesNo(question);
-}
-
-CalcOutcome declined()
-{
-    CalcOutcome outcome;
-    outcome.status = CalcOutcome::Status::Declined;
-    return outcome;
-}
-
-// The checks in their fixed order; a thin layer below 6 inches is the user's call.
 constexpr double BottomRowHeight = 0.5 / 12.0; // ft
 
+// A layer below 6 inches is the user's call.
+const LayerLimits FoundationLimits = {
+    InputField::FoundationDepth,        Messages::SpecifyFoundation,
+    Messages::FoundationNotPositive,    BottomRowHeight * 12,
+    Messages::FoundationBelowBottomRow, 6,
+    Messages::FoundationQuestion,       true};
+const LayerLimits CoverLimits = {InputField::CoverThickness,  Messages::SpecifyCover,
+                                 Messages::CoverNotPositive,  1,
+                                 Messages::CoverBelowOneInch, 6,
+                                 Messages::CoverQuestion,     true};
+
+// The checks in their fixed order.
 std::optional<CalcOutcome> checkInputs(const CalcInputs &in, const ChamberDesignData &chamber,
                                        const AskYesNo &askYesNo, InputValues &v)
 {
@@ -35,33 +34,17 @@ std::optional<CalcOutcome> checkInputs(const CalcInputs &in, const ChamberDesign
         return refuse(InputField::BedArea, Messages::BedAreaNotPositive);
     if (auto failure = checkBedHoldsChambers(v.bedArea, v.numChambers, chamber))
         return failure;
-    if (auto failure = checkNumberField(in.foundationDepth, InputField::FoundationDepth,
-                                        Messages::SpecifyFoundation, v.foundationDepth))
-        return failure;
-    if (v.foundationDepth <= 0)
-        return refuse(InputField::FoundationDepth, Messages::FoundationNotPositive);
     // The pond's rows must rise: the bottom-area row sits half an inch above the base, the
-    // next one at the top of the foundation.
-    if (in.bottomAreaChecked() && v.foundationDepth < BottomRowHeight * 12)
-        return refuse(InputField::FoundationDepth, Messages::FoundationBelowBottomRow);
-    if (v.foundationDepth < 6 && !ask(askYesNo, Messages::FoundationQuestion))
-        return declined();
-    if (auto failure = checkNumberField(in.coverThickness, InputField::CoverThickness,
-                                        Messages::SpecifyCover, v.coverThickness))
-        return failure;
-    if (v.coverThickness <= 0)
-        return refuse(InputField::CoverThickness, Messages::CoverNotPositive);
-    if (v.coverThickness < 1)
-        return refuse(InputField::CoverThickness, Messages::CoverBelowOneInch);
-    if (v.coverThickness < 6 && !ask(askYesNo, Messages::CoverQuestion))
-        return declined();
-    if (auto failure = checkNumberField(in.porosity, InputField::Porosity,
-                                        Messages::SpecifyPorosity, v.porosity))
-        return failure;
-    if (!(1 <= v.porosity && v.porosity <= 100))
-        return refuse(InputField::Porosity, Messages::PorosityRange);
-    return checkNumberField(in.baseElevation, InputField::BaseElevation, Messages::SpecifyElevation,
-                            v.baseElevation);
+    // next one at the top of the foundation; the cover's rows one inch above the chambers and
+    // at the cover's top.
+    LayerLimits foundation = FoundationLimits;
+    if (!in.bottomAreaChecked())
+        foundation.least = 0;
+    if (auto stop = checkLayerField(in.foundationDepth, foundation, askYesNo, v.foundationDepth))
+        return stop;
+    if (auto stop = checkLayerField(in.coverThickness, CoverLimits, askYesNo, v.coverThickness))
+        return stop;
+    return checkPorosityAndElevation(in, v);
 }
 
 void fillResult(const InputValues &v, const ChamberDesignData &chamber, bool bottomAreaRow,
@@ -91,6 +74,22 @@ void fillResult(const InputValues &v, const ChamberDesignData &chamber, bool bot
 
     appendCoverRows(stage, area, Dc, stoneArea);
 }
+BedGeometry bedGeometry(const InputValues &v, const ChamberDesignData &)
+{
+    BedGeometry bed;
+    bed.chambers = v.numChambers;
+    bed.planArea = v.bedArea;
+    return bed;
+}
 } // namespace
 
-const CalcMethod KnownBedAreaMethod = {checkInputs, fillResult, false, BottomRowHeight};
+const CalcMethod KnownBedAreaMethod = {
+    .number = 1,
+    .caption = "#1 - Default (known bed area and number of chambers)",
+    .jsonName = "known bed area",
+    .hasSystemDimensions = false,
+    .bottomRowHeight = BottomRowHeight,
+    .checkInputs = checkInputs,
+    .fillResult = fillResult,
+    .bedGeometry = bedGeometry,
+};

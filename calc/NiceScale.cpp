@@ -1,5 +1,7 @@
 #include "NiceScale.h"
 
+#include "NumberConversions.h"
+
 #include <algorithm>
 #include <cmath>
 
@@ -52,4 +54,13 @@ NiceScale NiceScale::forRange(double low, double high, int maxTicks)
         // Rounding the ends outwards added a tick too many: take the next round step.
         step = roundStepUp(step * 1.01);
     }
+}
+
+std::string NiceScale::tickText(double value) const
+{
+    const int decimals = std::clamp(int(-std::floor(std::log10(step) + 1e-9)), 0, 6);
+    // No "-0" for a tick that only rounds to zero.
+    if (std::fabs(value) < 0.5 * std::pow(10.0, -decimals))
+        value = 0;
+    return std::isfinite(value) ? numbers::fixedPointText(value, decimals) : std::string();
 }

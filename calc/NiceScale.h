@@ -1,5 +1,6 @@
 #pragma once
 
+#include <string>
 #include <vector>
 
 // Round tick values for a chart axis: a step of 1, 2 or 5 times a power of ten and the
@@ -12,6 +13,8 @@ struct NiceScale
 
     double last() const { return first + step * (count - 1); }
     std::vector<double> ticks() const;
+    // A tick's label: as many decimals as the step needs (at most 6), "." as decimal point.
+    std::string tickText(double value) const;
 
     // At most maxTicks ticks (at least two) covering [low, high]. An empty or inverted range
     // is widened around its value; values that are not finite give the scale 0 to 1.

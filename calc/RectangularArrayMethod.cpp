@@ -5,9 +5,25 @@
 #include "Messages.h"
 
 #include <limits>
+#include <tuple>
 
 namespace {
 constexpr double BottomRowHeight = 1.0 / 12.0; // ft
+
+// The recommended least of each stone layer is a hard limit here.
+constexpr LayerLimits refusedBelow(InputField field, const char *specify, double least,
+                                   const char *message)
+{
+    return {field, specify, nullptr, 0, nullptr, least, message, false};
+}
+const LayerLimits FoundationLimits = refusedBelow(
+    InputField::FoundationDepth, Messages::SpecifyFoundation, 6, Messages::FoundationTooThin);
+const LayerLimits CoverLimits =
+    refusedBelow(InputField::CoverThickness, Messages::SpecifyCover, 6, Messages::CoverTooThin);
+const LayerLimits SpacingLimits = refusedBelow(
+    InputField::InternalSpacing, Messages::SpecifySpacing, 6, Messages::SpacingTooSmall);
+const LayerLimits PerimeterLimits = refusedBelow(
+    InputField::PerimeterThickness, Messages::SpecifyPerimeter, 12, Messages::PerimeterTooThin);
 
 std::optional<CalcOutcome> checkInputs(const CalcInputs &in, const ChamberDesignData &,
                                        const AskYesNo &, InputValues &v)
@@ -20,33 +36,15 @@ std::optional<CalcOutcome> checkInputs(const CalcInputs &in, const ChamberDesign
         return failure;
     if (int(v.rows) * int(v.cols) > std::numeric_limits<int16_t>::max())
         return refuse(InputField::Cols, Messages::TooManyChambers);
-    if (auto failure = checkNumberField(in.foundationDepth, InputField::FoundationDepth,
-                                        Messages::SpecifyFoundation, v.foundationDepth))
-        return failure;
-    if (v.foundationDepth < 6)
-        return refuse(InputField::FoundationDepth, Messages::FoundationTooThin);
-    if (auto failure = checkNumberField(in.coverThickness, InputField::CoverThickness,
-                                        Messages::SpecifyCover, v.coverThickness))
-        return failure;
-    if (v.coverThickness < 6)
-        return refuse(InputField::CoverThickness, Messages::CoverTooThin);
-    if (auto failure = checkNumberField(in.internalSpacing, InputField::InternalSpacing,
-                                        Messages::SpecifySpacing, v.internalSpacing))
-        return failure;
-    if (v.internalSpacing < 6)
-        return refuse(InputField::InternalSpacing, Messages::SpacingTooSmall);
-    if (auto failure = checkNumberField(in.perimeterThickness, InputField::PerimeterThickness,
-                                        Messages::SpecifyPerimeter, v.perimeterThickness))
-        return failure;
-    if (v.perimeterThickness < 12)
-        return refuse(InputField::PerimeterThickness, Messages::PerimeterTooThin);
-    if (auto failure = checkNumberField(in.porosity, InputField::Porosity,
-                                        Messages::SpecifyPorosity, v.porosity))
-        return failure;
-    if (!(1 <= v.porosity && v.porosity <= 100))
-        return refuse(InputField::Porosity, Messages::PorosityRange);
-    return checkNumberField(in.baseElevation, InputField::BaseElevation, Messages::SpecifyElevation,
-                            v.baseElevation);
+    for (const auto &[limits, text, value] :
+         {std::tuple{&FoundationLimits, &in.foundationDepth, &v.foundationDepth},
+          {&CoverLimits, &in.coverThickness, &v.coverThickness},
+          {&SpacingLimits, &in.internalSpacing, &v.internalSpacing},
+          {&PerimeterLimits, &in.perimeterThickness, &v.perimeterThickness}}) {
+        if (auto failure = checkLayerField(*text, *limits, nullptr, *value))
+            return failure;
+    }
+    return checkPorosityAndElevation(in, v);
 }
 
 void fillResult(const InputValues &v, const ChamberDesignData &chamber, bool bottomAreaRow,
@@ -96,6 +94,26 @@ void fillResult(const InputValues &v, const ChamberDesignData &chamber, bool bot
 
     appendCoverRows(stage, area, Dc, stoneArea);
 }
+BedGeometry bedGeometry(const InputValues &v, const ChamberDesignData &chamber)
+{
+    const int rows = v.rows;
+    BedGeometry bed;
+    bed.chambers = rows * v.cols;
+    bed.length = v.cols * (chamber.Length / 12.0);
+    bed.width = (rows - 1) * (v.internalSpacing / 12.0) + rows * (chamber.Width / 12.0) +
+                2 * (v.perimeterThickness / 12.0);
+    bed.planArea = bed.length * bed.width;
+    return bed;
+}
 } // namespace
 
-const CalcMethod RectangularArrayMethod = {checkInputs, fillResult, true, BottomRowHeight};
+const CalcMethod RectangularArrayMethod = {
+    .number = 2,
+    .caption = "#2 - Simple Rectangular Array",
+    .jsonName = "rectangular array",
+    .hasSystemDimensions = true,
+    .bottomRowHeight = BottomRowHeight,
+    .checkInputs = checkInputs,
+    .fillResult = fillResult,
+    .bedGeometry = bedGeometry,
+};

@@ -1,5 +1,6 @@
 #include "StorageSummary.h"
 
+#include "CalcMethod.h"
 #include "NumberText.h"
 #include "StageResolution.h"
 #include "TextParsers.h"
@@ -48,19 +49,13 @@ Result<BedModel> describeBed(const CalcRecord &record)
 {
     const InputValues &v = record.values;
     const ChamberDesignData &chamber = record.chamber;
+    const CalcMethod *method = calcMethod(record.inputs.method);
+    if (!method)
+        return Failure{"The inputs do not describe a bed that calculates."};
+    const BedGeometry geometry = method->bedGeometry(v, chamber);
     BedModel bed;
-    if (record.inputs.method == 1) {
-        bed.chamberCount = v.numChambers;
-        bed.planArea = v.bedArea;
-    } else {
-        const int rows = v.rows;
-        const double spacing = v.internalSpacing / 12.0;
-        const double perimeter = v.perimeterThickness / 12.0;
-        const double length = v.cols * (chamber.Length / 12.0);
-        const double width = (rows - 1) * spacing + rows * (chamber.Width / 12.0) + 2 * perimeter;
-        bed.chamberCount = rows * v.cols;
-        bed.planArea = length * width;
-    }
+    bed.chamberCount = geometry.chambers;
+    bed.planArea = geometry.planArea;
     bed.foundationDepth = v.foundationDepth / 12.0;
     bed.coverThickness = v.coverThickness / 12.0;
     bed.porosity = v.porosity / 100.0;

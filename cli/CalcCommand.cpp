@@ -1,12 +1,11 @@
 #include "CalcCommand.h"
 
-#include "Calculator.h"
 #include "ClipboardText.h"
 #include "CsvStorage.h"
+#include "DesignSession.h"
 #include "JsonResult.h"
 #include "LineBreaks.h"
 #include "Platform.h"
-#include "ProjectFileIO.h"
 #include "ResultExport.h"
 #include "RoutingExports.h"
 #include "TerminalText.h"
@@ -49,24 +48,24 @@ int CalcCommand::run(const CommandLine &line, const std::string &programDir)
         return flushed(m_out, m_err) ? Done : BadProject;
     }
 
-    Result<ProjectDocument> read = openProjectFile(line.projectPath);
+    const Result<ProjectDocument> read = DesignSession::readFile(line.projectPath);
     if (!read) {
         m_err << "tessivane-calc: " << line.projectPath
               << ": not a readable project file: " << read.reason() << "\n";
         return BadProject;
     }
-    ProjectDocument &document = *read;
+    DesignSession session(line.dataDir.empty() ? programDir : line.dataDir);
+    session.adopt(*read);
 
-    CalcEnvironment environment;
-    environment.dataDir = line.dataDir.empty() ? programDir : line.dataDir;
-    environment.decimalSeparator = m_decimalSeparator;
-    environment.askYesNo = [&](const std::string &question) {
+    DesignSession::Questions questions;
+    questions.decimalSeparator = m_decimalSeparator;
+    questions.askYesNo = [&](const std::string &question) {
         if (!line.answerYes)
             m_err << withLineFeeds(question) << "\n";
         return line.answerYes;
     };
 
-    const CalcOutcome outcome = calculate(document.inputs, environment, document.results);
+    const CalcOutcome outcome = session.calculate(questions);
     switch (outcome.status) {
     case CalcOutcome::Status::Refused:
         m_err << withLineFeeds(outcome.message) << "\n";
@@ -77,7 +76,6 @@ int CalcCommand::run(const CommandLine &line, const std::string &programDir)
         break;
     }
     const CalcRecord &record = *outcome.record;
-    document.reportText = record.report;
 
     std::optional<ResultExport> exported;
     std::optional<std::string> routing;
@@ -122,7 +120,7 @@ int CalcCommand::run(const CommandLine &line, const std::string &programDir)
     if (!flushed(m_out, m_err))
         return BadProject;
     if (line.save) {
-        const Result<void> saved = saveProjectFile(line.projectPath, document);
+        const Result<void> saved = session.saveFile(line.projectPath);
         if (!saved) {
             m_err << "tessivane-calc: Error saving file: " << line.projectPath << ": "
                   << saved.reason() << "\n";

@@ -1,5 +1,6 @@
 #include "JsonResult.h"
 
+#include "CalcMethod.h"
 #include "InputFields.h"
 #include "JsonWriter.h"
 #include "ResultExport.h"
@@ -125,10 +126,11 @@ std::string jsonResultText(const ResultExport &data)
     json.key("version").value(TESSIVANE_VERSION);
     json.key("project").value(in.projectName);
     json.key("method").value(in.method);
-    json.key("methodName").value(in.method == 1 ? "known bed area" : "rectangular array");
+    const CalcMethod *method = calcMethod(in.method);
+    json.key("methodName").value(method ? method->jsonName : "");
     writeInputs(json, in, record.values);
     writeChamber(json, record.chamber);
-    if (in.method == 2)
+    if (method && method->hasSystemDimensions)
         writeSystem(json, record.result);
     writeEquivalentPond(json, record.result);
     writeStorage(json, data.storage);

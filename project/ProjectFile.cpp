@@ -1,5 +1,6 @@
 #include "ProjectFile.h"
 
+#include "CalcMethod.h"
 #include "InputFields.h"
 #include "ItemReader.h"
 #include "LineBreaks.h"
@@ -52,8 +53,7 @@ Result<void> ScanFileVer01(ItemReader &reader, ProjectDocument &document)
     if (!reader.readLine(line))
         return failure(reader, "the calculation method is missing");
     int16_t method = 0;
-    if (!IsIntegerText(line) || parseInt16(line, method) != ParseStatus::Ok ||
-        (method != 1 && method != 2))
+    if (!IsIntegerText(line) || parseInt16(line, method) != ParseStatus::Ok || !calcMethod(method))
         return failure(reader, "the calculation method must be 1 or 2");
     CalcInputs &inputs = document.inputs;
     inputs.method = method;
@@ -114,7 +114,7 @@ Result<void> ScanFileVer01(ItemReader &reader, ProjectDocument &document)
 std::string WriteProjectFile(const ProjectDocument &document)
 {
     const CalcInputs &inputs = document.inputs;
-    const int method = inputs.method == 1 || inputs.method == 2 ? inputs.method : 0;
+    const int method = calcMethod(inputs.method) ? inputs.method : 0;
     std::string text;
     addLine(text, "TVC_Ver01");
     addLine(text, std::to_string(method));
@@ -139,7 +139,7 @@ std::string WriteProjectFile(const ProjectDocument &document)
 std::string FieldWithLineBreak(const ProjectDocument &document)
 {
     const CalcInputs &inputs = document.inputs;
-    if (inputs.method != 1 && inputs.method != 2)
+    if (!calcMethod(inputs.method))
         return {};
     for (const InputFieldInfo *slot : inputSlots(inputs.method)) {
         if (slot->text && (inputs.*slot->text).find_first_of("\r\n") != std::string::npos)
@@ -157,7 +157,7 @@ Result<ProjectDocument> ReadProjectFile(std::string_view text)
     first = Trimmed(first);
     const auto tag = first.find(VersionTag);
     if (tag == std::string::npos)
-        return Failure{InvalidFormatMessage};
+        return Failure{InvalidFormatMessage, FailureKind::NotAProject};
     if (first.size() - tag < 9)
         return Failure{"the version line is too short"};
     const std::string version = first.substr(tag + 7, 2);

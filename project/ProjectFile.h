@@ -27,5 +27,5 @@ Result<ProjectDocument> ReadProjectFile(std::string_view text);
 // The read failed because the text is no project file at all.
 template <typename T> bool isInvalidFormat(const Result<T> &read)
 {
-    return !read.ok() && read.reason() == InvalidFormatMessage;
+    return !read.ok() && read.kind() == FailureKind::NotAProject;
 }

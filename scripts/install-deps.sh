@@ -9,7 +9,7 @@ packages=(
   qt6-base-dev qt6-tools-dev qt6-tools-dev-tools qt6-qpa-plugins
   libqt6opengl6-dev libxkbcommon-dev libgl-dev libvulkan-dev designer-qt6
   xvfb xauth xdotool imagemagick fonts-dejavu-core poppler-utils xdg-utils
-  desktop-file-utils locales
+  desktop-file-utils locales ccache
 )
 
 "$(dirname "$0")/install-packages.sh" install-deps "${packages[@]}"

@@ -5,7 +5,8 @@ set -euo pipefail
 cd "$(dirname "$0")/.."
 
 ./scripts/install-deps.sh
-./scripts/build.sh build
+# The same folder and flags as the test command, so running one after the other builds once.
+./scripts/build.sh build -DTESSIVANE_WERROR=ON
 
 # The window creates its help picture viewer from the registered control library.
 if [ -x build/app/veldo-register ]; then

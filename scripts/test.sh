@@ -17,16 +17,16 @@ if [ ${#sources[@]} -gt 0 ]; then
 fi
 
 echo "== build and tests"
-./scripts/build.sh build-ci -DTESSIVANE_WERROR=ON
-QT_QPA_PLATFORM=offscreen ctest --test-dir build-ci --output-on-failure -j2 --timeout 300
+./scripts/build.sh build -DTESSIVANE_WERROR=ON
+QT_QPA_PLATFORM=offscreen ctest --test-dir build --output-on-failure -j2 --timeout 300
 
 echo "== Windows: tessivane-calc.exe and the engine's tests, cross-built and run under wine"
 ./scripts/build-windows.sh build-windows -DTESSIVANE_WERROR=ON
-./scripts/test-windows.sh build-windows build-ci/app/tessivane-calc
+./scripts/test-windows.sh build-windows build/app/tessivane-calc
 
 echo "== browser engine: the engine built with emscripten, its tests and tessivane-calc.mjs under node"
 ./scripts/build-web.sh build-web -DTESSIVANE_WERROR=ON
-./scripts/test-web.sh build-web build-ci/app/tessivane-calc
+./scripts/test-web.sh build-web build/app/tessivane-calc
 
 echo "== browser page: tessivane.html from file:// in headless Chromium"
 ./scripts/test-web-page.sh build-web

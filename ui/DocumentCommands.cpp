@@ -1,5 +1,7 @@
 #include "DocumentCommands.h"
 
+#include "DesignSession.h"
+#include "DocumentMessages.h"
 #include "DocumentView.h"
 #include "LineBreaks.h"
 #include "ProjectFileIO.h"
@@ -22,14 +24,19 @@ QString shown(const QByteArray &nativePath)
 
 } // namespace
 
-DocumentCommands::DocumentCommands(DocumentView &view, UserDialogs &dialogs, QObject *parent)
-    : QObject(parent), m_view(view), m_dialogs(dialogs)
+DocumentCommands::DocumentCommands(DocumentView &view, DesignSession &session, UserDialogs &dialogs,
+                                   QObject *parent)
+    : QObject(parent), m_view(view), m_session(session), m_dialogs(dialogs)
 {
+}
+
+bool DocumentCommands::DataChanged() const
+{
+    return m_session.changed();
 }
 
 void DocumentCommands::resetToUntitled()
 {
-    m_dataChanged = true;
     m_currentFileName.clear();
     m_currentNativePath.clear();
     m_view.setCaption(m_baseCaption);
@@ -74,7 +81,7 @@ bool DocumentCommands::readFile(const QByteArray &nativePath)
 {
     // The file is read whole before the window changes, so a file that cannot be used
     // leaves the current project as it was.
-    const Result<ProjectDocument> read = openProjectFile(nativePath.toStdString());
+    const Result<ProjectDocument> read = DesignSession::readFile(nativePath.toStdString());
     if (!read) {
         m_dialogs.showError(
             QString::fromStdString(openFailureMessage(read, shown(nativePath).toStdString())));
@@ -84,18 +91,21 @@ bool DocumentCommands::readFile(const QByteArray &nativePath)
     m_view.showDocument(*read);
     m_currentNativePath = nativePath;
     m_currentFileName = shown(nativePath);
-    m_dataChanged = false; // loading the fields marked the document changed
     showCaption();
     return true;
 }
 
 bool DocumentCommands::SaveDataFile(const QByteArray &nativePath)
 {
-    const ProjectDocument document = m_view.currentDocument();
-    const Result<void> saved = saveProjectFile(nativePath.toStdString(), document);
-    if (saved)
-        m_dataChanged = false;
+    const Result<void> saved = m_session.saveFile(nativePath.toStdString());
+    m_saveFailure = saved.reason();
     return saved.ok();
+}
+
+void DocumentCommands::showSaveFailure(const char *firstLine, const QByteArray &path)
+{
+    m_dialogs.showError(QString::fromStdString(
+        DocumentMessages::saveFailure(firstLine, shown(path).toStdString(), m_saveFailure)));
 }
 
 QByteArray DocumentCommands::AskSaveFileName(const QByteArray &currentName)
@@ -140,7 +150,7 @@ bool DocumentCommands::mnuFile_Save_Click()
     if (ok)
         showCaption();
     else
-        m_dialogs.showError(QStringLiteral("Error saving file:") + LineBreak + shown(failedPath));
+        showSaveFailure(DocumentMessages::SaveFailed, failedPath);
     return ok;
 }
 
@@ -153,17 +163,16 @@ bool DocumentCommands::mnuFile_SaveAs_Click()
         setCurrentFile(name);
         showCaption();
     } else {
-        m_dialogs.showError(QStringLiteral("Error Saving File:") + LineBreak + shown(triedPath));
+        showSaveFailure(DocumentMessages::SaveAsFailed, triedPath);
     }
     return ok;
 }
 
 bool DocumentCommands::maybeSave()
 {
-    if (!m_dataChanged)
+    if (!m_session.changed())
         return true;
-    switch (m_dialogs.askYesNoCancel(
-        QStringLiteral("Data has changed. Do you want to save the current data?"))) {
+    switch (m_dialogs.askYesNoCancel(QString::fromUtf8(DocumentMessages::UnsavedQuestion))) {
     case UserDialogs::Answer::No:
         return true;
     case UserDialogs::Answer::Cancel:
@@ -172,5 +181,5 @@ bool DocumentCommands::maybeSave()
         break;
     }
     // A cancelled Save As dialog counts as success for Save, but nothing was written.
-    return mnuFile_Save_Click() && !m_dataChanged;
+    return mnuFile_Save_Click() && !m_session.changed();
 }

@@ -4,6 +4,9 @@
 #include <QObject>
 #include <QString>
 
+#include <string>
+
+class DesignSession;
 class DocumentView;
 class UserDialogs;
 
@@ -16,15 +19,15 @@ class DocumentCommands : public QObject
     Q_OBJECT
 
 public:
-    DocumentCommands(DocumentView &view, UserDialogs &dialogs, QObject *parent = nullptr);
+    DocumentCommands(DocumentView &view, DesignSession &session, UserDialogs &dialogs,
+                     QObject *parent = nullptr);
 
     const QString &CurrentFileName() const { return m_currentFileName; }
     const QString &BaseCaption() const { return m_baseCaption; }
-    bool DataChanged() const { return m_dataChanged; }
+    bool DataChanged() const;
 
     void setBaseCaption(const QString &caption) { m_baseCaption = caption; }
-    void markChanged() { m_dataChanged = true; }
-    // The document-state part of Clear Data: changed, no file, base caption.
+    // The document-state part of Clear Data: no file, base caption.
     void resetToUntitled();
 
     // Opens the path as File > Open does after its dialog; false when nothing was opened.
@@ -47,15 +50,18 @@ public slots:
 private:
     bool readFile(const QByteArray &nativePath);
     bool SaveDataFile(const QByteArray &nativePath);
+    // The save's error box: the command's first line, the path, the engine's reason.
+    void showSaveFailure(const char *firstLine, const QByteArray &path);
     bool SaveDataFileAs(QByteArray &name, QByteArray &triedPath);
     QByteArray AskSaveFileName(const QByteArray &currentName);
     void setCurrentFile(const QByteArray &nativePath);
     void showCaption();
 
     DocumentView &m_view;
+    DesignSession &m_session;
     UserDialogs &m_dialogs;
     QString m_currentFileName;
     QByteArray m_currentNativePath;
     QString m_baseCaption;
-    bool m_dataChanged = false;
+    std::string m_saveFailure; // why the last save failed
 };

@@ -1,6 +1,7 @@
 #include "InputForm.h"
 
 #include "ButtonEnterKey.h"
+#include "CalcMethod.h"
 #include "EnterKeyChain.h"
 #include "InputFields.h"
 #include "InputRows.h"
@@ -32,11 +33,12 @@ void InputForm::createMethodFrame()
     m_grpCalculationMethod->setObjectName(QStringLiteral("grpCalculationMethod"));
     m_grpCalculationMethod->setGeometry(0, 0, 400, 81);
 
-    m_optMethod1 = new QRadioButton(tr("#1 - Default (known bed area and number of chambers)"),
-                                    m_grpCalculationMethod);
+    m_optMethod1 =
+        new QRadioButton(QString::fromUtf8(KnownBedAreaMethod.caption), m_grpCalculationMethod);
     m_optMethod1->setObjectName(QStringLiteral("optMethod_1"));
     PlaceWidenedToCaption(m_optMethod1, QRect(40, 19, 318, 25));
-    m_optMethod2 = new QRadioButton(tr("#2 - Simple Rectangular Array"), m_grpCalculationMethod);
+    m_optMethod2 =
+        new QRadioButton(QString::fromUtf8(RectangularArrayMethod.caption), m_grpCalculationMethod);
     m_optMethod2->setObjectName(QStringLiteral("optMethod_2"));
     PlaceWidenedToCaption(m_optMethod2, QRect(40, 43, 265, 25));
 

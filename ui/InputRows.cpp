@@ -1,5 +1,6 @@
 #include "InputRows.h"
 
+#include "CalcMethod.h"
 #include "InputFields.h"
 #include "LabelFit.h"
 #include "SingleLineValidator.h"
@@ -93,7 +94,7 @@ void InputRows::ArrangeInputFields(int method)
         row.label->hide();
         row.control->hide();
     }
-    if (method != 1 && method != 2)
+    if (!calcMethod(method))
         return;
     int top = FirstControlTop;
     for (const Row &row : m_rows) {

@@ -1,7 +1,7 @@
 #include "frmTessivaneMain.h"
 
 #include "Calculator.h"
-#include "ClipboardText.h"
+#include "DesignSession.h"
 #include "DocumentCommands.h"
 #include "DocumentOpener.h"
 #include "ExportCommands.h"
@@ -15,7 +15,6 @@
 #include "ReportCommands.h"
 #include "ReportDocument.h"
 #include "ReportView.h"
-#include "ResultHolder.h"
 #include "StoragePage.h"
 #include "TessivaneVersion.h"
 #include "UserDialogs.h"
@@ -73,15 +72,14 @@ frmTessivaneMain::frmTessivaneMain(UserDialogs &dialogs, const QString &appDir, 
     setCentralWidget(m_client);
 
     createPages();
-    m_results = std::make_unique<ResultHolder>(m_txtOut);
-    m_document = new DocumentCommands(*this, m_dialogs, this);
+    m_session = std::make_unique<DesignSession>(QFile::encodeName(m_appDir).toStdString());
+    m_document = new DocumentCommands(*this, *m_session, m_dialogs, this);
     m_reportCommands = new ReportCommands(
         m_dialogs, [this] { return reportContent(); }, this);
     m_exportCommands = new ExportCommands(
         m_dialogs,
         [this] {
-            return ExportCommands::Source{m_results->record(m_picPage1->inputs(), m_appDir),
-                                          CurrentFileName()};
+            return ExportCommands::Source{m_session->record(), CurrentFileName()};
         },
         this);
     m_menus = new MainMenus(menuBar());
@@ -208,12 +206,13 @@ void frmTessivaneMain::Form_Load()
     m_SSTab1->setCurrentIndex(InputTab);
     SSTab1_Click(InputTab);
     m_txtOut->setTabStopsFrom(font());
-    m_results->ClearResults();
-    resultChanged();
     m_picPage1->rows()->ArrangeInputFields(1);
+    // The start-up texts are not edits: the session starts from them, unchanged.
+    m_session->adopt(ProjectDocument{m_picPage1->inputs(), {}, {}});
+    m_txtOut->clearReport();
+    resultChanged();
     // Typing can start at once.
     m_picPage1->rows()->textBox(InputField::ProjectName)->setFocus();
-    // The start-up texts are not edits: the document starts unchanged.
     setCaption(m_document->BaseCaption());
 }
 
@@ -256,14 +255,19 @@ void frmTessivaneMain::SSTab1_Click(int index)
 
 void frmTessivaneMain::inputChanged()
 {
-    m_results->discardOnEdit();
-    m_document->markChanged();
+    if (m_showingDocument)
+        return;
+    const bool hadResult = ResultsValid();
+    m_session->edit(m_picPage1->inputs());
+    if (hadResult)
+        m_txtOut->clearReport();
     resultChanged();
 }
 
 void frmTessivaneMain::ClearResults()
 {
-    m_results->ClearResults();
+    m_session->clearResults();
+    m_txtOut->clearReport();
     resultChanged();
 }
 
@@ -271,10 +275,8 @@ void frmTessivaneMain::resultChanged()
 {
     // A valid result is described afresh each time: it may be a new one.
     if (ResultsValid()) {
-        QString bedProblem;
-        const StorageSummary summary =
-            m_results->storageSummary(m_picPage1->inputs(), m_appDir, bedProblem);
-        m_storagePage->showSummary(summary, bedProblem);
+        const StorageSummary summary = m_session->storageSummary();
+        m_storagePage->showSummary(summary, QString::fromStdString(summary.bedProblem));
     } else if (m_storagePage->hasSummary())
         m_storagePage->clear();
     m_menus->setResultCommandsEnabled(ResultsValid());
@@ -282,14 +284,13 @@ void frmTessivaneMain::resultChanged()
 
 void frmTessivaneMain::cmdCalculate_Click()
 {
-    CalcEnvironment environment;
-    environment.dataDir = QFile::encodeName(m_appDir).toStdString();
-    environment.decimalSeparator = decimalSeparator();
-    environment.askYesNo = [this](const std::string &question) {
+    DesignSession::Questions questions;
+    questions.decimalSeparator = decimalSeparator();
+    questions.askYesNo = [this](const std::string &question) {
         return m_dialogs.askYesNo(QString::fromStdString(question));
     };
 
-    const CalcOutcome outcome = m_results->calculate(m_picPage1->inputs(), environment);
+    const CalcOutcome outcome = m_session->calculate(questions);
 
     if (outcome.outputCleared)
         m_txtOut->clearReport();
@@ -335,19 +336,19 @@ void frmTessivaneMain::copyResultText(const std::string &text)
 void frmTessivaneMain::mnuEdit_Copy_StageArea_Click()
 {
     if (ResultsValid())
-        copyResultText(StageAreaClipboardText(m_results->state()));
+        copyResultText(m_session->stageAreaText());
 }
 
 void frmTessivaneMain::mnuEdit_Copy_Length_Click()
 {
     if (ResultsValid())
-        copyResultText(LengthClipboardText(m_results->state()));
+        copyResultText(m_session->lengthText());
 }
 
 void frmTessivaneMain::mnuEdit_Copy_Width_Click()
 {
     if (ResultsValid())
-        copyResultText(WidthClipboardText(m_results->state()));
+        copyResultText(m_session->widthText());
 }
 
 // ---- document
@@ -366,7 +367,7 @@ QString frmTessivaneMain::BaseCaption() const
 }
 bool frmTessivaneMain::ResultsValid() const
 {
-    return m_results->ResultsValid();
+    return m_session->resultsValid();
 }
 
 bool frmTessivaneMain::openFile(const QString &path)
@@ -381,27 +382,29 @@ bool frmTessivaneMain::openNativeFile(const QByteArray &nativePath)
 
 ProjectDocument frmTessivaneMain::currentDocument() const
 {
-    ProjectDocument document;
-    document.inputs = m_picPage1->inputs();
-    document.results = m_results->state();
-    if (ResultsValid())
-        document.reportText = m_txtOut->report();
-    return document;
+    return m_session->document();
 }
 
 void frmTessivaneMain::showDocument(const ProjectDocument &document)
 {
-    // Inputs first: their change events discard results, so the results come after.
+    m_showingDocument = true;
     m_picPage1->setInputs(document.inputs);
-    m_results->restore(document.results, document.reportText);
+    m_showingDocument = false;
+    m_session->adopt(document);
+    if (ResultsValid())
+        m_txtOut->setReport(m_session->report());
+    else
+        m_txtOut->clearReport();
     resultChanged();
 }
 
 void frmTessivaneMain::ClearData()
 {
+    m_showingDocument = true;
     m_picPage1->clearInputs();
+    m_showingDocument = false;
+    m_session->clear();
     m_txtOut->clearReport();
-    m_results->ClearResults();
     resultChanged();
     m_document->resetToUntitled();
 }

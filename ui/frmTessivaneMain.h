@@ -7,6 +7,7 @@
 #include <memory>
 #include <string>
 
+class DesignSession;
 class DesktopLauncher;
 class DocumentCommands;
 class DocumentOpener;
@@ -19,7 +20,6 @@ class ExportCommands;
 class ReportCommands;
 struct ReportContent;
 class ReportView;
-class ResultHolder;
 class StoragePage;
 class UserDialogs;
 
@@ -107,7 +107,9 @@ private:
     HelpViewerHost *m_helpViewer = nullptr;
     StoragePage *m_storagePage = nullptr;
     MainMenus *m_menus = nullptr;
-    std::unique_ptr<ResultHolder> m_results;
+    std::unique_ptr<DesignSession> m_session;
+    // The form is being filled from a document: its change events are not edits.
+    bool m_showingDocument = false;
     DocumentCommands *m_document = nullptr;
     ReportCommands *m_reportCommands = nullptr;
     ExportCommands *m_exportCommands = nullptr;

@@ -213,7 +213,13 @@ void MainWindowDocumentTest::exitYesWithFailedSaveKeepsWindowOpen()
     f.dialogs.yesNoCancelAnswers.enqueue(Answer::Yes);
     f.dialogs.fileAnswers.enqueue(path);
     f.action("mnuFile_Exit")->trigger();
-    QCOMPARE(f.dialogs.errors(), QStringList{QStringLiteral("Error saving file:\r\n") + path});
+    // The command's own first line, the path, then the reason.
+    QCOMPARE(
+        f.dialogs.errors(),
+        QStringList{
+            QStringLiteral("Error saving file:\r\n") + path +
+            QStringLiteral(
+                "\r\ncannot create a temporary file in its folder: No such file or directory")});
     QVERIFY(f.window().isVisible());
     QVERIFY(f.window().DataChanged());
 
@@ -392,12 +398,16 @@ void MainWindowDocumentTest::failedSavesNameThePath_data()
     QTest::addColumn<QString>("command");
     QTest::addColumn<QString>("target");
     QTest::addColumn<QString>("prefix");
-    QTest::newRow("Save As into a missing directory") << "mnuFile_SaveAs"
-                                                      << "missing/x.tvc"
-                                                      << "Error Saving File:\r\n";
+    QTest::addColumn<QString>("reason");
+    QTest::newRow("Save As into a missing directory")
+        << "mnuFile_SaveAs"
+        << "missing/x.tvc"
+        << "Error Saving File:\r\n"
+        << "cannot create a temporary file in its folder: No such file or directory";
     QTest::newRow("Save onto a directory") << "mnuFile_Save"
                                            << "folder.tvc"
-                                           << "Error saving file:\r\n";
+                                           << "Error saving file:\r\n"
+                                           << "not an ordinary file";
 }
 
 void MainWindowDocumentTest::failedSavesNameThePath()
@@ -405,13 +415,14 @@ void MainWindowDocumentTest::failedSavesNameThePath()
     QFETCH(QString, command);
     QFETCH(QString, target);
     QFETCH(QString, prefix);
+    QFETCH(QString, reason);
     WindowFixture f;
     QVERIFY(QDir(f.workPath({})).mkpath(QStringLiteral("folder.tvc")));
     f.type("txtProjectName", QStringLiteral("x"));
     const QString path = f.workPath(target);
     f.dialogs.fileAnswers.enqueue(path);
     f.action(qPrintable(command))->trigger();
-    QCOMPARE(f.dialogs.errors(), QStringList{prefix + path});
+    QCOMPARE(f.dialogs.errors(), QStringList{prefix + path + QStringLiteral("\r\n") + reason});
     QCOMPARE(f.dialogs.shown.last().title, QStringLiteral("Error"));
     QCOMPARE(f.window().windowTitle(), Base);
     QVERIFY(f.window().CurrentFileName().isEmpty());
@@ -438,7 +449,9 @@ void MainWindowDocumentTest::readOnlyFileIsRefusedAndKept()
     f.dialogs.reset();
     f.type("txtProjectName", QStringLiteral(" changed"));
     f.action("mnuFile_Save")->trigger();
-    QCOMPARE(f.dialogs.errors(), QStringList{QStringLiteral("Error saving file:\r\n") + path});
+    const QString readOnly = QStringLiteral("\r\nthe file is read-only");
+    QCOMPARE(f.dialogs.errors(),
+             QStringList{QStringLiteral("Error saving file:\r\n") + path + readOnly});
     QCOMPARE(f.window().windowTitle(), path);
     QVERIFY(f.window().DataChanged());
     QCOMPARE(bytesOnDisk(), before);
@@ -446,7 +459,8 @@ void MainWindowDocumentTest::readOnlyFileIsRefusedAndKept()
     f.dialogs.reset();
     f.dialogs.fileAnswers.enqueue(path);
     f.action("mnuFile_SaveAs")->trigger();
-    QCOMPARE(f.dialogs.errors(), QStringList{QStringLiteral("Error Saving File:\r\n") + path});
+    QCOMPARE(f.dialogs.errors(),
+             QStringList{QStringLiteral("Error Saving File:\r\n") + path + readOnly});
     QCOMPARE(bytesOnDisk(), before);
 }
 

@@ -46,8 +46,7 @@ Ranges rangesOf(const StorageSummary &summary)
 
 QString tickText(double value, const NiceScale &scale)
 {
-    const int decimals = std::clamp(int(-std::floor(std::log10(scale.step) + 1e-9)), 0, 6);
-    return QLocale::c().toString(value, 'f', decimals);
+    return QString::fromStdString(scale.tickText(value));
 }
 
 // A scale whose labels, laid side by side, leave room between them.

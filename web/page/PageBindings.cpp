@@ -1,9 +1,12 @@
-// The browser page's way into the engine: the field table, one calculation pipeline, the
-// clipboard texts, the storage summary and the project file in memory. The page keeps no rule,
-// text or check of its own; everything it shows about the calculation comes from here.
-#include "Calculator.h"
-#include "ClipboardText.h"
+// The browser page's way into the engine: the field table and the design session (the
+// calculation, the clipboard texts, the storage summary and the project file in memory). The page
+// keeps no rule, text or check of its own; everything it shows about the calculation comes from
+// here.
+#include "CalcMethod.h"
+#include "DesignSession.h"
+#include "DocumentMessages.h"
 #include "InputFields.h"
+#include "LineBreaks.h"
 #include "NiceScale.h"
 #include "ProjectFileIO.h"
 #include "StorageSummary.h"
@@ -150,6 +153,19 @@ val fieldTable()
     return fields;
 }
 
+// The calculation methods in option order, as the window's option buttons show them.
+val methods()
+{
+    val list = val::array();
+    for (const CalcMethod *method : CalcMethods) {
+        val item = val::object();
+        item.set("number", method->number);
+        item.set("caption", std::string(method->caption));
+        list.call<void>("push", item);
+    }
+    return list;
+}
+
 val chamberModels()
 {
     val models = val::array();
@@ -158,45 +174,72 @@ val chamberModels()
     return models;
 }
 
+// The document commands' texts, as the window words them.
+val documentMessages()
+{
+    val texts = val::object();
+    texts.set("unsavedQuestion", std::string(DocumentMessages::UnsavedQuestion));
+    return texts;
+}
+
+std::string saveFailure(const std::string &fileName, const std::string &reason)
+{
+    return DocumentMessages::saveFailure(DocumentMessages::SaveFailed, fileName, reason);
+}
+
+std::string lineBreak()
+{
+    return LineBreak;
+}
+
 std::string programVersion()
 {
     return TESSIVANE_VERSION;
 }
 
+// A chart axis: its ticks and their labels.
 val niceScale(double low, double high, int maxTicks)
 {
-    return arrayOf(NiceScale::forRange(low, high, maxTicks).ticks());
+    const NiceScale scale = NiceScale::forRange(low, high, maxTicks);
+    std::vector<std::string> labels;
+    for (const double tick : scale.ticks())
+        labels.push_back(scale.tickText(tick));
+    val axis = val::object();
+    axis.set("ticks", arrayOf(scale.ticks()));
+    axis.set("labels", arrayOf(labels));
+    return axis;
 }
 
-// The window's result state with the report and the record that belong to it.
+// The page's side of the design session: the form's values in, plain objects out.
 class PageSession
 {
 public:
+    PageSession() : m_session(DataDir) {}
+
+    // The form as the page opens with it: the start-up texts are not edits.
+    void start(const val &form) { m_session.adopt(ProjectDocument{inputsFrom(form), {}, {}}); }
+    // The user changed the form: a present result no longer belongs to it.
+    void edit(const val &form) { m_session.edit(inputsFrom(form)); }
+    // Clear Data: the session's part (the page empties its form itself).
+    void clear() { m_session.clear(); }
+    bool changed() const { return m_session.changed(); }
+
     // One Calculate with the questions answered so far. A question beyond them is answered No
     // and handed back, so the page can ask it and run again with the answer appended.
-    val calculate(const val &form, const val &answers, const std::string &decimalSeparator)
+    val calculate(const val &answers, const std::string &decimalSeparator)
     {
         const std::vector<bool> given = emscripten::vecFromJSArray<bool>(answers);
         std::size_t asked = 0;
         std::optional<std::string> open;
-        CalcEnvironment environment;
-        environment.dataDir = DataDir;
-        environment.decimalSeparator = decimalSeparator.size() == 1 ? decimalSeparator[0] : '.';
-        environment.askYesNo = [&](const std::string &question) {
+        DesignSession::Questions questions;
+        questions.decimalSeparator = decimalSeparator.size() == 1 ? decimalSeparator[0] : '.';
+        questions.askYesNo = [&](const std::string &question) {
             if (asked < given.size())
                 return bool(given[asked++]);
             open = question;
             return false;
         };
-        const CalcOutcome outcome = ::calculate(inputsFrom(form), environment, m_state);
-        if (outcome.record) {
-            m_report = outcome.record->report;
-            m_record = outcome;
-        } else if (outcome.outputCleared) {
-            // As in the window: the report is emptied before the checks, while the result
-            // state is left as it was.
-            m_report.clear();
-        }
+        const CalcOutcome outcome = m_session.calculate(questions);
 
         val result = val::object();
         const char *status = "done";
@@ -209,47 +252,32 @@ public:
         result.set("message", outcome.message);
         result.set("question", open.value_or(std::string()));
         result.set("outputCleared", outcome.outputCleared);
-        result.set("report", m_report);
+        result.set("report", m_session.report());
         return result;
     }
 
-    void ClearResults()
-    {
-        m_state.ClearResults();
-        m_report.clear();
-        m_record.reset();
-    }
+    void ClearResults() { m_session.clearResults(); }
+    bool resultsValid() const { return m_session.resultsValid(); }
+    bool hasSystemDimensions() const { return m_session.hasSystemDimensions(); }
+    const std::string &report() const { return m_session.report(); }
 
-    bool resultsValid() const { return m_state.ResultsValid; }
-    const std::string &report() const { return m_report; }
-
-    std::string stageAreaText() const { return StageAreaClipboardText(m_state); }
-    std::string lengthText() const { return LengthClipboardText(m_state); }
-    std::string widthText() const { return WidthClipboardText(m_state); }
+    std::string stageAreaText() const { return m_session.stageAreaText(); }
+    std::string lengthText() const { return m_session.lengthText(); }
+    std::string widthText() const { return m_session.widthText(); }
+    std::string storageTableText() { return m_session.storageTableText(); }
 
     // The Storage tab: captions, rows, totals and the numbers the chart draws.
-    val storage(const val &form)
+    val storage()
     {
-        const StorageSummary summary = storageSummary(form);
-        const std::string &why = m_record->record ? summary.bedProblem : m_record->message;
-        return storageObject(summary, summary.bedKnown ? std::string() : why);
+        const StorageSummary summary = m_session.storageSummary();
+        return storageObject(summary, summary.bedKnown ? std::string() : summary.bedProblem);
     }
 
-    // Copy to Clipboard > Storage Table: the whole table with its header row.
-    std::string storageTableText(const val &form)
+    // The bytes File > Save writes, or why there are none. The page hands them over as a
+    // download and then says so with savedAs().
+    val saveProject() const
     {
-        return m_state.ResultsValid ? StorageSummaryText::tableText(storageSummary(form))
-                                    : std::string();
-    }
-
-    // The bytes File > Save writes for this form and the present result, or why there are none.
-    val saveProject(const val &form) const
-    {
-        ProjectDocument document;
-        document.inputs = inputsFrom(form);
-        document.results = m_state;
-        document.reportText = m_state.ResultsValid ? m_report : std::string();
-        const Result<std::string> encoded = projectFileBytes(document);
+        const Result<std::string> encoded = m_session.projectBytes();
         const std::string bytes = encoded ? *encoded : std::string();
         val result = val::object();
         result.set("ok", encoded.ok());
@@ -261,14 +289,23 @@ public:
                        .call<val>("slice"));
         return result;
     }
+    void saved() { m_session.markSaved(); }
 
-    // File > Open on the bytes of a chosen file; a refused file leaves the present result alone.
+    // File > Open on the bytes of a chosen file; a refused file leaves the session alone.
     val openProject(const std::string &fileName, const std::string &bytes)
     {
-        const Result<ProjectDocument> read = readProjectBytes(bytes);
-        if (read.ok())
-            ClearResults();
-        return opened(fileName, read);
+        const Result<ProjectDocument> read = DesignSession::readBytes(bytes);
+        val result = val::object();
+        result.set("ok", read.ok());
+        if (!read.ok()) {
+            result.set("message", openFailureMessage(read, fileName));
+            return result;
+        }
+        m_session.adopt(*read);
+        result.set("form", formOf(read->inputs));
+        result.set("resultsValid", m_session.resultsValid());
+        result.set("report", m_session.report());
+        return result;
     }
 
     // A file too large to be read at all is refused before its bytes are taken.
@@ -279,46 +316,29 @@ public:
     }
 
 private:
-    StorageSummary storageSummary(const val &form)
-    {
-        if (!m_record)
-            m_record = recordOfResult(inputsFrom(form), DataDir, m_state, m_report);
-        return m_record->record ? summarizeStorage(*m_record->record)
-                                : summarizeStorage(m_state, nullptr);
-    }
-
-    val opened(const std::string &fileName, const Result<ProjectDocument> &read)
-    {
-        val result = val::object();
-        result.set("ok", read.ok());
-        if (!read.ok()) {
-            result.set("message", openFailureMessage(read, fileName));
-            return result;
-        }
-        m_state = read->results;
-        m_report = m_state.ResultsValid ? read->reportText : std::string();
-        result.set("form", formOf(read->inputs));
-        result.set("resultsValid", m_state.ResultsValid);
-        result.set("report", m_report);
-        return result;
-    }
-
-    ResultState m_state;
-    std::string m_report;
-    std::optional<CalcOutcome> m_record;
+    DesignSession m_session;
 };
 
 EMSCRIPTEN_BINDINGS(tessivane_page)
 {
     emscripten::function("fieldTable", &fieldTable);
+    emscripten::function("methods", &methods);
     emscripten::function("chamberModels", &chamberModels);
     emscripten::function("programVersion", &programVersion);
+    emscripten::function("lineBreak", &lineBreak);
+    emscripten::function("documentMessages", &documentMessages);
+    emscripten::function("saveFailure", &saveFailure);
     emscripten::function("niceScale", &niceScale);
     emscripten::class_<PageSession>("PageSession")
         .constructor<>()
+        .function("start", &PageSession::start)
+        .function("edit", &PageSession::edit)
+        .function("clear", &PageSession::clear)
+        .function("changed", &PageSession::changed)
         .function("calculate", &PageSession::calculate)
         .function("clearResults", &PageSession::ClearResults)
         .function("resultsValid", &PageSession::resultsValid)
+        .function("hasSystemDimensions", &PageSession::hasSystemDimensions)
         .function("report", &PageSession::report)
         .function("stageAreaText", &PageSession::stageAreaText)
         .function("lengthText", &PageSession::lengthText)
@@ -326,6 +346,7 @@ EMSCRIPTEN_BINDINGS(tessivane_page)
         .function("storage", &PageSession::storage)
         .function("storageTableText", &PageSession::storageTableText)
         .function("saveProject", &PageSession::saveProject)
+        .function("saved", &PageSession::saved)
         .function("openProject", &PageSession::openProject)
         .function("refusalForSize", &PageSession::refusalForSize);
 }

@@ -28,13 +28,27 @@ class InputForm {
       control.addEventListener(field.kind === 'chamberType' ? 'change' : 'input', onEdit);
       control.addEventListener('keydown', (event) => this.enterKey(event, field));
     }
-    this.methodButtons = [...document.querySelectorAll('input[name="optMethod"]')];
+    this.methodButtons = engine.methods().map((method, index) => this.methodButton(method, index));
     for (const button of this.methodButtons)
       button.addEventListener('change', () => {
         this.arrange(this.method());
         onEdit();
       });
     this.arrange(this.method());
+  }
+
+  // One option button per method of the engine's table, the first selected.
+  methodButton(method, index) {
+    const button = document.createElement('input');
+    button.type = 'radio';
+    button.name = 'optMethod';
+    button.id = `optMethod${method.number}`;
+    button.value = String(method.number);
+    button.checked = index === 0;
+    const label = document.createElement('label');
+    label.append(button, ` ${method.caption}`);
+    document.getElementById('grpCalculationMethod').append(label);
+    return button;
   }
 
   textBox(field) {

@@ -2,7 +2,9 @@
 // and No) and the unsaved-data question (Yes, No and Cancel). Each returns a promise that
 // settles when the box is closed.
 class MessageBox {
-  constructor() {
+  // lineBreak: the engine's, which message texts use between lines.
+  constructor(lineBreak) {
+    this.lineBreak = lineBreak;
     this.dialog = document.getElementById('messageBox');
     this.title = document.getElementById('messageTitle');
     this.text = document.getElementById('messageText');
@@ -45,7 +47,7 @@ class MessageBox {
 
   show(title, message, buttons, escapeAnswer) {
     this.title.textContent = title;
-    this.text.textContent = message.replace(/\r\n/g, '\n');
+    this.text.textContent = message.split(this.lineBreak).join('\n');
     for (const button of [this.ok, this.yes, this.no, this.cancel])
       button.hidden = !buttons.includes(button);
     this.escapeAnswer = escapeAnswer;

@@ -4,19 +4,20 @@ class TessivanePage {
   constructor(engine) {
     this.engine = engine;
     this.session = new engine.PageSession();
-    this.messages = new MessageBox();
+    ReportView.lineBreak = engine.lineBreak();
+    this.messages = new MessageBox(engine.lineBreak());
     this.form = new InputForm(engine, () => this.edited());
+    this.session.start(this.form.values());
     this.report = new ReportView(document.getElementById('txtOut'));
     this.storage = new StoragePage(engine);
     this.baseCaption = document.title;
     this.currentFileName = '';
-    this.dataChanged = false;
     this.tabs = [...document.querySelectorAll('[role="tab"]')];
     this.bindTabs();
     this.bindCommands();
     this.bindShortcuts();
     window.addEventListener('beforeunload', (event) => {
-      if (this.dataChanged) {
+      if (this.session.changed()) {
         event.preventDefault();
         event.returnValue = '';
       }
@@ -46,7 +47,7 @@ class TessivanePage {
     on('mnuEdit_Copy_Length', () => this.copy(this.session.lengthText()));
     on('mnuEdit_Copy_Width', () => this.copy(this.session.widthText()));
     on('mnuEdit_Copy_StorageTable',
-       () => this.copy(this.session.storageTableText(this.form.values())));
+       () => this.copy(this.session.storageTableText()));
     on('mnuHelp_About', () => this.showAbout());
     on('aboutOk', () => this.byId('frmAboutTessivane').close());
   }
@@ -110,9 +111,10 @@ class TessivanePage {
 
   // Every edit discards a present result and marks the document changed.
   edited() {
-    if (this.session.resultsValid())
+    const hadResult = this.session.resultsValid();
+    this.session.edit(this.form.values());
+    if (hadResult)
       this.ClearResults();
-    this.dataChanged = true;
     this.updateCommands();
   }
 
@@ -125,8 +127,7 @@ class TessivanePage {
 
   resultChanged() {
     if (this.session.resultsValid()) {
-      const form = this.form.values();
-      this.storage.setResult(() => this.session.storage(form));
+      this.storage.setResult(() => this.session.storage());
       if (this.tabs[3].getAttribute('aria-selected') === 'true')
         this.storage.ensureShown();
     } else {
@@ -138,8 +139,8 @@ class TessivanePage {
   updateCommands() {
     const valid = this.session.resultsValid();
     this.byId('mnuEdit_Copy_StageArea').disabled = !valid;
-    this.byId('mnuEdit_Copy_Length').disabled = !valid || this.form.method() !== 2;
-    this.byId('mnuEdit_Copy_Width').disabled = !valid || this.form.method() !== 2;
+    this.byId('mnuEdit_Copy_Length').disabled = !this.session.hasSystemDimensions();
+    this.byId('mnuEdit_Copy_Width').disabled = !this.session.hasSystemDimensions();
     this.byId('mnuEdit_Copy_StorageTable').disabled = !valid;
     this.byId('mnuFile_Print').disabled = !valid;
     document.title = this.currentFileName || this.baseCaption;
@@ -158,8 +159,7 @@ class TessivanePage {
     const answers = [];
     let outcome;
     for (;;) {
-      outcome = this.session.calculate(this.form.values(), answers,
-                                       TessivanePage.decimalSeparator());
+      outcome = this.session.calculate(answers, TessivanePage.decimalSeparator());
       if (outcome.status !== 'question')
         break;
       answers.push(await this.messages.askYesNo(outcome.question));
@@ -202,10 +202,10 @@ class TessivanePage {
   // Before a command that discards the form, unsaved edits may be saved. Resolves true when
   // the command may go on: after No, or after Yes and a save that succeeded.
   async maybeSave() {
-    if (!this.dataChanged)
+    if (!this.session.changed())
       return true;
     const answer = await this.messages.askYesNoCancel(
-      'Data has changed. Do you want to save the current data?');
+      this.engine.documentMessages().unsavedQuestion);
     if (answer === 'yes')
       return this.save();
     return answer === 'no';
@@ -224,8 +224,9 @@ class TessivanePage {
 
   ClearData() {
     this.form.clear();
-    this.ClearResults();
-    this.dataChanged = true;
+    this.session.clear();
+    this.report.clear();
+    this.storage.clear();
     this.currentFileName = '';
     this.updateCommands();
   }
@@ -245,7 +246,6 @@ class TessivanePage {
     this.report.setReport(opened.resultsValid ? opened.report : '');
     this.resultChanged();
     this.currentFileName = file.name;
-    this.dataChanged = false;
     this.updateCommands();
   }
 
@@ -253,9 +253,9 @@ class TessivanePage {
   // download under the file's name. Resolves whether the project was handed over.
   async save() {
     const name = this.currentFileName || 'project.tvc';
-    const saved = this.session.saveProject(this.form.values());
+    const saved = this.session.saveProject();
     if (!saved.ok) {
-      await this.messages.showError(`Error saving file:\r\n${name}\r\n${saved.error}`);
+      await this.messages.showError(this.engine.saveFailure(name, saved.error));
       return false;
     }
     const link = document.createElement('a');
@@ -266,7 +266,7 @@ class TessivanePage {
     link.remove();
     setTimeout(() => URL.revokeObjectURL(link.href), 10000);
     this.currentFileName = name;
-    this.dataChanged = false;
+    this.session.saved();
     this.updateCommands();
     return true;
   }

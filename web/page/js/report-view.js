@@ -1,6 +1,9 @@
 // The Output tab's report: fixed-pitch text whose tab stops lie at 5, 18, 31 and 44 widths of
 // "X" in the window's font from each line's start, as the window sets them.
 class ReportView {
+  // The engine's line break, which every report line ends with (set once the engine is there).
+  static lineBreak = '\r\n';
+
   constructor(element) {
     this.element = element;
     this.report = '';
@@ -22,11 +25,11 @@ class ReportView {
   // One span per line keeps the lead out of the text: selecting and copying gives the lines.
   static fill(target, report) {
     const lines = ReportView.lines(report);
-    target.replaceChildren(ReportView.lineSpans(lines, report.endsWith('\r\n')));
+    target.replaceChildren(ReportView.lineSpans(lines, report.endsWith(ReportView.lineBreak)));
   }
 
   static lines(report) {
-    const lines = report.split('\r\n');
+    const lines = report.split(ReportView.lineBreak);
     if (lines.length > 1 && lines[lines.length - 1] === '')
       lines.pop();
     return lines;

@@ -111,32 +111,30 @@ const StorageChart = {
     const texts = summary.chartTexts;
     const plot = { left: 64, right: this.width - 24, top: 78, bottom: this.height - 48 };
     const low = Math.min(0, ...summary.area, ...summary.cumulative);
-    const stageTicks = engine.niceScale(Math.min(...summary.stage), Math.max(...summary.stage), 8);
-    const areaTicks = engine.niceScale(low, Math.max(0, ...summary.area), 6);
-    const storageTicks = engine.niceScale(low, Math.max(0, ...summary.cumulative), 6);
-    const along = (ticks, value) =>
+    // Each axis from the engine: its ticks and their labels, as the window draws them.
+    const stageAxis = engine.niceScale(Math.min(...summary.stage), Math.max(...summary.stage), 8);
+    const areaAxis = engine.niceScale(low, Math.max(0, ...summary.area), 6);
+    const storageAxis = engine.niceScale(low, Math.max(0, ...summary.cumulative), 6);
+    const along = ({ ticks }, value) =>
       (value - ticks[0]) / (ticks[ticks.length - 1] - ticks[0] || 1);
-    const x = (ticks, value) => plot.left + along(ticks, value) * (plot.right - plot.left);
-    const y = (value) => plot.bottom - along(stageTicks, value) * (plot.bottom - plot.top);
-    const decimals = (ticks) => Math.min(6, Math.max(0,
-      Math.round(-Math.floor(Math.log10((ticks[1] - ticks[0]) || 1) + 1e-9))));
-    const label = (ticks, value) => value.toFixed(decimals(ticks));
+    const x = (axis, value) => plot.left + along(axis, value) * (plot.right - plot.left);
+    const y = (value) => plot.bottom - along(stageAxis, value) * (plot.bottom - plot.top);
 
-    for (const tick of stageTicks) {
+    stageAxis.ticks.forEach((tick, i) => {
       svg.append(make('line', { x1: plot.left, x2: plot.right, y1: y(tick), y2: y(tick),
                                 stroke: '#d8d8d8' }));
       svg.append(make('text', { x: plot.left - 6, y: y(tick) + 4, 'text-anchor': 'end' },
-                      label(stageTicks, tick)));
-    }
-    for (const tick of areaTicks) {
-      svg.append(make('line', { x1: x(areaTicks, tick), x2: x(areaTicks, tick), y1: plot.top,
+                      stageAxis.labels[i]));
+    });
+    areaAxis.ticks.forEach((tick, i) => {
+      svg.append(make('line', { x1: x(areaAxis, tick), x2: x(areaAxis, tick), y1: plot.top,
                                 y2: plot.bottom, stroke: '#d8d8d8' }));
-      svg.append(make('text', { x: x(areaTicks, tick), y: plot.bottom + 16, 'text-anchor': 'middle',
-                                fill: '#174a94' }, label(areaTicks, tick)));
-    }
-    for (const tick of storageTicks)
-      svg.append(make('text', { x: x(storageTicks, tick), y: plot.top - 8, 'text-anchor': 'middle',
-                                fill: '#a65200' }, label(storageTicks, tick)));
+      svg.append(make('text', { x: x(areaAxis, tick), y: plot.bottom + 16, 'text-anchor': 'middle',
+                                fill: '#174a94' }, areaAxis.labels[i]));
+    });
+    storageAxis.ticks.forEach((tick, i) =>
+      svg.append(make('text', { x: x(storageAxis, tick), y: plot.top - 8, 'text-anchor': 'middle',
+                                fill: '#a65200' }, storageAxis.labels[i])));
     svg.append(make('rect', { x: plot.left, y: plot.top, width: plot.right - plot.left,
                               height: plot.bottom - plot.top, fill: 'none', stroke: '#000' }));
 
@@ -144,12 +142,12 @@ const StorageChart = {
     let area = '';
     summary.stage.forEach((stage, row) => {
       const from = row === 0 ? stage : summary.stage[row - 1];
-      area += `${row === 0 ? 'M' : 'L'}${x(areaTicks, summary.area[row])},${y(from)}` +
-              `L${x(areaTicks, summary.area[row])},${y(stage)}`;
+      area += `${row === 0 ? 'M' : 'L'}${x(areaAxis, summary.area[row])},${y(from)}` +
+              `L${x(areaAxis, summary.area[row])},${y(stage)}`;
     });
     svg.append(make('path', { d: area, fill: 'none', class: 'chart-area', 'stroke-width': 2 }));
     const storage = summary.stage.map((stage, row) =>
-      `${row === 0 ? 'M' : 'L'}${x(storageTicks, summary.cumulative[row])},${y(stage)}`).join('');
+      `${row === 0 ? 'M' : 'L'}${x(storageAxis, summary.cumulative[row])},${y(stage)}`).join('');
     svg.append(make('path', { d: storage, fill: 'none', class: 'chart-storage', 'stroke-width': 2 }));
 
     svg.append(make('text', { x: (plot.left + plot.right) / 2, y: this.height - 12,

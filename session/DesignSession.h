@@ -1,0 +1,82 @@
+#pragma once
+
+#include "CalcOutcome.h"
+#include "ProjectDocument.h"
+#include "Result.h"
+#include "StorageSummary.h"
+
+#include <optional>
+#include <string>
+#include <string_view>
+
+// One designer's session with one bed: the inputs as typed, the result of the last calculation
+// with its report and record, and whether the design changed since it was last opened or saved.
+// Every front end keeps its state here and only shows it; a rule written here holds in all.
+class DesignSession
+{
+public:
+    // dataDir holds the chamber data files.
+    explicit DesignSession(std::string dataDir);
+
+    const std::string &dataDir() const { return m_dataDir; }
+
+    // ---- inputs
+    const CalcInputs &inputs() const { return m_inputs; }
+    // The user changed an input: a present result no longer belongs to the inputs.
+    void edit(const CalcInputs &inputs);
+
+    // ---- the calculation
+    struct Questions
+    {
+        char decimalSeparator = '.';
+        AskYesNo askYesNo; // method #1's questions; no callback answers No
+    };
+    // Calculate on the inputs; a calculation that is done replaces the result. A refusal or a
+    // No leaves the result as it was; the report is emptied unless the outcome says otherwise.
+    CalcOutcome calculate(const Questions &questions);
+
+    bool resultsValid() const { return m_state.ResultsValid; }
+    const ResultState &result() const { return m_state; }
+    // The report of the present result; empty without one.
+    const std::string &report() const { return m_report; }
+    void clearResults();
+    // The result has a system length and width to copy (a rectangular array).
+    bool hasSystemDimensions() const;
+
+    // The present result's record (its message says why there is none): the calculation's
+    // own, or for an opened file one read once from its inputs and the chamber data.
+    const CalcOutcome &record();
+    // The storage of the present result; bedProblem says why the bed is not known.
+    StorageSummary storageSummary();
+
+    // ---- clipboard texts of the present result (empty without one); the length and width
+    // are offered while hasSystemDimensions()
+    std::string stageAreaText() const;
+    std::string lengthText() const;
+    std::string widthText() const;
+    std::string storageTableText();
+
+    // ---- the document
+    bool changed() const { return m_changed; }
+    // Clear Data: every input empty, method #1, no result, no file: a changed document.
+    void clear();
+    // The project as it would be saved: the inputs, and the result with its report when valid.
+    ProjectDocument document() const;
+    Result<std::string> projectBytes() const;
+    Result<void> saveFile(const std::string &path);
+    // Reads a project without changing the session; adopt() then takes it over.
+    static Result<ProjectDocument> readBytes(std::string_view bytes);
+    static Result<ProjectDocument> readFile(const std::string &path);
+    // Takes over an opened or saved document: its inputs and result, unchanged.
+    void adopt(const ProjectDocument &document);
+    // Says the design is the one on disk now (after a save by other means).
+    void markSaved() { m_changed = false; }
+
+private:
+    std::string m_dataDir;
+    CalcInputs m_inputs;
+    ResultState m_state;
+    std::string m_report;
+    std::optional<CalcOutcome> m_record;
+    bool m_changed = false;
+};
