@@ -1,13 +1,8 @@
 #include "CalcCommand.h"
 
-#include "ClipboardText.h"
-#include "CsvStorage.h"
 #include "DesignSession.h"
-#include "JsonResult.h"
 #include "LineBreaks.h"
 #include "Platform.h"
-#include "ResultExport.h"
-#include "RoutingExports.h"
 #include "TerminalText.h"
 #include "TessivaneVersion.h"
 
@@ -75,46 +70,23 @@ int CalcCommand::run(const CommandLine &line, const std::string &programDir)
     case CalcOutcome::Status::Done:
         break;
     }
-    const CalcRecord &record = *outcome.record;
-
-    std::optional<ResultExport> exported;
-    std::optional<std::string> routing;
-    if (line.format != OutputFormat::Report) {
-        exported = ResultExport::collect(record);
-        if (line.format == OutputFormat::Swmm || line.format == OutputFormat::StageStorage) {
-            Result<std::string> text = routingExportText(
-                line.format == OutputFormat::Swmm ? RoutingExport::SwmmStorageNode
-                                                  : RoutingExport::ElevationStorageTable,
-                record, {line.nodeName, line.infiltrationRate});
-            if (!text) {
-                m_err << "tessivane-calc: " << withLineFeeds(text.reason()) << "\n";
-                return Refused;
-            }
-            routing = std::move(text).value();
-        }
-        if (!exported->storage.bedKnown)
+    const ExportKind kind = line.printTable ? ExportKind::StageAreaTable : line.format;
+    Result<std::string> text = session.exportText(kind, {line.nodeName, line.infiltrationRate});
+    if (!text) {
+        m_err << "tessivane-calc: " << withLineFeeds(text.reason()) << "\n";
+        return Refused;
+    }
+    const bool humanText = kind == ExportKind::Report || kind == ExportKind::StageAreaTable;
+    if (!humanText) {
+        const StorageSummary storage = session.storageSummary();
+        if (!storage.bedKnown)
             m_err << "tessivane-calc: the bed's storage is not known, so the storage check is "
                      "left out: "
-                  << withLineFeeds(exported->storage.bedProblem) << "\n";
-    }
-
-    switch (line.format) {
-    case OutputFormat::Report: {
-        const std::string text =
-            withLineFeeds(line.printTable ? StageAreaClipboardText(record.result) : record.report);
-        m_out << (m_terminalOutput ? escapedForTerminal(text) : text);
-        break;
-    }
-    case OutputFormat::Json:
-        m_out << jsonResultText(*exported);
-        break;
-    case OutputFormat::Csv:
-        m_out << csvStorageText(exported->storage);
-        break;
-    case OutputFormat::Swmm:
-    case OutputFormat::StageStorage:
-        m_out << *routing;
-        break;
+                  << withLineFeeds(storage.bedProblem) << "\n";
+        m_out << *text;
+    } else {
+        const std::string lines = withLineFeeds(*text);
+        m_out << (m_terminalOutput ? escapedForTerminal(lines) : lines);
     }
     // The file is saved only once the output is out, so a run that fails changes nothing.
     if (!flushed(m_out, m_err))

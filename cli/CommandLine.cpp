@@ -5,21 +5,11 @@
 #include "SwmmExport.h"
 
 namespace {
-const char *const FormatNames = "report, json, csv, swmm, stage-storage";
-
-Result<OutputFormat> readFormat(const std::string &name)
+Result<ExportKind> readFormat(const std::string &name)
 {
-    if (name == "report")
-        return OutputFormat::Report;
-    if (name == "json")
-        return OutputFormat::Json;
-    if (name == "csv")
-        return OutputFormat::Csv;
-    if (name == "swmm")
-        return OutputFormat::Swmm;
-    if (name == "stage-storage")
-        return OutputFormat::StageStorage;
-    return Failure{"unknown format \"" + name + "\" (use one of " + FormatNames + ")"};
+    if (const ExportFormat *format = exportFormatNamed(name))
+        return format->kind;
+    return Failure{"unknown format \"" + name + "\" (use one of " + exportFormatNames() + ")"};
 }
 
 Result<double> readInfiltrationRate(const std::string &text)
@@ -73,8 +63,8 @@ Result<CommandLine> CommandLine::parse(const std::vector<std::string> &args)
         } else if (arg == "--format" || arg.rfind("--format=", 0) == 0) {
             const bool separate = arg == "--format";
             if (separate && i + 1 >= args.size())
-                return Failure{std::string("--format needs one of ") + FormatNames};
-            const Result<OutputFormat> format = readFormat(separate ? args[++i] : arg.substr(9));
+                return Failure{"--format needs one of " + exportFormatNames()};
+            const Result<ExportKind> format = readFormat(separate ? args[++i] : arg.substr(9));
             if (!format)
                 return format.failure();
             line.format = *format;
@@ -107,11 +97,12 @@ Result<CommandLine> CommandLine::parse(const std::vector<std::string> &args)
             return Failure{"only one project file may be given"};
         }
     }
-    if (line.printTable && line.format != OutputFormat::Report)
+    if (line.printTable && line.format != ExportKind::Report)
         return Failure{
             "--table prints the report's table and cannot be combined with --format json, "
             "csv, swmm or stage-storage"};
-    if ((!line.nodeName.empty() || line.infiltrationRate) && line.format != OutputFormat::Swmm)
+    if ((!line.nodeName.empty() || line.infiltrationRate) &&
+        line.format != ExportKind::SwmmStorageNode)
         return Failure{"--node-name and --infiltration-rate describe the SWMM storage node and "
                        "need --format swmm"};
     if (!line.help && !line.version && line.projectPath.empty())

@@ -1,20 +1,11 @@
 #pragma once
 
+#include "ExportFormats.h"
 #include "Result.h"
 
 #include <optional>
 #include <string>
 #include <vector>
-
-// What tessivane-calc prints after a successful calculation.
-enum class OutputFormat
-{
-    Report,       // the report, or with --table the stage vs area table
-    Json,         // everything about the result as one JSON document
-    Csv,          // the storage table
-    Swmm,         // the bed as a SWMM 5 storage node (an input file)
-    StageStorage, // the bed's elevation–storage table
-};
 
 // The options of tessivane-calc.
 struct CommandLine
@@ -22,7 +13,9 @@ struct CommandLine
     std::string dataDir; // empty: the program's own directory
     bool answerYes = false;
     bool printTable = false;
-    OutputFormat format = OutputFormat::Report;
+    // What is printed after a successful calculation: an export of ExportFormats by its
+    // --format name (the report by default; --table gives the stage vs area table).
+    ExportKind format = ExportKind::Report;
     bool save = false;
     std::string nodeName;                   // --format swmm: the storage node's name
     std::optional<double> infiltrationRate; // --format swmm: in/hr the bed seeps at

@@ -83,6 +83,14 @@ std::string DesignSession::storageTableText()
     return resultsValid() ? StorageSummaryText::tableText(storageSummary()) : std::string();
 }
 
+Result<std::string> DesignSession::exportText(ExportKind kind, const SwmmNodeChoices &choices)
+{
+    const CalcOutcome &described = record();
+    if (!described.record)
+        return Failure{described.message};
+    return ::exportText(kind, *described.record, choices);
+}
+
 void DesignSession::clear()
 {
     m_inputs = CalcInputs{};

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "CalcOutcome.h"
+#include "ExportFormats.h"
 #include "ProjectDocument.h"
 #include "Result.h"
 #include "StorageSummary.h"
@@ -55,6 +56,9 @@ public:
     std::string lengthText() const;
     std::string widthText() const;
     std::string storageTableText();
+
+    // ---- exports of the present result (ExportFormats), for its record
+    Result<std::string> exportText(ExportKind kind, const SwmmNodeChoices &choices = {});
 
     // ---- the document
     bool changed() const { return m_changed; }

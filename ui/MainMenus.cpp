@@ -1,5 +1,7 @@
 #include "MainMenus.h"
 
+#include "ExportFormats.h"
+
 #include <QAction>
 #include <QMenu>
 #include <QMenuBar>
@@ -40,9 +42,14 @@ void MainMenus::createFileMenu(QMenuBar *menuBar)
     mnuFile_SaveAs = addItem(mnuFile, tr("Save &As"), "mnuFile_SaveAs");
     mnuFile->addSeparator();
     mnuFile_ExportPdf = addItem(mnuFile, tr("&Export Report as PDF..."), "mnuFile_ExportPdf");
-    mnuFile_ExportSwmm = addItem(mnuFile, tr("SWMM Storage Node..."), "mnuFile_ExportSwmm");
-    mnuFile_ExportStageStorage =
-        addItem(mnuFile, tr("Elevation–Storage Table..."), "mnuFile_ExportStageStorage");
+    for (const ExportFormat &format : ExportFormats) {
+        if (!format.offeredAsFile)
+            continue;
+        const std::string name = std::string("mnuFile_") + format.actionName;
+        mnuFile_Exports.push_back(
+            {format.kind, addItem(mnuFile, QString::fromUtf8(format.title) + QStringLiteral("..."),
+                                  name.c_str())});
+    }
     mnuFile_Print = addItem(mnuFile, tr("&Print Report..."), "mnuFile_Print");
     mnuFile->addSeparator();
     // Spelled out rather than the platform's standard keys, which differ for Save As.
@@ -97,7 +104,7 @@ void MainMenus::createHelpMenu(QMenuBar *menuBar)
 void MainMenus::setResultCommandsEnabled(bool enabled)
 {
     mnuFile_ExportPdf->setEnabled(enabled);
-    mnuFile_ExportSwmm->setEnabled(enabled);
-    mnuFile_ExportStageStorage->setEnabled(enabled);
+    for (const auto &[kind, action] : mnuFile_Exports)
+        action->setEnabled(enabled);
     mnuFile_Print->setEnabled(enabled);
 }

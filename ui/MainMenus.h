@@ -3,10 +3,13 @@
 #include <QObject>
 
 #include <array>
+#include <utility>
+#include <vector>
 
 class QAction;
 class QMenu;
 class QMenuBar;
+enum class ExportKind;
 
 // The File, Edit and Help menus of the main window. Only builds them; the window connects
 // the actions. Open, Save, Save As and Print have the usual shortcut keys.
@@ -23,8 +26,8 @@ public:
     QAction *mnuFile_Save = nullptr;
     QAction *mnuFile_SaveAs = nullptr;
     QAction *mnuFile_ExportPdf = nullptr;
-    QAction *mnuFile_ExportSwmm = nullptr;
-    QAction *mnuFile_ExportStageStorage = nullptr;
+    // The exports of ExportFormats offered as files, in list order.
+    std::vector<std::pair<ExportKind, QAction *>> mnuFile_Exports;
     QAction *mnuFile_Print = nullptr;
     QAction *mnuFile_Exit = nullptr;
 

@@ -161,10 +161,9 @@ void frmTessivaneMain::connectMenus()
             &ReportCommands::mnuFile_ExportPdf_Click);
     connect(m.mnuFile_Print, &QAction::triggered, m_reportCommands,
             &ReportCommands::mnuFile_Print_Click);
-    connect(m.mnuFile_ExportSwmm, &QAction::triggered, m_exportCommands,
-            &ExportCommands::mnuFile_ExportSwmm_Click);
-    connect(m.mnuFile_ExportStageStorage, &QAction::triggered, m_exportCommands,
-            &ExportCommands::mnuFile_ExportStageStorage_Click);
+    for (const auto &[kind, action] : m.mnuFile_Exports)
+        connect(action, &QAction::triggered, m_exportCommands,
+                [this, kind = kind] { m_exportCommands->exportTo(kind); });
     connect(m.mnuFile_Exit, &QAction::triggered, this, &frmTessivaneMain::mnuFile_Exit_Click);
     connect(m.mnuFile, &QMenu::aboutToShow, this, &frmTessivaneMain::mnuFile_Click);
 

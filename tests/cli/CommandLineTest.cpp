@@ -7,7 +7,7 @@ struct ParseCase
 {
     const char *name;
     std::vector<std::string> args;
-    std::optional<OutputFormat> format; // nothing: a usage error
+    std::optional<ExportKind> format; // nothing: a usage error
     const char *errorPart = "";
 };
 
@@ -38,18 +38,18 @@ TEST_P(CommandLineFormat, Parses)
 INSTANTIATE_TEST_SUITE_P(
     Cases, CommandLineFormat,
     testing::Values(
-        ParseCase{"Default", {"p.tvc"}, OutputFormat::Report},
-        ParseCase{"Json", {"--format", "json", "p.tvc"}, OutputFormat::Json},
-        ParseCase{"CsvAfterFile", {"p.tvc", "--format", "csv"}, OutputFormat::Csv},
-        ParseCase{"EqualsForm", {"--format=json", "p.tvc"}, OutputFormat::Json},
+        ParseCase{"Default", {"p.tvc"}, ExportKind::Report},
+        ParseCase{"Json", {"--format", "json", "p.tvc"}, ExportKind::Json},
+        ParseCase{"CsvAfterFile", {"p.tvc", "--format", "csv"}, ExportKind::StorageCsv},
+        ParseCase{"EqualsForm", {"--format=json", "p.tvc"}, ExportKind::Json},
+        ParseCase{"LastWins", {"--format=csv", "--format", "report", "p.tvc"}, ExportKind::Report},
         ParseCase{
-            "LastWins", {"--format=csv", "--format", "report", "p.tvc"}, OutputFormat::Report},
-        ParseCase{
-            "TableWithReport", {"--table", "--format", "report", "p.tvc"}, OutputFormat::Report},
+            "TableWithReport", {"--table", "--format", "report", "p.tvc"}, ExportKind::Report},
         ParseCase{
             "TableWithJson", {"--table", "--format", "json", "p.tvc"}, std::nullopt, "--table"},
-        ParseCase{"Swmm", {"--format", "swmm", "p.tvc"}, OutputFormat::Swmm},
-        ParseCase{"StageStorage", {"--format=stage-storage", "p.tvc"}, OutputFormat::StageStorage},
+        ParseCase{"Swmm", {"--format", "swmm", "p.tvc"}, ExportKind::SwmmStorageNode},
+        ParseCase{
+            "StageStorage", {"--format=stage-storage", "p.tvc"}, ExportKind::ElevationStorageTable},
         ParseCase{"SwmmWithTable", {"--table", "--format=swmm", "p.tvc"}, std::nullopt, "--table"},
         ParseCase{"CsvWithTable", {"--format=csv", "p.tvc", "--table"}, std::nullopt, "--table"},
         ParseCase{"Unknown",
@@ -68,7 +68,7 @@ INSTANTIATE_TEST_SUITE_P(
                   "unknown format \"--table\""},
         ParseCase{"SwmmNodeChoices",
                   {"--format=swmm", "--node-name", "Lot_3", "--infiltration-rate=0.5", "p.tvc"},
-                  OutputFormat::Swmm},
+                  ExportKind::SwmmStorageNode},
         ParseCase{"RateNotANumber",
                   {"--format=swmm", "--infiltration-rate", "fast", "p.tvc"},
                   std::nullopt,

@@ -12,26 +12,6 @@
 
 namespace {
 
-struct ExportKind
-{
-    QString title; // the dialog's
-    QString filter;
-    QString suffix;
-    QString nameEnd; // after the project file's base name
-    QString failure; // the message's first line
-};
-
-ExportKind describe(RoutingExport kind)
-{
-    if (kind == RoutingExport::SwmmStorageNode)
-        return {QStringLiteral("SWMM Storage Node"), QStringLiteral("SWMM input files (*.inp)"),
-                QStringLiteral("inp"), QStringLiteral(".inp"),
-                QStringLiteral("Error exporting the SWMM storage node:")};
-    return {QStringLiteral("Elevation–Storage Table"), QStringLiteral("CSV files (*.csv)"),
-            QStringLiteral("csv"), QStringLiteral("-storage.csv"),
-            QStringLiteral("Error exporting the elevation–storage table:")};
-}
-
 // Beside the project file, named after it; nothing when the project has no file yet.
 QString suggestedName(const QString &projectFile, const QString &nameEnd)
 {
@@ -48,7 +28,7 @@ ExportCommands::ExportCommands(UserDialogs &dialogs, SourceFunction source, QObj
 {
 }
 
-bool ExportCommands::writeExport(RoutingExport kind, const QString &path, const Source &source,
+bool ExportCommands::writeExport(ExportKind kind, const QString &path, const Source &source,
                                  const SwmmNodeChoices &choices)
 {
     const auto fail = [this](const std::string &why) {
@@ -57,21 +37,11 @@ bool ExportCommands::writeExport(RoutingExport kind, const QString &path, const 
     };
     if (!source.record.record)
         return fail(source.record.message);
-    const Result<std::string> text = routingExportText(kind, *source.record.record, choices);
+    const Result<std::string> text = exportText(kind, *source.record.record, choices);
     if (!text)
         return fail(text.reason());
     const Result<void> saved = saveFileBytes(QFile::encodeName(path).toStdString(), *text);
     return saved.ok() || fail(saved.reason());
-}
-
-void ExportCommands::mnuFile_ExportSwmm_Click()
-{
-    exportTo(RoutingExport::SwmmStorageNode);
-}
-
-void ExportCommands::mnuFile_ExportStageStorage_Click()
-{
-    exportTo(RoutingExport::ElevationStorageTable);
 }
 
 std::optional<std::string> ExportCommands::askNodeName(const Source &source)
@@ -92,21 +62,24 @@ std::optional<std::string> ExportCommands::askNodeName(const Source &source)
     }
 }
 
-void ExportCommands::exportTo(RoutingExport kind)
+void ExportCommands::exportTo(ExportKind kind)
 {
     const Source source = m_source();
-    const ExportKind about = describe(kind);
+    const ExportFormat &format = exportFormat(kind);
     SwmmNodeChoices choices;
-    if (kind == RoutingExport::SwmmStorageNode && source.record.record) {
+    if (format.takesNodeChoices && source.record.record) {
         const std::optional<std::string> name = askNodeName(source);
         if (!name)
             return;
         choices.nodeName = *name;
     }
     const QString path = m_dialogs.askExportFileName(
-        about.title, about.filter, about.suffix, suggestedName(source.projectFile, about.nameEnd));
+        QString::fromUtf8(format.title), QString::fromUtf8(format.filter),
+        QString::fromUtf8(format.suffix),
+        suggestedName(source.projectFile, QString::fromUtf8(format.nameEnd)));
     if (path.isEmpty())
         return;
     if (!writeExport(kind, path, source, choices))
-        m_dialogs.showError(about.failure + LineBreak + path + LineBreak + m_error);
+        m_dialogs.showError(QString::fromUtf8(format.failure) + LineBreak + path + LineBreak +
+                            m_error);
 }

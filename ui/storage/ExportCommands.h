@@ -1,7 +1,7 @@
 #pragma once
 
 #include "CalcOutcome.h"
-#include "RoutingExports.h"
+#include "ExportFormats.h"
 
 #include <QObject>
 #include <QString>
@@ -34,17 +34,15 @@ public:
     // Why the last export failed.
     QString errorString() const { return m_error; }
 
-public slots:
-    void mnuFile_ExportSwmm_Click();
-    void mnuFile_ExportStageStorage_Click();
+    // File > <export>...: asks for a file (and for the SWMM node's name), then writes it.
+    void exportTo(ExportKind kind);
 
 private:
-    void exportTo(RoutingExport kind);
     // The storage node's name, asked until SWMM can read it; nothing when cancelled.
     std::optional<std::string> askNodeName(const Source &source);
     // Writes the export to the path the way a project is saved: the file appears, or replaces
     // the old one, only once it is complete.
-    bool writeExport(RoutingExport kind, const QString &path, const Source &source,
+    bool writeExport(ExportKind kind, const QString &path, const Source &source,
                      const SwmmNodeChoices &choices);
 
     UserDialogs &m_dialogs;

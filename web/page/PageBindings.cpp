@@ -5,6 +5,7 @@
 #include "CalcMethod.h"
 #include "DesignSession.h"
 #include "DocumentMessages.h"
+#include "ExportFormats.h"
 #include "InputFields.h"
 #include "LineBreaks.h"
 #include "NiceScale.h"
@@ -174,6 +175,24 @@ val chamberModels()
     return models;
 }
 
+// The exports offered as files, in list order: the page's download buttons.
+val exportFormats()
+{
+    val list = val::array();
+    for (const ExportFormat &format : ExportFormats) {
+        if (!format.offeredAsFile)
+            continue;
+        val item = val::object();
+        item.set("kind", static_cast<int>(format.kind));
+        item.set("id", std::string("mnuFile_") + format.actionName);
+        item.set("title", std::string(format.title));
+        item.set("nameEnd", std::string(format.nameEnd));
+        item.set("takesNodeName", format.takesNodeChoices);
+        list.call<void>("push", item);
+    }
+    return list;
+}
+
 // The document commands' texts, as the window words them.
 val documentMessages()
 {
@@ -273,6 +292,22 @@ public:
         return storageObject(summary, summary.bedKnown ? std::string() : summary.bedProblem);
     }
 
+    // An export's text for a download named fileName, or the window's error text.
+    val exportFile(int kind, const std::string &nodeName, const std::string &fileName)
+    {
+        const ExportKind exportKind = static_cast<ExportKind>(kind);
+        SwmmNodeChoices choices;
+        choices.nodeName = nodeName;
+        const Result<std::string> text = m_session.exportText(exportKind, choices);
+        val result = val::object();
+        result.set("ok", text.ok());
+        result.set("text", text ? *text : std::string());
+        result.set("message", text ? std::string()
+                                   : std::string(exportFormat(exportKind).failure) + LineBreak +
+                                         fileName + LineBreak + text.reason());
+        return result;
+    }
+
     // The bytes File > Save writes, or why there are none. The page hands them over as a
     // download and then says so with savedAs().
     val saveProject() const
@@ -327,6 +362,7 @@ EMSCRIPTEN_BINDINGS(tessivane_page)
     emscripten::function("programVersion", &programVersion);
     emscripten::function("lineBreak", &lineBreak);
     emscripten::function("documentMessages", &documentMessages);
+    emscripten::function("exportFormats", &exportFormats);
     emscripten::function("saveFailure", &saveFailure);
     emscripten::function("niceScale", &niceScale);
     emscripten::class_<PageSession>("PageSession")
@@ -347,6 +383,7 @@ EMSCRIPTEN_BINDINGS(tessivane_page)
         .function("storageTableText", &PageSession::storageTableText)
         .function("saveProject", &PageSession::saveProject)
         .function("saved", &PageSession::saved)
+        .function("exportFile", &PageSession::exportFile)
         .function("openProject", &PageSession::openProject)
         .function("refusalForSize", &PageSession::refusalForSize);
 }

@@ -14,6 +14,7 @@ class TessivanePage {
     this.currentFileName = '';
     this.tabs = [...document.querySelectorAll('[role="tab"]')];
     this.bindTabs();
+    this.addExportButtons();
     this.bindCommands();
     this.bindShortcuts();
     window.addEventListener('beforeunload', (event) => {
@@ -143,6 +144,8 @@ class TessivanePage {
     this.byId('mnuEdit_Copy_Width').disabled = !this.session.hasSystemDimensions();
     this.byId('mnuEdit_Copy_StorageTable').disabled = !valid;
     this.byId('mnuFile_Print').disabled = !valid;
+    for (const button of this.exportButtons)
+      button.disabled = !valid;
     document.title = this.currentFileName || this.baseCaption;
   }
 
@@ -258,17 +261,52 @@ class TessivanePage {
       await this.messages.showError(this.engine.saveFailure(name, saved.error));
       return false;
     }
+    TessivanePage.download(name, saved.bytes);
+    this.currentFileName = name;
+    this.session.saved();
+    this.updateCommands();
+    return true;
+  }
+
+  // Hands bytes (or text, as UTF-8) to the browser as a download under the name.
+  static download(name, content) {
     const link = document.createElement('a');
-    link.href = URL.createObjectURL(new Blob([saved.bytes], { type: 'application/octet-stream' }));
+    link.href = URL.createObjectURL(new Blob([content], { type: 'application/octet-stream' }));
     link.download = name;
     document.body.append(link);
     link.click();
     link.remove();
     setTimeout(() => URL.revokeObjectURL(link.href), 10000);
-    this.currentFileName = name;
-    this.session.saved();
-    this.updateCommands();
-    return true;
+  }
+
+  // One download button per export the engine offers as a file, beside the project's.
+  addExportButtons() {
+    const group = this.byId('grpExports');
+    this.exportButtons = this.engine.exportFormats().map((format) => {
+      const button = document.createElement('button');
+      button.type = 'button';
+      button.id = format.id;
+      button.textContent = `${format.title}...`;
+      button.disabled = true;
+      button.addEventListener('click', () => this.exportFile(format));
+      group.insertBefore(button, this.byId('lblNodeName'));
+      return button;
+    });
+  }
+
+  // Named after the project's file ("bed.tvc" gives "bed.inp"), as the window suggests.
+  async exportFile(format) {
+    if (!this.session.resultsValid())
+      return;
+    const base = (this.currentFileName || 'project.tvc').replace(/\.[^.]*$/, '');
+    const name = `${base}${format.nameEnd}`;
+    const nodeName = format.takesNodeName ? this.byId('txtNodeName').value.trim() : '';
+    const exported = this.session.exportFile(format.kind, nodeName, name);
+    if (!exported.ok) {
+      await this.messages.showError(exported.message);
+      return;
+    }
+    TessivanePage.download(name, exported.text);
   }
 
   print() {
