@@ -8,6 +8,8 @@
 
 #include <QFile>
 
+#include <filesystem>
+
 namespace {
 
 bool fileExists(const QByteArray &nativePath)
@@ -32,6 +34,7 @@ void DocumentCommands::resetToUntitled()
     m_dataChanged = true;
     m_currentFileName.clear();
     m_currentNativePath.clear();
+    m_stamp.reset();
     m_view.setCaption(m_baseCaption);
 }
 
@@ -62,7 +65,10 @@ bool DocumentCommands::openFile(const QString &path)
 
 bool DocumentCommands::openNativeFile(const QByteArray &nativePath)
 {
-    if (!fileExists(nativePath)) {
+    // Anything else that is there (a folder, a device, a loop of links) the reader words.
+    std::error_code error;
+    if (nativePath.isEmpty() || !std::filesystem::exists(std::filesystem::symlink_status(
+                                    nativePath.toStdString(), error))) {
         m_dialogs.showError(QStringLiteral("Cannot open the file:") + LineBreak +
                             shown(nativePath) + LineBreak + QStringLiteral("It does not exist."));
         return false;
@@ -74,7 +80,8 @@ bool DocumentCommands::readFile(const QByteArray &nativePath)
 {
     // The file is read whole before the window changes, so a file that cannot be used
     // leaves the current project as it was.
-    const Result<ProjectDocument> read = openProjectFile(nativePath.toStdString());
+    FileStamp stamp;
+    const Result<ProjectDocument> read = openProjectFile(nativePath.toStdString(), &stamp);
     if (!read) {
         m_dialogs.showError(
             QString::fromStdString(openFailureMessage(read, shown(nativePath).toStdString())));
@@ -84,6 +91,7 @@ bool DocumentCommands::readFile(const QByteArray &nativePath)
     m_view.showDocument(*read);
     m_currentNativePath = nativePath;
     m_currentFileName = shown(nativePath);
+    m_stamp = stamp;
     m_dataChanged = false; // loading the fields marked the document changed
     showCaption();
     return true;
@@ -93,8 +101,10 @@ bool DocumentCommands::SaveDataFile(const QByteArray &nativePath)
 {
     const ProjectDocument document = m_view.currentDocument();
     const Result<void> saved = saveProjectFile(nativePath.toStdString(), document);
-    if (saved)
+    if (saved) {
         m_dataChanged = false;
+        m_stamp = stampOfFile(nativePath.toStdString());
+    }
     return saved.ok();
 }
 
@@ -128,6 +138,8 @@ bool DocumentCommands::mnuFile_Save_Click()
     bool ok = false;
     QByteArray failedPath;
     if (fileExists(m_currentNativePath)) {
+        if (!replaceChangedFileAllowed())
+            return true; // No: nothing written, the inputs stay unsaved
         ok = SaveDataFile(m_currentNativePath);
         failedPath = m_currentNativePath;
     } else {
@@ -142,6 +154,14 @@ bool DocumentCommands::mnuFile_Save_Click()
     else
         m_dialogs.showError(QStringLiteral("Error saving file:") + LineBreak + shown(failedPath));
     return ok;
+}
+
+bool DocumentCommands::replaceChangedFileAllowed()
+{
+    if (m_stamp && stampOfFile(m_currentNativePath.toStdString()) == m_stamp)
+        return true;
+    return m_dialogs.askYesNo(
+        QStringLiteral("The file has changed since it was opened. Replace it?"));
 }
 
 bool DocumentCommands::mnuFile_SaveAs_Click()

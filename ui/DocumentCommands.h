@@ -4,6 +4,10 @@
 #include <QObject>
 #include <QString>
 
+#include "ProjectFileIO.h"
+
+#include <optional>
+
 class DocumentView;
 class UserDialogs;
 
@@ -50,6 +54,7 @@ private:
     bool SaveDataFileAs(QByteArray &name, QByteArray &triedPath);
     QByteArray AskSaveFileName(const QByteArray &currentName);
     void setCurrentFile(const QByteArray &nativePath);
+    bool replaceChangedFileAllowed();
     void showCaption();
 
     DocumentView &m_view;
@@ -58,4 +63,6 @@ private:
     QByteArray m_currentNativePath;
     QString m_baseCaption;
     bool m_dataChanged = false;
+    // The current file's bytes as last read or written, to notice another program's change.
+    std::optional<FileStamp> m_stamp;
 };
