@@ -1,5 +1,6 @@
 #include "StageResolution.h"
 
+#include <algorithm>
 #include <cmath>
 #include <limits>
 
