@@ -13,6 +13,7 @@
 
 #include <filesystem>
 #include <sys/stat.h>
+#include <vector>
 
 namespace {
 const std::string ResultsFile = std::string(PROJECT_GOLDEN_DIR) + "/rectangular-array-results.tvc";
@@ -263,14 +264,15 @@ TEST(ProjectFile, FileWithoutResultsReopensWithInputsOnly)
 TEST(ProjectFile, OpenSaysWhyAPathIsNotAProjectFile)
 {
     test::TempDir dir;
-    ASSERT_EQ(::mkfifo(dir.file("fifo").c_str(), 0600), 0);
     std::filesystem::create_symlink("loop", dir.file("loop"));
-    const std::pair<std::string, const char *> cases[] = {
+    std::vector<std::pair<std::string, const char *>> cases = {
         {dir.file("missing.tvc"), "the file does not exist"},
         {dir.path().string(), "the file is a folder"},
-        {dir.file("fifo"), "the file is not an ordinary file"},
         {dir.file("loop"), "too many levels of symbolic links"},
     };
+    // The WebAssembly build's file system makes no pipes.
+    if (::mkfifo(dir.file("fifo").c_str(), 0600) == 0)
+        cases.push_back({dir.file("fifo"), "the file is not an ordinary file"});
     for (const auto &[path, reason] : cases) {
         ProjectDocument document;
         EXPECT_EQ(openFile(path, document).reason(), reason) << path;
