@@ -8,6 +8,7 @@
 #include "UserDialogs.h"
 #include "frmTessivaneMain.h"
 
+#include <QAction>
 #include <QApplication>
 #include <QFile>
 #include <QTabWidget>
@@ -86,16 +87,41 @@ BENCHMARK(BM_OpenReportOfLineFeeds)
 
 void BM_OpenReportOfOneLongLine(benchmark::State &state)
 {
-    const auto bytes = static_cast<std::size_t>(state.range(0)) * 1024;
-    openAndShow(state, "[User Input]\r\n" + std::string(bytes, 'x'), true);
-    state.SetLabel(std::to_string(state.range(0)) + " KiB on one line");
+    // A report line holds at most an input (32767 characters) with its label: a longer one is
+    // refused.
+    const auto length = static_cast<std::size_t>(state.range(0));
+    openAndShow(state, "[User Input]\r\n" + std::string(length, 'x'), length <= 33023);
+    state.SetLabel(std::to_string(length) + " characters on one line");
 }
 BENCHMARK(BM_OpenReportOfOneLongLine)
-    ->Arg(256)
-    ->Arg(1024)
-    ->Arg(2040)
+    ->Arg(4096)
+    ->Arg(33023)
+    ->Arg(2088960)
     ->Unit(benchmark::kMillisecond)
     ->Iterations(1);
+
+// File > Save of the largest report a file may hold (2 MiB in lines of 1 KiB) over the file
+// it was opened from.
+void BM_SaveLargestReport(benchmark::State &state)
+{
+    std::string report;
+    for (int i = 0; i < 2047; ++i)
+        report += std::string(1022, 'x') + "\r\n";
+    QTemporaryDir dir;
+    const QString path = writeProject(dir, report);
+    SilentDialogs dialogs;
+    frmTessivaneMain window(dialogs, dir.path());
+    window.show();
+    if (!window.openFile(path))
+        state.SkipWithError("the project did not open");
+    auto *save = window.findChild<QAction *>(QStringLiteral("mnuFile_Save"));
+    for (auto _ : state) {
+        save->trigger();
+    }
+    if (dialogs.errors != 0)
+        state.SkipWithError("the save failed");
+}
+BENCHMARK(BM_SaveLargestReport)->Unit(benchmark::kMillisecond)->Iterations(3);
 
 } // namespace
 

@@ -2,6 +2,7 @@
 
 #include "NumberConversions.h"
 
+#include <algorithm>
 #include <cmath>
 #include <limits>
 #include <string>

@@ -22,6 +22,14 @@ std::string JsonWriter::quoted(std::string_view text)
             out += hex[c >> 4];
             out += hex[c & 0xF];
             ++i;
+        } else if (c == 0xC2 && i + 1 < text.size() &&
+                   (static_cast<unsigned char>(text[i + 1]) & 0xE0) == 0x80) {
+            // U+0080..U+009F: valid JSON raw, but a terminal may take them as controls.
+            const auto code = static_cast<unsigned char>(text[i + 1]);
+            out += "\\u00";
+            out += hex[code >> 4];
+            out += hex[code & 0xF];
+            i += 2;
         } else {
             const std::size_t length = utf8SequenceLength(text.substr(i));
             if (length == 0) {

@@ -111,9 +111,13 @@ bool standardOutputIsTerminal()
 std::string programDirectory(const char *argv0)
 {
     std::error_code error;
+#ifndef __EMSCRIPTEN__
+    // Under WebAssembly /proc is the machine's, whose process is node itself: the program is
+    // where its host says (argv[0]).
     const auto self = std::filesystem::read_symlink("/proc/self/exe", error);
     if (!error)
         return self.parent_path().string();
+#endif
     return std::filesystem::absolute(argv0 ? argv0 : ".", error).parent_path().string();
 }
 

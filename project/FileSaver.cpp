@@ -122,6 +122,12 @@ Result<void> writeAndReplace(const fs::path &target, bool exists, std::string_vi
     if (ok && !platform::replaceFile(temporary, target.string())) {
         ok = false;
         result = failure(exists ? "cannot replace the file" : "cannot create the file");
+        // A sticky folder lets only a file's owner replace it, yet the user may write it.
+        if (exists && errno == EPERM) {
+            std::error_code ignored;
+            fs::remove(temporary, ignored);
+            return writeInPlace(target.string(), bytes);
+        }
     }
     if (!ok) {
         std::error_code ignored;

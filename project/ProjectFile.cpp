@@ -5,6 +5,7 @@
 #include "ItemReader.h"
 #include "LineBreaks.h"
 #include "NumberText.h"
+#include "TextEncoding.h"
 #include "TextParsers.h"
 
 #include <vector>
@@ -17,6 +18,15 @@ const char *const VersionTag = "TVC_Ver";
 // not one, and the window could not show it quickly.
 constexpr std::size_t MaxReportLines = 70000;
 constexpr std::size_t MaxReportBytes = 2 * 1024 * 1024;
+// A report line holds at most an input as typed, its label and unit: a longer one comes from
+// no calculation, and one line of megabytes would stall any text view laying it out.
+constexpr std::size_t MaxReportLineLength = MaxInputLength + 256;
+
+std::string tooLongText(const char *what)
+{
+    return std::string("the ") + what + " is longer than " + std::to_string(MaxInputLength) +
+           " characters";
+}
 
 void addLine(std::string &text, const std::string &line)
 {
@@ -60,8 +70,12 @@ Result<void> ScanFileVer01(ItemReader &reader, ProjectDocument &document)
 
     for (const InputFieldInfo *slot : inputSlots(method)) {
         if (slot->text) {
+            const int fieldLine = reader.lineNumber();
             if (!reader.readLine(inputs.*slot->text))
                 return failure(reader, std::string("the ") + slot->fileName + " is missing");
+            if (utf8UnitCount(inputs.*slot->text) > MaxInputLength)
+                return Failure{"line " + std::to_string(fieldLine) + ": " +
+                               tooLongText(slot->fileName)};
             continue;
         }
         int16_t value = 0;
@@ -94,14 +108,19 @@ Result<void> ScanFileVer01(ItemReader &reader, ProjectDocument &document)
         !reader.readSingleItem(results.SystemWidth) || !reader.readSingleItem(results.BottomArea))
         return failure(reader, "the system length, width or bottom area is missing");
 
+    const auto tooLong = [&] {
+        return failure(reader, "the report is longer than any calculation writes (at most " +
+                                   std::to_string(MaxReportLines) + " lines of at most " +
+                                   std::to_string(MaxReportLineLength) + " characters, " +
+                                   std::to_string(MaxReportBytes / 1024 / 1024) + " MiB)");
+    };
     if (!reader.readLine(line))
         return failure(reader, "the report is missing");
     document.reportText = line;
     for (std::size_t lines = 1;; ++lines) {
-        if (lines > MaxReportLines || document.reportText.size() > MaxReportBytes)
-            return failure(reader, "the report is longer than any calculation writes (at most " +
-                                       std::to_string(MaxReportLines) + " lines, " +
-                                       std::to_string(MaxReportBytes / 1024 / 1024) + " MiB)");
+        if (lines > MaxReportLines || document.reportText.size() > MaxReportBytes ||
+            utf8UnitCount(line) > MaxReportLineLength)
+            return tooLong();
         if (reader.atEnd())
             break;
         reader.readLine(line);
@@ -143,6 +162,18 @@ std::string FieldWithLineBreak(const ProjectDocument &document)
         return {};
     for (const InputFieldInfo *slot : inputSlots(inputs.method)) {
         if (slot->text && (inputs.*slot->text).find_first_of("\r\n") != std::string::npos)
+            return slot->fileName;
+    }
+    return {};
+}
+
+std::string FieldTooLong(const ProjectDocument &document)
+{
+    const CalcInputs &inputs = document.inputs;
+    if (inputs.method != 1 && inputs.method != 2)
+        return {};
+    for (const InputFieldInfo *slot : inputSlots(inputs.method)) {
+        if (slot->text && utf8UnitCount(inputs.*slot->text) > MaxInputLength)
             return slot->fileName;
     }
     return {};

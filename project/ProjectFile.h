@@ -17,6 +17,14 @@ std::string WriteProjectFile(const ProjectDocument &document);
 // "porosity", ...) that holds a CR or LF; empty when the document can be written.
 std::string FieldWithLineBreak(const ProjectDocument &document);
 
+// The most UTF-16 code units an input may hold: what the window's text boxes take. A file
+// with a longer one is refused rather than cut, and none is written.
+inline constexpr std::size_t MaxInputLength = 32767;
+
+// The name of the first input the file would keep that is longer than MaxInputLength; empty
+// when none is.
+std::string FieldTooLong(const ProjectDocument &document);
+
 // The reason given when the first line lacks "TVC_Ver": the window shows it as it stands.
 // Any other reason says what is wrong and where, for the window's own message and the CLI.
 inline constexpr const char *InvalidFormatMessage = "The selected file input format is invalid";

@@ -5,7 +5,6 @@
 #include <optional>
 
 namespace {
-constexpr std::string_view ByteOrderMark = "\xEF\xBB\xBF";
 
 // Code points of the bytes 0x80..0x9F. The five unassigned bytes map to the C1 controls of
 // the same value, so that every byte survives a round trip.
@@ -87,6 +86,33 @@ bool isValidUtf8(std::string_view text)
             return false;
     }
     return true;
+}
+
+std::size_t firstInvalidUtf8Line(std::string_view text)
+{
+    std::size_t line = 1;
+    std::size_t pos = 0;
+    while (pos < text.size()) {
+        const char c = text[pos];
+        if (c == '\n' || (c == '\r' && (pos + 1 == text.size() || text[pos + 1] != '\n')))
+            ++line;
+        if (!nextCodePoint(text, pos))
+            return line;
+    }
+    return 0;
+}
+
+std::size_t utf8UnitCount(std::string_view utf8)
+{
+    // Lead bytes count one unit, four-byte sequences two (a surrogate pair); continuation
+    // bytes none.
+    std::size_t units = 0;
+    for (const char ch : utf8) {
+        const auto b = static_cast<unsigned char>(ch);
+        units += (b & 0xC0) != 0x80;
+        units += b >= 0xF0;
+    }
+    return units;
 }
 
 std::size_t utf8SequenceLength(std::string_view text)

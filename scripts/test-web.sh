@@ -35,6 +35,7 @@ check() {
     --read-only) read_only=1 ;;
     --full-output) full_output=1 ;;
     --terminal) terminal=1 ;;
+    --closed-output) full_output=2 ;;
     *) environment+=("$1") ;;
     esac
     shift
@@ -60,6 +61,8 @@ check() {
         env -i "${environment[@]}" CALC_COMMAND="${program[*]}" CALC_ARGS="$*" \
           script -qec 'stty raw -echo; set -f; exec $CALC_COMMAND $CALC_ARGS' /dev/null \
           >../$side.out 2>../$side.err
+      elif [ "$full_output" -eq 2 ]; then
+        env -i "${environment[@]}" "${program[@]}" "$@" >&- 2>../$side.err
       elif [ "$full_output" -eq 1 ]; then
         env -i "${environment[@]}" "${program[@]}" "$@" >/dev/full 2>../$side.err
       else
@@ -234,6 +237,45 @@ check controls-piped "$controls" LANG=C -- p.tvc
 check controls-terminal "$controls" --terminal LANG=C -- p.tvc
 grep -q '\^\[\]0;owned\^G' "$work/controls-terminal/node.out" ||
   { echo "tessivane-calc.mjs did not escape the controls on a terminal" >&2; failed=1; }
+
+check closed-output examples/rectangular-array.tvc --closed-output -- p.tvc
+
+# started_in NAME ROOT [deleted] -- OPTIONS: both programs started in a folder made under ROOT
+# (removed before the start with "deleted") that holds the example as p.tvc.
+started_in() {
+  local name=$1 root=$2 deleted=$3 side folder
+  shift 4
+  cases=$((cases + 1))
+  mkdir -p "$work/$name"
+  for side in linux node; do
+    program=("$linux_calc")
+    [ "$side" = linux ] || program=("$node" "$mjs")
+    folder=$(mktemp -d "$root/tessivane-web-XXXXXX")
+    cp examples/rectangular-array.tvc "$folder/p.tvc"
+    (
+      cd "$folder"
+      [ "$deleted" != deleted ] || rm -r "$folder"
+      set +e
+      env -i "${program[@]}" "$@" >"$work/$name/$side.out" 2>"$work/$name/$side.err"
+      echo $? >"$work/$name/$side.status"
+    )
+    rm -rf "$folder"
+  done
+  local part
+  for part in out err status; do
+    cmp -s "$work/$name/linux.$part" "$work/$name/node.$part" || {
+      echo "tessivane-calc.mjs differs from the Linux program ($name, standard $part):" >&2
+      diff "$work/$name/linux.$part" "$work/$name/node.$part" | head -c 2000 >&2 || true
+      failed=1
+    }
+  done
+}
+if [ -d /dev/shm ] && [ -w /dev/shm ]; then
+  started_in in-dev-shm /dev/shm - -- --table p.tvc
+  started_in in-dev-shm-save /dev/shm - -- --save --format json p.tvc
+fi
+started_in in-deleted-folder "${TMPDIR:-/tmp}" deleted -- --table p.tvc
+started_in in-deleted-folder-version "${TMPDIR:-/tmp}" deleted -- --version
 
 [ "$failed" -eq 0 ] || exit 1
 echo "-- tessivane-calc.mjs gives the Linux program's bytes in $cases cases ($((SECONDS - start)) s)"

@@ -126,9 +126,9 @@ Result<ProjectDocument> DesignSession::readBytes(std::string_view bytes)
     return readProjectBytes(bytes);
 }
 
-Result<ProjectDocument> DesignSession::readFile(const std::string &path)
+Result<ProjectDocument> DesignSession::readFile(const std::string &path, FileStamp *stamp)
 {
-    return openProjectFile(path);
+    return openProjectFile(path, stamp);
 }
 
 void DesignSession::adopt(const ProjectDocument &document)

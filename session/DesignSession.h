@@ -3,6 +3,7 @@
 #include "CalcOutcome.h"
 #include "ExportFormats.h"
 #include "ProjectDocument.h"
+#include "ProjectFileIO.h"
 #include "Result.h"
 #include "StorageSummary.h"
 
@@ -70,7 +71,8 @@ public:
     Result<void> saveFile(const std::string &path);
     // Reads a project without changing the session; adopt() then takes it over.
     static Result<ProjectDocument> readBytes(std::string_view bytes);
-    static Result<ProjectDocument> readFile(const std::string &path);
+    // stamp, when given, receives what was read, to notice a later change by another program.
+    static Result<ProjectDocument> readFile(const std::string &path, FileStamp *stamp = nullptr);
     // Takes over an opened or saved document: its inputs and result, unchanged.
     void adopt(const ProjectDocument &document);
     // Says the design is the one on disk now (after a save by other means).

@@ -10,6 +10,8 @@
 
 #include <QFile>
 
+#include <filesystem>
+
 namespace {
 
 bool fileExists(const QByteArray &nativePath)
@@ -39,6 +41,7 @@ void DocumentCommands::resetToUntitled()
 {
     m_currentFileName.clear();
     m_currentNativePath.clear();
+    m_stamp.reset();
     m_view.setCaption(m_baseCaption);
 }
 
@@ -69,7 +72,10 @@ bool DocumentCommands::openFile(const QString &path)
 
 bool DocumentCommands::openNativeFile(const QByteArray &nativePath)
 {
-    if (!fileExists(nativePath)) {
+    // Anything else that is there (a folder, a device, a loop of links) the reader words.
+    std::error_code error;
+    if (nativePath.isEmpty() || !std::filesystem::exists(std::filesystem::symlink_status(
+                                    nativePath.toStdString(), error))) {
         m_dialogs.showError(QStringLiteral("Cannot open the file:") + LineBreak +
                             shown(nativePath) + LineBreak + QStringLiteral("It does not exist."));
         return false;
@@ -81,7 +87,8 @@ bool DocumentCommands::readFile(const QByteArray &nativePath)
 {
     // The file is read whole before the window changes, so a file that cannot be used
     // leaves the current project as it was.
-    const Result<ProjectDocument> read = DesignSession::readFile(nativePath.toStdString());
+    FileStamp stamp;
+    const Result<ProjectDocument> read = DesignSession::readFile(nativePath.toStdString(), &stamp);
     if (!read) {
         m_dialogs.showError(
             QString::fromStdString(openFailureMessage(read, shown(nativePath).toStdString())));
@@ -91,6 +98,7 @@ bool DocumentCommands::readFile(const QByteArray &nativePath)
     m_view.showDocument(*read);
     m_currentNativePath = nativePath;
     m_currentFileName = shown(nativePath);
+    m_stamp = stamp;
     showCaption();
     return true;
 }
@@ -99,6 +107,8 @@ bool DocumentCommands::SaveDataFile(const QByteArray &nativePath)
 {
     const Result<void> saved = m_session.saveFile(nativePath.toStdString());
     m_saveFailure = saved.reason();
+    if (saved)
+        m_stamp = stampOfFile(nativePath.toStdString());
     return saved.ok();
 }
 
@@ -138,6 +148,8 @@ bool DocumentCommands::mnuFile_Save_Click()
     bool ok = false;
     QByteArray failedPath;
     if (fileExists(m_currentNativePath)) {
+        if (!replaceChangedFileAllowed())
+            return true; // No: nothing written, the inputs stay unsaved
         ok = SaveDataFile(m_currentNativePath);
         failedPath = m_currentNativePath;
     } else {
@@ -152,6 +164,14 @@ bool DocumentCommands::mnuFile_Save_Click()
     else
         showSaveFailure(DocumentMessages::SaveFailed, failedPath);
     return ok;
+}
+
+bool DocumentCommands::replaceChangedFileAllowed()
+{
+    if (m_stamp && stampOfFile(m_currentNativePath.toStdString()) == m_stamp)
+        return true;
+    return m_dialogs.askYesNo(
+        QStringLiteral("The file has changed since it was opened. Replace it?"));
 }
 
 bool DocumentCommands::mnuFile_SaveAs_Click()

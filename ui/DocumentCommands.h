@@ -4,6 +4,9 @@
 #include <QObject>
 #include <QString>
 
+#include "ProjectFileIO.h"
+
+#include <optional>
 #include <string>
 
 class DesignSession;
@@ -55,6 +58,7 @@ private:
     bool SaveDataFileAs(QByteArray &name, QByteArray &triedPath);
     QByteArray AskSaveFileName(const QByteArray &currentName);
     void setCurrentFile(const QByteArray &nativePath);
+    bool replaceChangedFileAllowed();
     void showCaption();
 
     DocumentView &m_view;
@@ -64,4 +68,6 @@ private:
     QByteArray m_currentNativePath;
     QString m_baseCaption;
     std::string m_saveFailure; // why the last save failed
+    // The current file's bytes as last read or written, to notice another program's change.
+    std::optional<FileStamp> m_stamp;
 };

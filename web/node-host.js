@@ -64,7 +64,34 @@ Module['preRun'].push(function () {
       FS.mkdir(path);
     FS.mount(NODEFS, { root: path }, path);
   });
-  FS.chdir(process.cwd());
+  // Of /dev and /proc the machine's shared memory and process folders, as the native program
+  // sees them (the in-memory /dev keeps null, tty and the standard streams).
+  ['/dev/shm', '/proc'].forEach(function (path) {
+    try {
+      if (!nodeFs.statSync(path).isDirectory())
+        return;
+    } catch (e) {
+      return;
+    }
+    FS.mkdirTree(path);
+    FS.mount(NODEFS, { root: path }, path);
+  });
+  // The working folder, wherever it is; one that was deleted holds no files, as for the
+  // native program, so relative names then find nothing.
+  var cwd;
+  try {
+    cwd = process.cwd();
+  } catch (e) {
+    cwd = '/.deleted-working-folder';
+    FS.mkdirTree(cwd);
+  }
+  try {
+    FS.chdir(cwd);
+  } catch (e) {
+    FS.mkdirTree(cwd);
+    FS.mount(NODEFS, { root: cwd }, cwd);
+    FS.chdir(cwd);
+  }
 
   // The caller's environment in place of the made-up one.
   ['USER', 'LOGNAME', 'PATH', 'PWD', 'HOME', 'LANG', '_'].forEach(function (name) {
@@ -79,8 +106,20 @@ Module['onRuntimeInitialized'] = function () {
   function failure(e) {
     return new FS.ErrnoError(ERRNO_CODES[e.code] || ERRNO_CODES.EIO);
   }
+  // Node puts /dev/null (read and write) in place of a standard stream the caller closed; the
+  // native program finds it closed, and so does this one (a redirection opens /dev/null for
+  // reading or writing only).
+  function closedByCaller(fd) {
+    try {
+      return nodeFs.readlinkSync('/proc/self/fd/' + fd) === '/dev/null' &&
+        /^flags:\s*[0-7]*2$/m.test(nodeFs.readFileSync('/proc/self/fdinfo/' + fd, 'latin1'));
+    } catch (e) {
+      return false;
+    }
+  }
   // Standard input, output and error go straight to the process's own descriptors.
   [0, 1, 2].forEach(function (fd) {
+    var closed = closedByCaller(fd);
     var stream = FS.streams[fd];
     stream.tty = nodeTty.isatty(fd) ? stream.tty || {} : undefined;
     stream.stream_ops = {
@@ -97,6 +136,8 @@ Module['onRuntimeInitialized'] = function () {
         }
       },
       write: function (stream, buffer, offset, length) {
+        if (closed)
+          throw new FS.ErrnoError(ERRNO_CODES.EBADF);
         var written = 0;
         while (written < length) {
           try {

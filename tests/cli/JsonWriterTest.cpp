@@ -47,6 +47,12 @@ TEST(JsonWriter, EscapesQuotesBackslashesAndControlCharacters)
     // Valid UTF-8 passes unchanged, DEL and "/" need no escape.
     EXPECT_EQ(JsonWriter::quoted("Größe 東京 \xF0\x9F\x98\x80 / \x7f"),
               "\"Größe 東京 \xF0\x9F\x98\x80 / \x7f\"");
+    // The C1 controls too (CSI, OSC, and what bytes 81 8D 8F 90 9D of a single-byte file
+    // become), so that no terminal acts on them; U+00A0 is a character.
+    EXPECT_EQ(JsonWriter::quoted("\xC2\x9B"
+                                 "2J \xC2\x9D"
+                                 "0;t \xC2\x80\xC2\x81\xC2\x8D\xC2\x8F\xC2\x90\xC2\x9F \xC2\xA0"),
+              "\"\\u009B2J \\u009D0;t \\u0080\\u0081\\u008D\\u008F\\u0090\\u009F \xC2\xA0\"");
 }
 
 TEST(JsonWriter, BytesThatAreNotUtf8BecomeReplacementCharacters)

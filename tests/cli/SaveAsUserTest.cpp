@@ -146,3 +146,18 @@ TEST_F(SaveAsUser, GroupOfASharedFileIsKept)
     EXPECT_EQ(info.st_mode & 07777, 0664u);
     EXPECT_NE(test::readFile(project).find("[VELDO Equivalent Stage vs Area]"), std::string::npos);
 }
+
+TEST_F(SaveAsUser, WritableFileOfAnotherUserInAStickyFolderIsWrittenInPlace)
+{
+    if (!isRoot())
+        GTEST_SKIP() << "needs root to give the folder and the file to another user";
+    // Like /tmp: everyone may create files, only a file's owner may replace it.
+    ::chmod(folder.c_str(), 01777);
+    ::chmod(project.c_str(), 0666);
+    const ino_t inode = inodeOf(project);
+    const Outcome outcome = saveAsUser(work, project);
+    EXPECT_EQ(outcome.status, 0) << outcome.err;
+    EXPECT_NE(test::readFile(project).find("[VELDO Equivalent Stage vs Area]"), std::string::npos);
+    EXPECT_EQ(inodeOf(project), inode);
+    EXPECT_EQ(std::distance(fs::directory_iterator(folder), fs::directory_iterator()), 1);
+}

@@ -12,6 +12,8 @@
 #include <gtest/gtest.h>
 
 #include <filesystem>
+#include <sys/stat.h>
+#include <vector>
 
 namespace {
 const std::string ResultsFile = std::string(PROJECT_GOLDEN_DIR) + "/rectangular-array-results.tvc";
@@ -259,12 +261,62 @@ TEST(ProjectFile, FileWithoutResultsReopensWithInputsOnly)
     EXPECT_TRUE(reread.inputs.numChambers.empty());
 }
 
-TEST(ProjectFile, OpenRefusesWhatIsNotAFile)
+TEST(ProjectFile, OpenSaysWhyAPathIsNotAProjectFile)
 {
     test::TempDir dir;
-    ProjectDocument document;
-    EXPECT_FALSE(openFile(dir.file("missing.tvc"), document).ok());
-    EXPECT_FALSE(openFile(dir.path().string(), document).ok());
+    std::filesystem::create_symlink("loop", dir.file("loop"));
+    std::vector<std::pair<std::string, const char *>> cases = {
+        {dir.file("missing.tvc"), "the file does not exist"},
+        {dir.path().string(), "the file is a folder"},
+        {dir.file("loop"), "too many levels of symbolic links"},
+    };
+    // The WebAssembly build's file system makes no pipes.
+    if (::mkfifo(dir.file("fifo").c_str(), 0600) == 0)
+        cases.push_back({dir.file("fifo"), "the file is not an ordinary file"});
+    for (const auto &[path, reason] : cases) {
+        ProjectDocument document;
+        EXPECT_EQ(openFile(path, document).reason(), reason) << path;
+    }
+    // Not a project at all: the program's own line, and which file it means.
+    test::writeFile(dir.file("picture.png"), "\x89PNG\r\n");
+    EXPECT_EQ(openFailureMessage(openProjectFile(dir.file("picture.png")), "picture.png"),
+              std::string(InvalidFormatMessage) + "\r\npicture.png");
+}
+
+TEST(ProjectFile, InvalidUtf8AfterTheMarkIsRefusedNamingItsLine)
+{
+    const std::string bom = "\xEF\xBB\xBF";
+    const std::string head = bom + "TVC_Ver01\r\n1\r\n";
+    const std::string tail = "\r\n0\r\n10\r\n1000\r\n6\r\n6\r\n40\r\n100\r\n0\r\n0\r\n";
+    EXPECT_EQ(readProjectBytes(head + "\xFF\xFE\xC0\xAF\xED\xA0\x80\xE2\x82" + tail).reason(),
+              "line 3 is not valid UTF-8");
+    EXPECT_EQ(readProjectBytes(head + "ok" + tail + "x\rbad \xC3").reason(),
+              "line 14 is not valid UTF-8");
+    EXPECT_TRUE(readProjectBytes(head + "雨水 ² 😀" + tail).ok());
+    // Without the mark every byte is a character of the single-byte code page.
+    EXPECT_TRUE(readProjectBytes(head.substr(3) + "\xFF\xFE\xC0\xAF" + tail).ok());
+}
+
+TEST(ProjectFile, InputsLongerThanTheTextBoxesAreRefusedNotCut)
+{
+    const std::string head = "\xEF\xBB\xBFTVC_Ver01\r\n1\r\n";
+    const std::string tail = "\r\n0\r\n10\r\n1000\r\n6\r\n6\r\n40\r\n100\r\n0\r\n0\r\n";
+    std::string emoji; // two UTF-16 units each, as the text boxes count
+    for (std::size_t i = 0; i < MaxInputLength / 2; ++i)
+        emoji += "😀";
+    const Result<ProjectDocument> whole = readProjectBytes(head + emoji + "x" + tail);
+    ASSERT_TRUE(whole.ok()) << whole.reason();
+    EXPECT_EQ(whole->inputs.projectName, emoji + "x");
+    EXPECT_EQ(readProjectBytes(head + emoji + "😀" + tail).reason(),
+              "line 3: the project name is longer than 32767 characters");
+    EXPECT_EQ(readProjectBytes(head + std::string(40000, 'x') + tail).reason(),
+              "line 3: the project name is longer than 32767 characters");
+
+    ProjectDocument document = *whole;
+    document.inputs.projectName += "y";
+    test::TempDir dir;
+    EXPECT_EQ(saveProjectFile(dir.file("p.tvc"), document).reason(),
+              "the field project name is longer than 32767 characters");
 }
 
 TEST(ProjectFile, FieldsWithALineBreakAreFoundBeforeWriting)
@@ -305,16 +357,25 @@ TEST(ProjectFile, FieldsWithALineBreakAreFoundBeforeWriting)
 
 TEST(ProjectFile, SavedReportIsRefusedBeyondWhatACalculationWrites)
 {
+    const auto manyLines = [](std::size_t count, std::size_t length) {
+        std::string text;
+        for (std::size_t i = 0; i < count; ++i)
+            text += std::string(length, 'x') + "\r\n";
+        return text;
+    };
     struct Case
     {
         std::string report;
         bool reads;
     };
     const Case cases[] = {
-        {"[User Input]" + std::string(69999, '\n'), true},    // 70000 lines
-        {"[User Input]" + std::string(70000, '\n'), false},   // one more
-        {std::string(2 * 1024 * 1024 - 2, 'x'), true},        // 2 MiB with its line break
-        {"x\r\n" + std::string(2 * 1024 * 1024, 'x'), false}, // beyond
+        {"[User Input]" + std::string(69999, '\n'), true},         // 70000 lines
+        {"[User Input]" + std::string(70000, '\n'), false},        // one more
+        {manyLines(2047, 1022), true},                             // 2 MiB less a line
+        {std::string(2 * 1024 * 1024 - 2, 'x'), false},            // one line of 2 MiB
+        {"x\r\n" + std::string(2 * 1024 * 1024, 'x'), false},      // beyond
+        {"\t" + std::string(MaxInputLength + 255, 'x'), true},     // an input as typed
+        {"x\r\n" + std::string(MaxInputLength + 257, 'x'), false}, // one line of more
     };
     for (const Case &c : cases) {
         ProjectDocument document = calculated(test::rectangularArrayExample(), "worked-rect");

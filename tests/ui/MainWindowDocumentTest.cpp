@@ -19,6 +19,7 @@
 #include <filesystem>
 #include <fstream>
 #include <iterator>
+#include <sys/stat.h>
 
 using Shown = FakeUserDialogs::Shown;
 using Answer = UserDialogs::Answer;
@@ -85,6 +86,8 @@ private slots:
     void openFailuresSaySo_data();
     void openFailuresSaySo();
     void nameThatIsNotUtf8OpensAndSaves();
+    void saveAsksBeforeReplacingAFileChangedOnDisk();
+    void longestNameIsKeptWholeAndALongerOneRefused();
 };
 
 void MainWindowDocumentTest::clearDataEmptiesEverything()
@@ -490,7 +493,11 @@ void MainWindowDocumentTest::failedOpenLeavesProjectAsItWas()
     const QStringList before = projectAsShown(f);
 
     const QString path = f.workPath(QStringLiteral("bad.tvc"));
-    if (!content.isEmpty()) {
+    if (content == "folder") {
+        QVERIFY(QDir().mkdir(path));
+    } else if (content == "fifo") {
+        QCOMPARE(::mkfifo(QFile::encodeName(path).constData(), 0600), 0);
+    } else if (!content.isEmpty()) {
         QFile file(path);
         QVERIFY(file.open(QIODevice::WriteOnly));
         file.write(content);
@@ -557,7 +564,18 @@ void MainWindowDocumentTest::openFailuresSaySo_data()
     QTest::newRow("bad method, File > Open")
         << QByteArray("TVC_Ver01\r\n7\r\n") << true << "Cannot open the file:\r\n%1\r\n...";
     QTest::newRow("not a project, from the command line")
-        << QByteArray("eggs\r\n") << false << "The selected file input format is invalid";
+        << QByteArray("eggs\r\n") << false << "The selected file input format is invalid\r\n%1";
+    QTest::newRow("not a project, File > Open")
+        << QByteArray("\x89PNG\r\n\x1a\n") << true
+        << "The selected file input format is invalid\r\n%1";
+    QTest::newRow("invalid UTF-8 after the mark")
+        << QByteArray("\xEF\xBB\xBFTVC_Ver01\r\n1\r\n\xFF\xFE\xC0\xAF\xED\xA0\x80\xE2\x82\r\n")
+        << true << "Cannot open the file:\r\n%1\r\nline 3 is not valid UTF-8";
+    QTest::newRow("a folder, from the command line")
+        << QByteArray("folder") << false << "Cannot open the file:\r\n%1\r\nthe file is a folder";
+    QTest::newRow("a pipe, from the command line") << QByteArray("fifo") << false
+                                                   << "Cannot open the file:\r\n%1\r\nthe file is "
+                                                      "not an ordinary file";
 }
 
 void MainWindowDocumentTest::openFailuresSaySo()
@@ -567,7 +585,11 @@ void MainWindowDocumentTest::openFailuresSaySo()
     QFETCH(QString, message);
     WindowFixture f;
     const QString path = f.workPath(QStringLiteral("bad.tvc"));
-    if (!content.isEmpty()) {
+    if (content == "folder") {
+        QVERIFY(QDir().mkdir(path));
+    } else if (content == "fifo") {
+        QCOMPARE(::mkfifo(QFile::encodeName(path).constData(), 0600), 0);
+    } else if (!content.isEmpty()) {
         QFile file(path);
         QVERIFY(file.open(QIODevice::WriteOnly));
         file.write(content);
@@ -621,6 +643,84 @@ void MainWindowDocumentTest::nameThatIsNotUtf8OpensAndSaves()
     }
     QCOMPARE(files, 2);           // plain.tvc and the Latin-1 name, nothing under a mangled name
     std::filesystem::remove(raw); // QTemporaryDir cannot name it to remove it
+}
+
+void MainWindowDocumentTest::saveAsksBeforeReplacingAFileChangedOnDisk()
+{
+    const QString question =
+        QStringLiteral("The file has changed since it was opened. Replace it?");
+    WindowFixture f;
+    f.fillMethod1Example();
+    const QString path = f.workPath(QStringLiteral("shared.tvc"));
+    f.dialogs.fileAnswers.enqueue(path);
+    f.action("mnuFile_Save")->trigger();
+
+    // Another program (or another copy of this one) saves the file meanwhile.
+    const QByteArray theirs = bytesOf(path).replace("Bed A", "Bed Z");
+    QFile file(path);
+    QVERIFY(file.open(QIODevice::WriteOnly));
+    file.write(theirs);
+    file.close();
+
+    f.type("txtProjectName", QStringLiteral("Bed B"));
+    f.dialogs.shown.clear();
+    f.action("mnuFile_Save")->trigger(); // No: theirs stays
+    QCOMPARE(f.dialogs.shown.size(), 1);
+    QCOMPARE(f.dialogs.shown.first().text, question);
+    QCOMPARE(f.dialogs.shown.first().title, QStringLiteral("Warning"));
+    QCOMPARE(bytesOf(path), theirs);
+    QVERIFY(f.window().DataChanged());
+
+    f.dialogs.yesNoAnswers.enqueue(true);
+    f.action("mnuFile_Save")->trigger(); // Yes: ours replaces it
+    QVERIFY(bytesOf(path).contains("\r\nBed B\r\n"));
+    QVERIFY(!f.window().DataChanged());
+
+    f.dialogs.shown.clear(); // unchanged since our own save: no question
+    f.type("txtProjectName", QStringLiteral("Bed C"));
+    f.action("mnuFile_Save")->trigger();
+    QVERIFY(f.dialogs.shown.isEmpty());
+    QVERIFY(bytesOf(path).contains("\r\nBed C\r\n"));
+}
+
+void MainWindowDocumentTest::longestNameIsKeptWholeAndALongerOneRefused()
+{
+    WindowFixture f;
+    f.fillMethod1Example();
+    const QString path = f.workPath(QStringLiteral("long.tvc"));
+    f.dialogs.fileAnswers.enqueue(path);
+    f.action("mnuFile_Save")->trigger();
+    const QByteArray saved = bytesOf(path);
+    // 32767 UTF-16 units, as many as a text box takes: two for each emoji.
+    QByteArray longest = "\xEF\xBB\xBF" + saved;
+    longest.replace(
+        "Bed A",
+        QString(16383, QChar(0x263A)).toUtf8().replace("\xE2\x98\xBA", "\xF0\x9F\x98\x80") + "x");
+    QFile file(path);
+    QVERIFY(file.open(QIODevice::WriteOnly));
+    file.write(longest);
+    file.close();
+
+    WindowFixture reader;
+    QVERIFY(reader.window().openFile(path));
+    QCOMPARE(reader.text("txtProjectName")->text().size(), 32767);
+    reader.type("txtBaseElevation", QStringLiteral("101"));
+    reader.action("mnuFile_Save")->trigger();
+    QVERIFY(reader.dialogs.errors().isEmpty());
+    QCOMPARE(bytesOf(path), QByteArray(longest).replace("\r\n100\r\n", "\r\n101\r\n"));
+
+    // One unit more would be cut by the text box: the file is refused instead.
+    QByteArray longer = saved;
+    longer.replace("Bed A", QByteArray(40000, 'x'));
+    QVERIFY(file.open(QIODevice::WriteOnly));
+    file.write(longer);
+    file.close();
+    WindowFixture refuser;
+    QVERIFY(!refuser.window().openFile(path));
+    QCOMPARE(refuser.dialogs.errors().constFirst(),
+             QStringLiteral("Cannot open the file:\r\n%1\r\nline 3: the project name is longer "
+                            "than 32767 characters")
+                 .arg(path));
 }
 
 QTEST_MAIN(MainWindowDocumentTest)

@@ -1,6 +1,7 @@
 // Writes the one-file page: the template with the styles, the engine (its WebAssembly inside),
 // the page's scripts and the pictures as data: URLs put in place.
 //   node assemble-page.mjs OUT TEMPLATE CSS ENGINE_JS HELP_PNG SPLASH_PNG SCRIPT...
+import { createHash } from 'node:crypto';
 import { readFileSync, writeFileSync } from 'node:fs';
 
 const [out, template, css, engine, helpImage, splashImage, ...scripts] = process.argv.slice(2);
@@ -28,5 +29,10 @@ for (const [marker, content] of Object.entries(parts)) {
   }
   page = page.split(marker).join(content);
 }
+// Only the page's own scripts run: the policy names each by its hash, so a script injected
+// into the page (or an inline event handler) is refused.
+const hashes = [...page.matchAll(/<script>([\s\S]*?)<\/script>/g)].map(
+  ([, body]) => `'sha256-${createHash('sha256').update(body, 'utf8').digest('base64')}'`);
+page = page.replace('@SCRIPT_HASHES@', hashes.join(' '));
 writeFileSync(out, page);
 console.log(`assemble-page: wrote ${out} (${page.length} bytes)`);

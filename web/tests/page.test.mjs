@@ -362,7 +362,13 @@ describe('the page', () => {
       return shown.text;
     };
     assert.equal(await refused('notes.tvc', 'not a project\r\n'),
-                 'The selected file input format is invalid');
+                 'The selected file input format is invalid\nnotes.tvc');
+    assert.deepEqual(await pageState(), opened);
+    // Text after the byte-order mark that is not UTF-8 is refused, not changed.
+    const badUtf8 = Buffer.concat([Buffer.from('\xEF\xBB\xBF' + withResultsLines.slice(0, 2).join('\r\n') + '\r\n', 'latin1'),
+      Buffer.from([0xff, 0xfe, 0xc0, 0xaf, 0xed, 0xa0, 0x80, 0xe2, 0x82]),
+      Buffer.from('\r\n' + withResultsLines.slice(3).join('\r\n'), 'latin1')]);
+    assert.equal(await refused('bad.tvc', badUtf8), 'Cannot open the file:\nbad.tvc\nline 3 is not valid UTF-8');
     assert.deepEqual(await pageState(), opened);
     // Cut in the middle of the stage and area table.
     await refused('cut.tvc', withResults.subarray(0, withResults.indexOf('100.9167')));
@@ -629,6 +635,44 @@ describe('the page', () => {
     assert.match(await text('#startFailure'),
                  /^The calculator cannot start in this browser: .*WebAssembly/);
     page.errors = [];
+  });
+
+  test('the page\'s policy runs only its own scripts and submits no form', async () => {
+    const built = readFileSync(pagePath, 'utf8');
+    const policy = built.match(/http-equiv="Content-Security-Policy" content="([^"]*)"/)[1];
+    const directives = Object.fromEntries(policy.split(';').map((part) => {
+      const [name, ...values] = part.trim().split(/\s+/);
+      return [name, values];
+    }));
+    assert.deepEqual(directives['form-action'], ["'none'"]);
+    assert.deepEqual(directives['base-uri'], ["'none'"]);
+    // The page's two scripts by their hashes; WebAssembly may be compiled, no text run as code.
+    const [hashes, others] = [[], []];
+    directives['script-src'].forEach((source) =>
+      (/^'sha256-[A-Za-z0-9+/]+=*'$/.test(source) ? hashes : others).push(source));
+    assert.equal(hashes.length, 2, policy);
+    assert.deepEqual(others, ["'wasm-unsafe-eval'"]);
+
+    const outcome = await page.evaluate(async () => {
+      const violated = [];
+      document.addEventListener('securitypolicyviolation',
+                                (event) => violated.push(event.effectiveDirective));
+      const script = document.createElement('script');
+      script.textContent = 'window.injected = true;';
+      document.body.append(script);
+      const form = document.createElement('form');
+      form.action = 'https://example.invalid/';
+      form.method = 'post';
+      document.body.append(form);
+      form.submit();
+      await new Promise((resolve) => setTimeout(resolve, 200));
+      return { injected: window.injected === true, violated, still: location.protocol };
+    });
+    assert.equal(outcome.injected, false);
+    assert.ok(outcome.violated.includes('script-src-elem'), outcome.violated.join());
+    assert.ok(outcome.violated.includes('form-action'), outcome.violated.join());
+    assert.equal(outcome.still, 'file:');
+    assert.ok(!page.requests.some((url) => url.startsWith('https:')), page.requests.join());
   });
 
   test('an unsaved change makes the browser ask before leaving', async () => {

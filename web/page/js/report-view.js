@@ -23,10 +23,28 @@ class ReportView {
   }
 
   // One span per line keeps the lead out of the text: selecting and copying gives the lines.
+  // A long report goes in blocks of lines that the browser lays out only once they scroll into
+  // view, so tens of thousands of lines do not hold the page up.
   static fill(target, report) {
     const lines = ReportView.lines(report);
-    target.replaceChildren(ReportView.lineSpans(lines, report.endsWith(ReportView.lineBreak)));
+    const breakAfterLast = report.endsWith(ReportView.lineBreak);
+    if (lines.length <= ReportView.blockLines) {
+      target.replaceChildren(ReportView.lineSpans(lines, breakAfterLast));
+      return;
+    }
+    const blocks = [];
+    for (let start = 0; start < lines.length; start += ReportView.blockLines) {
+      const end = Math.min(start + ReportView.blockLines, lines.length);
+      const block = document.createElement('span');
+      block.className = 'lines';
+      block.append(ReportView.lineSpans(lines.slice(start, end),
+                                        end < lines.length || breakAfterLast));
+      blocks.push(block);
+    }
+    target.replaceChildren(...blocks);
   }
+
+  static blockLines = 500;
 
   static lines(report) {
     const lines = report.split(ReportView.lineBreak);
