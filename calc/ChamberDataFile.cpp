@@ -1,5 +1,6 @@
 #include "ChamberDataFile.h"
 
+#include "FileExists.h"
 #include "InputFields.h"
 #include "ItemReader.h"
 #include "Messages.h"

@@ -1,7 +1,6 @@
 #include "TextParsers.h"
 
 #include "NumberConversions.h"
-#include "Platform.h"
 
 #include <algorithm>
 #include <charconv>
@@ -39,11 +38,6 @@ bool IsIntegerText(std::string_view text)
             return false;
     }
     return true;
-}
-
-bool FileExists(const std::string &path)
-{
-    return platform::isOrdinaryFile(path);
 }
 
 bool IsNumberText(std::string_view text)

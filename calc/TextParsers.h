@@ -12,9 +12,6 @@ std::string Trimmed(std::string_view text);
 // True for an optionally signed, non-empty run of decimal digits (after trimming).
 bool IsIntegerText(std::string_view text);
 
-// True when the path, used as given, names an existing ordinary file. Never throws.
-bool FileExists(const std::string &path);
-
 // True when the whole text is a decimal number: optional sign, digits with an optional
 // "." (at least one digit), optional exponent. No locale, no blanks, no hex, no inf/nan.
 bool IsNumberText(std::string_view text);

@@ -1,8 +1,8 @@
 #include "ProjectFileIO.h"
 
+#include "FileExists.h"
 #include "LineBreaks.h"
 #include "TextEncoding.h"
-#include "TextParsers.h"
 
 #include <cerrno>
 #include <filesystem>

@@ -3,9 +3,9 @@
 #include "DesignSession.h"
 #include "DocumentMessages.h"
 #include "DocumentView.h"
+#include "FileExists.h"
 #include "LineBreaks.h"
 #include "ProjectFileIO.h"
-#include "TextParsers.h"
 #include "UserDialogs.h"
 
 #include <QFile>

@@ -1,3 +1,4 @@
+#include "FileExists.h"
 #include "ItemReader.h"
 #include "TextParsers.h"
 

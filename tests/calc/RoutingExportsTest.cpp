@@ -172,7 +172,6 @@ CalcOutcome tryCalculating(const CalcInputs &inputs, const std::string &dataDir)
     return calculate(inputs, environment, result);
 }
 
-const char *const Method1 = "TVC_Ver01\r\n1\r\n";
 } // namespace
 
 TEST(RoutingExports, BothExamplesGiveTheBedsStorageAtEveryStage)

@@ -1,0 +1,8 @@
+#include "FileExists.h"
+
+#include "Platform.h"
+
+bool FileExists(const std::string &path)
+{
+    return platform::isOrdinaryFile(path);
+}
