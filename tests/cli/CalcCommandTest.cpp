@@ -283,13 +283,18 @@ TEST(CalcCommandSave, NothingIsSavedOrReportedDoneWhenTheOutputCannotBeWritten)
 // Last changed when the file became a model SWMM runs as it stands (an overflow weir at the
 // top of the bed to a free outfall), the curve began with the bed's plan area (SWMM's
 // seepage bottom) and names longer than 16 characters took a hash of the project name.
-TEST(CalcCommandFormats, SwmmOfTheRectangularArrayExampleMatchesTheGolden)
+// The same for --format stage-storage and rectangular-array-storage.csv. The browser page's
+// downloads are held to these files too.
+TEST(CalcCommandFormats, RoutingExportsOfTheRectangularArrayExampleMatchTheGoldens)
 {
-    const CalcRun result = runCalc(
-        {"--format", "swmm", "--data-dir", SHIPPED_DATA_DIR, example("rectangular-array.tvc")});
-    EXPECT_EQ(result.status, 0) << result.err;
-    EXPECT_EQ(result.err, "");
-    EXPECT_EQ(result.out, test::readFile(std::string(CLI_GOLDEN_DIR) + "/rectangular-array.inp"));
+    for (const auto &[format, golden] : {std::pair{"swmm", "rectangular-array.inp"},
+                                         {"stage-storage", "rectangular-array-storage.csv"}}) {
+        const CalcRun result = runCalc(
+            {"--format", format, "--data-dir", SHIPPED_DATA_DIR, example("rectangular-array.tvc")});
+        EXPECT_EQ(result.status, 0) << result.err;
+        EXPECT_EQ(result.err, "");
+        EXPECT_EQ(result.out, test::readFile(std::string(CLI_GOLDEN_DIR) + "/" + golden));
+    }
 }
 
 TEST(CalcCommandFormats, TheDesignerNamesTheNodeAndGivesItsSeepageRate)

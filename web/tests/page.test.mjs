@@ -545,6 +545,18 @@ describe('the page', () => {
     assert.deepEqual(await storageTab(), fresh);
   });
 
+  test('downloads the routing exports byte for byte as tessivane-calc writes them', async () => {
+    await openFile('rectangular-array.tvc', example('rectangular-array.tvc'));
+    await page.waitForFunction(() => document.title === 'rectangular-array.tvc');
+    assert.equal(await page.$eval('#mnuFile_ExportSwmm', (button) => button.disabled), true);
+    await page.click('#cmdCalculate');
+    const golden = (name) => readFileSync(path.join(root, 'tests/cli/golden', name));
+    assert.ok((await savedBytes(() => page.click('#mnuFile_ExportSwmm')))
+      .equals(golden('rectangular-array.inp')));
+    assert.ok((await savedBytes(() => page.click('#mnuFile_ExportStageStorage')))
+      .equals(golden('rectangular-array-storage.csv')));
+  });
+
   test('prints the title block, the report and the storage page', { skip: firefox }, async () => {
     await openFile('with-results.tvc', withResults);
     await page.waitForFunction(() => document.title === 'with-results.tvc');
