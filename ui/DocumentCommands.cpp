@@ -4,7 +4,6 @@
 #include "DocumentMessages.h"
 #include "DocumentView.h"
 #include "FileExists.h"
-#include "LineBreaks.h"
 #include "ProjectFileIO.h"
 #include "UserDialogs.h"
 
@@ -76,8 +75,9 @@ bool DocumentCommands::openNativeFile(const QByteArray &nativePath)
     std::error_code error;
     if (nativePath.isEmpty() || !std::filesystem::exists(std::filesystem::symlink_status(
                                     nativePath.toStdString(), error))) {
-        m_dialogs.showError(QStringLiteral("Cannot open the file:") + LineBreak +
-                            shown(nativePath) + LineBreak + QStringLiteral("It does not exist."));
+        const Result<ProjectDocument> missing = Failure{"It does not exist."};
+        m_dialogs.showError(
+            QString::fromStdString(openFailureMessage(missing, shown(nativePath).toStdString())));
         return false;
     }
     return readFile(nativePath);
