@@ -3,6 +3,7 @@
 #include "NumberConversions.h"
 
 #include <algorithm>
+#include <array>
 #include <cmath>
 #include <limits>
 #include <string>
@@ -10,9 +11,20 @@
 namespace {
 constexpr int SignificantDigits = 7;
 
-// 10^k correctly rounded, alike on every platform (a C library's pow and log10 need not be).
+// 10^k correctly rounded, alike on every platform (a C library's pow and log10 need not be):
+// read from its text, once for the exponents a float's stages and steps reach.
 double powerOfTen(int k)
 {
+    constexpr int Lowest = -60, Highest = 60;
+    static const std::array<double, Highest - Lowest + 1> table = [] {
+        std::array<double, Highest - Lowest + 1> powers{};
+        for (int e = Lowest; e <= Highest; ++e)
+            powers[std::size_t(e - Lowest)] =
+                numbers::parseDecimal("1e" + std::to_string(e)).value_or(0.0);
+        return powers;
+    }();
+    if (k >= Lowest && k <= Highest)
+        return table[std::size_t(k - Lowest)];
     return numbers::parseDecimal("1e" + std::to_string(k)).value_or(0.0);
 }
 
