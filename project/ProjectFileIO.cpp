@@ -51,8 +51,8 @@ Result<std::string> projectFileBytes(const ProjectDocument &document)
 
 std::string openFailureMessage(const Result<ProjectDocument> &read, const std::string &shownPath)
 {
-    // Any other failure says why.
     // The format message is the program's own; the name below it says which file it means.
+    // Any other failure says why.
     if (isInvalidFormat(read))
         return std::string(InvalidFormatMessage) + LineBreak + shownPath;
     return std::string("Cannot open the file:") + LineBreak + shownPath + LineBreak + read.reason();
