@@ -41,7 +41,7 @@ void appendCoverRows(std::vector<float> &stage, std::vector<float> &area, float 
                      float stoneArea)
 {
     const float lastChamberStage = stage.back();
-    stage.push_back(single(double(lastChamberStage) + 1.0 / 12.0));
+    stage.push_back(single(double(lastChamberStage) + CoverRowHeight));
     area.push_back(stoneArea);
     stage.push_back(single(double(lastChamberStage) + coverThickness));
     area.push_back(stoneArea);

@@ -39,6 +39,9 @@ struct FoundationRows
 void appendFoundationRows(std::vector<float> &stage, std::vector<float> &area,
                           const FoundationRows &rows);
 
+// Height (ft) of the pond's row above the chambers, under the rest of the cover.
+inline constexpr double CoverRowHeight = 1.0 / 12.0;
+
 // The pond rows above the chambers: one inch of stone, then the rest of the cover.
 void appendCoverRows(std::vector<float> &stage, std::vector<float> &area, float coverThickness,
                      float stoneArea);

@@ -14,8 +14,6 @@
 namespace {
 constexpr double SquareInchesPerSquareFoot = 144.0;
 constexpr double CubicInchesPerCubicFoot = 1728.0;
-// The pond's rows one inch above the chambers and the cover's top (ft).
-constexpr double CoverRowHeight = 1.0 / 12.0;
 
 std::string number(double value)
 {

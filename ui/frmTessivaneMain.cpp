@@ -320,9 +320,9 @@ void frmTessivaneMain::mnuEdit_Click()
 
 void frmTessivaneMain::mnuEdit_Copy_Click()
 {
-    const bool rectangular = m_picPage1->selectedMethod() == 2;
-    m_menus->mnuEdit_Copy_Length->setEnabled(rectangular);
-    m_menus->mnuEdit_Copy_Width->setEnabled(rectangular);
+    // The length and width exist for a method that sizes the system.
+    m_menus->mnuEdit_Copy_Length->setEnabled(m_session->hasSystemDimensions());
+    m_menus->mnuEdit_Copy_Width->setEnabled(m_session->hasSystemDimensions());
     m_menus->mnuEdit_Copy_StorageTable->setEnabled(m_storagePage->hasSummary());
 }
 

@@ -66,9 +66,7 @@ void LocaleAgreementTest::windowAndCommandLineWriteTheSameReport()
     f.clickCalculate();
     const QString shown = f.report()->toPlainText();
     QVERIFY(shown.contains(QStringLiteral("\t6\t5,00")));
-    const QString windowFile = f.workPath(QStringLiteral("window.tvc"));
-    f.dialogs.fileAnswers.enqueue(windowFile);
-    f.action("mnuFile_SaveAs")->trigger();
+    const QString windowFile = f.saveAs(QStringLiteral("window.tvc"));
     const QByteArray saved = readFile(windowFile);
     QVERIFY(saved.contains("\t6\t5,00\r\n"));
 

@@ -180,9 +180,7 @@ void MainWindowDocumentTest::escOnTheRealExitQuestionKeepsEverything()
 {
     WindowFixture saver;
     saver.fillMethod1Example();
-    const QString path = saver.workPath(QStringLiteral("bed.tvc"));
-    saver.dialogs.fileAnswers.enqueue(path);
-    saver.action("mnuFile_SaveAs")->trigger();
+    const QString path = saver.saveAs(QStringLiteral("bed.tvc"));
     const QByteArray saved = bytesOf(path);
     QVERIFY(!saved.isEmpty());
 
@@ -360,9 +358,7 @@ void MainWindowDocumentTest::openAndClearAskFirst()
 void MainWindowDocumentTest::saveAfterFileWasDeletedAsksForName()
 {
     WindowFixture f;
-    const QString path = f.workPath(QStringLiteral("gone.tvc"));
-    f.dialogs.fileAnswers.enqueue(path);
-    f.action("mnuFile_SaveAs")->trigger();
+    const QString path = f.saveAs(QStringLiteral("gone.tvc"));
     QVERIFY(QFile::remove(path));
 
     f.dialogs.reset();
@@ -436,9 +432,7 @@ void MainWindowDocumentTest::readOnlyFileIsRefusedAndKept()
 {
     WindowFixture f;
     f.fillMethod1Example();
-    const QString path = f.workPath(QStringLiteral("locked.tvc"));
-    f.dialogs.fileAnswers.enqueue(path);
-    f.action("mnuFile_SaveAs")->trigger();
+    const QString path = f.saveAs(QStringLiteral("locked.tvc"));
     QVERIFY(f.dialogs.errors().isEmpty());
     const auto bytesOnDisk = [&path] {
         QFile file(path);

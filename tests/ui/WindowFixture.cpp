@@ -174,3 +174,11 @@ void WindowFixture::fillMethod2Example(bool checked)
     type("txtBaseElevation", QStringLiteral("100"));
     bottomArea()->setChecked(checked);
 }
+
+QString WindowFixture::saveAs(const QString &name)
+{
+    const QString path = workPath(name);
+    dialogs.fileAnswers.enqueue(path);
+    action("mnuFile_SaveAs")->trigger();
+    return path;
+}

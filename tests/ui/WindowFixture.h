@@ -46,6 +46,8 @@ public:
     void pickChamberType(int index);
     void clickMethod(int index);
     void clickCalculate();
+    // File > Save As to the work folder's file of that name (the dialog answered); its path.
+    QString saveAs(const QString &name);
     // Opens the Edit menu and its Copy submenu so their enabled states are computed.
     void openEditMenus();
 

@@ -233,9 +233,7 @@ void StorageWindowTest::openedFileFillsTabAndSaysWhyBedIsUnknown()
     f.fillMethod2Example();
     f.clickCalculate();
     const QStringList before = tabTexts(f);
-    const QString path = f.workPath(QStringLiteral("array.tvc"));
-    f.dialogs.fileAnswers.enqueue(path);
-    f.action("mnuFile_SaveAs")->trigger();
+    const QString path = f.saveAs(QStringLiteral("array.tvc"));
     f.action("mnuFile_Clear")->trigger();
     QVERIFY(isEmptyPage(f));
 
@@ -267,9 +265,7 @@ void StorageWindowTest::reopenedProjectShowsTheFreshFigures()
     f.type("txtBaseElevation", QStringLiteral("52800.25"));
     f.clickCalculate();
     const QStringList fresh = tabTexts(f);
-    const QString path = f.workPath(QStringLiteral("high.tvc"));
-    f.dialogs.fileAnswers.enqueue(path);
-    f.action("mnuFile_SaveAs")->trigger();
+    const QString path = f.saveAs(QStringLiteral("high.tvc"));
     f.action("mnuFile_Clear")->trigger();
     QVERIFY(isEmptyPage(f));
     QVERIFY(f.window().openFile(path));
@@ -376,9 +372,7 @@ void StorageWindowTest::exportWritesPdf()
     f.action("mnuFile_ExportPdf")->trigger(); // cancelled: nothing happens
     QCOMPARE(f.dialogs.texts(Shown::PdfDialog), QStringList{QString()});
 
-    const QString project = f.workPath(QStringLiteral("bed.tvc"));
-    f.dialogs.fileAnswers.enqueue(project);
-    f.action("mnuFile_SaveAs")->trigger();
+    const QString project = f.saveAs(QStringLiteral("bed.tvc"));
     f.dialogs.reset();
     const QString pdf = f.workPath(QStringLiteral("exported.pdf"));
     f.dialogs.fileAnswers.enqueue(pdf);
