@@ -86,26 +86,35 @@ CalcOutcome calculate(const CalcInputs &inputs, const CalcEnvironment &environme
     return done(std::move(record));
 }
 
-CalcOutcome recordOfResult(const CalcInputs &inputs, const std::string &dataDir,
-                           const ResultState &result, const std::string &report)
+CalcOutcome checkedInputs(const CalcInputs &inputs, const CalcEnvironment &environment)
 {
     const CalcMethod *method = calcMethod(inputs.method);
     if (!method)
         return noMethod();
     auto record = std::make_shared<CalcRecord>();
     record->inputs = inputs;
+    if (auto stop = readRecord(*method, environment, *record))
+        return *stop;
+    return done(std::move(record));
+}
+
+CalcOutcome recordOfResult(const CalcInputs &inputs, const std::string &dataDir,
+                           const ResultState &result, const std::string &report)
+{
     CalcEnvironment environment;
     environment.dataDir = dataDir;
     environment.askYesNo = [](const std::string &) { return true; };
-    if (auto stop = readRecord(*method, environment, *record)) {
+    CalcOutcome checked = checkedInputs(inputs, environment);
+    if (!checked.record) {
         // The calculation's own message names one chamber type whichever file it is.
-        if (stop->chamberData != CalcOutcome::ChamberData::Read)
-            stop->message =
+        if (checked.chamberData != CalcOutcome::ChamberData::Read)
+            checked.message =
                 "the chamber data file " + chamberDataName(inputs.chamberTypeIndex) +
-                (stop->chamberData == CalcOutcome::ChamberData::Missing ? " was not found."
-                                                                        : " could not be read.");
-        return *stop;
+                (checked.chamberData == CalcOutcome::ChamberData::Missing ? " was not found."
+                                                                          : " could not be read.");
+        return checked;
     }
+    auto record = std::make_shared<CalcRecord>(*checked.record);
     record->result = result;
     record->report = report;
     return done(std::move(record));

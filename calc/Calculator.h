@@ -13,6 +13,10 @@
 CalcOutcome calculate(const CalcInputs &inputs, const CalcEnvironment &environment,
                       ResultState &state);
 
+// The checks of a calculation without the calculation: the record holds the inputs, the
+// values the checks read and the chamber data, but no result or report.
+CalcOutcome checkedInputs(const CalcInputs &inputs, const CalcEnvironment &environment);
+
 // The record of a result that did not come from a calculation here (an opened project):
 // the inputs read by the method's checks, questions answered Yes, and the chamber data. A
 // refusal's message says why there is none (a missing chamber file by its own name).

@@ -45,14 +45,10 @@ double BedModel::storageBelow(double elevation) const
     return porosity * (planArea * depth - chambers) + chambers;
 }
 
-Result<BedModel> describeBed(const CalcRecord &record)
+Result<BedModel> describeBed(const CalcMethod &method, const InputValues &v,
+                             const ChamberDesignData &chamber)
 {
-    const InputValues &v = record.values;
-    const ChamberDesignData &chamber = record.chamber;
-    const CalcMethod *method = calcMethod(record.inputs.method);
-    if (!method)
-        return Failure{"The inputs do not describe a bed that calculates."};
-    const BedGeometry geometry = method->bedGeometry(v, chamber);
+    const BedGeometry geometry = method.bedGeometry(v, chamber);
     BedModel bed;
     bed.chamberCount = geometry.chambers;
     bed.planArea = geometry.planArea;
@@ -69,6 +65,14 @@ Result<BedModel> describeBed(const CalcRecord &record)
         bed.chamberStorage.push_back(double(chamber.Storage[i]) - chamber.Storage[0]);
     }
     return bed;
+}
+
+Result<BedModel> describeBed(const CalcRecord &record)
+{
+    const CalcMethod *method = calcMethod(record.inputs.method);
+    if (!method)
+        return Failure{"The inputs do not describe a bed that calculates."};
+    return describeBed(*method, record.values, record.chamber);
 }
 
 StorageSummary summarizeStorage(const ResultState &result, const BedModel *bed)

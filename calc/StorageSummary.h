@@ -35,6 +35,10 @@ struct BedModel
 
 // The bed of a calculation's record, or the reason its values describe none.
 Result<BedModel> describeBed(const CalcRecord &record);
+struct CalcMethod;
+// The bed of a method's values and the chamber as its file gives it (inches).
+Result<BedModel> describeBed(const CalcMethod &method, const InputValues &values,
+                             const ChamberDesignData &chamber);
 
 // One row of the equivalent pond with the storage of the interval that ends at its stage
 // (zero on the first row).

@@ -186,3 +186,18 @@ ParseStatus parseSingle(std::string_view text, float &value)
     value = single;
     return ParseStatus::Ok;
 }
+
+ParseStatus parseDouble(std::string_view text, double &value)
+{
+    if (const std::optional<double> quick = quickDouble(text)) {
+        value = *quick;
+        return ParseStatus::Ok;
+    }
+    const std::optional<double> wide = numbers::parseDecimal(text);
+    if (!wide)
+        return ParseStatus::NotANumber;
+    if (!std::isfinite(*wide))
+        return ParseStatus::OutOfRange;
+    value = *wide;
+    return ParseStatus::Ok;
+}

@@ -34,3 +34,5 @@ ParseStatus parseWholeNumber(std::string_view text, long long &value);
 // Number text (exact, untrimmed) as a single-precision float; OutOfRange when the value is
 // beyond what a float holds (tiny values become zero as usual).
 ParseStatus parseSingle(std::string_view text, float &value);
+// Number text (exact, untrimmed) as a double; OutOfRange beyond what a double holds.
+ParseStatus parseDouble(std::string_view text, double &value);

@@ -1,8 +1,10 @@
 #include "CalcCommand.h"
 
+#include "DesignFiguresText.h"
 #include "DesignSession.h"
 #include "LineBreaks.h"
 #include "Platform.h"
+#include "SizingExport.h"
 #include "TerminalText.h"
 #include "TessivaneVersion.h"
 
@@ -51,6 +53,14 @@ int CalcCommand::run(const CommandLine &line, const std::string &programDir)
     }
     DesignSession session(line.dataDir.empty() ? programDir : line.dataDir);
     session.adopt(*read);
+    DesignTarget target = session.target();
+    for (const TargetSetting &setting : TargetSettings) {
+        if (!(line.target.*setting.text).empty())
+            target.*setting.text = line.target.*setting.text;
+    }
+    session.setTarget(target);
+    if (line.size)
+        return size(line, session);
 
     DesignSession::Questions questions;
     questions.decimalSeparator = m_decimalSeparator;
@@ -71,7 +81,7 @@ int CalcCommand::run(const CommandLine &line, const std::string &programDir)
         break;
     }
     const ExportKind kind = line.printTable ? ExportKind::StageAreaTable : line.format;
-    Result<std::string> text = session.exportText(kind, {line.nodeName, line.infiltrationRate});
+    Result<std::string> text = session.exportText(kind, {line.nodeName, std::nullopt});
     if (!text) {
         m_err << "tessivane-calc: " << withLineFeeds(text.reason()) << "\n";
         return Refused;
@@ -85,9 +95,14 @@ int CalcCommand::run(const CommandLine &line, const std::string &programDir)
                   << withLineFeeds(storage.bedProblem) << "\n";
         m_out << *text;
     } else {
-        const std::string lines = withLineFeeds(*text);
+        const std::string lines = withLineFeeds(*text) + figuresAfterReport(kind, session);
         m_out << (m_terminalOutput ? escapedForTerminal(lines) : lines);
     }
+    return finish(line, session, Done);
+}
+
+int CalcCommand::finish(const CommandLine &line, DesignSession &session, int status)
+{
     // The file is saved only once the output is out, so a run that fails changes nothing.
     if (!flushed(m_out, m_err))
         return BadProject;
@@ -99,5 +114,43 @@ int CalcCommand::run(const CommandLine &line, const std::string &programDir)
             return BadProject;
         }
     }
-    return Done;
+    return status;
+}
+
+int CalcCommand::size(const CommandLine &line, DesignSession &session)
+{
+    const DesignSession::Sizing sizing = session.sizeBed(m_decimalSeparator);
+    if (!sizing.sized() || sizing.answer.layouts.empty()) {
+        m_err << withLineFeeds(DesignFiguresText::sizingHeadline(sizing)) << "\n";
+        return Refused;
+    }
+    switch (line.format) {
+    case ExportKind::Json:
+        m_out << sizingJsonText(sizing.target, sizing.answer);
+        break;
+    case ExportKind::StorageCsv:
+        m_out << sizingCsvText(sizing.answer);
+        break;
+    default:
+        m_out << DesignFiguresText::sizingPlainText(sizing);
+        break;
+    }
+    return finish(line, session, Done);
+}
+
+std::string CalcCommand::figuresAfterReport(ExportKind kind, DesignSession &session)
+{
+    if (kind != ExportKind::Report)
+        return {};
+    const Result<DesignFigures> figures = session.designFigures();
+    if (!figures)
+        return {};
+    std::string lines;
+    if (figures->below)
+        lines +=
+            DesignFiguresText::plainLine(DesignFiguresText::storageBelowLine(*figures->below)) +
+            "\n";
+    for (const DesignFiguresText::FigureLine &line : DesignFiguresText::drawdownLines(*figures))
+        lines += DesignFiguresText::plainLine(line) + "\n";
+    return lines;
 }

@@ -2,6 +2,7 @@
 
 #include "CommandLine.h"
 
+class DesignSession;
 #include <iosfwd>
 #include <string>
 
@@ -30,6 +31,12 @@ public:
     int run(const CommandLine &line, const std::string &programDir);
 
 private:
+    // Saves when asked, after the output is out; the status unless either fails.
+    int finish(const CommandLine &line, DesignSession &session, int status);
+    int size(const CommandLine &line, DesignSession &session);
+    // The storage below the target's elevation and the drawdown, after the report.
+    static std::string figuresAfterReport(ExportKind kind, DesignSession &session);
+
     std::ostream &m_out;
     std::ostream &m_err;
     char m_decimalSeparator = '.';

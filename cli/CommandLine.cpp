@@ -12,13 +12,37 @@ Result<ExportKind> readFormat(const std::string &name)
     return Failure{"unknown format \"" + name + "\" (use one of " + exportFormatNames() + ")"};
 }
 
-Result<double> readInfiltrationRate(const std::string &text)
+// The options that set the design target, each one setting's text.
+struct TargetOption
 {
-    const std::optional<double> rate = numbers::parseDecimal(text);
-    if (!rate || !checkInfiltrationRate(*rate))
-        return Failure{"--infiltration-rate needs a positive number of inches per hour, not \"" +
-                       text + "\""};
-    return *rate;
+    const char *option;
+    std::string DesignTarget::*text;
+};
+constexpr TargetOption TargetOptions[] = {
+    {"--size", &DesignTarget::requiredStorage},
+    {"--below", &DesignTarget::elevation},
+    {"--max-length", &DesignTarget::maxLength},
+    {"--max-width", &DesignTarget::maxWidth},
+    {"--max-rows", &DesignTarget::maxRows},
+    {"--max-per-row", &DesignTarget::maxPerRow},
+    {"--infiltration-rate", &DesignTarget::infiltrationRate},
+};
+
+Result<void> checkTarget(const DesignTarget &target)
+{
+    const TargetReading reading = readTarget(target);
+    if (!reading.ok()) {
+        for (const TargetOption &option : TargetOptions) {
+            if (option.text == reading.problem->text)
+                return Failure{std::string(option.option) + ": " + reading.message + " (not \"" +
+                               target.*option.text + "\")"};
+        }
+    }
+    if (const auto rate = reading.values.infiltrationRate) {
+        if (const Result<void> seeps = checkInfiltrationRate(*rate); !seeps)
+            return Failure{"--infiltration-rate: " + seeps.reason()};
+    }
+    return {};
 }
 
 // The option's value: after "=" in the same argument, or the next argument.
@@ -36,6 +60,14 @@ std::optional<std::string> optionValue(const std::vector<std::string> &args, std
 bool isOption(const std::string &arg, const std::string &option)
 {
     return arg == option || arg.rfind(option + "=", 0) == 0;
+}
+const TargetOption *targetOption(const std::string &arg)
+{
+    for (const TargetOption &option : TargetOptions) {
+        if (isOption(arg, option.option))
+            return &option;
+    }
+    return nullptr;
 }
 } // namespace
 
@@ -75,14 +107,12 @@ Result<CommandLine> CommandLine::parse(const std::vector<std::string> &args)
             if (const Result<void> valid = checkSwmmNodeName(*name); !valid)
                 return Failure{"--node-name: " + valid.reason()};
             line.nodeName = *name;
-        } else if (isOption(arg, "--infiltration-rate")) {
-            const std::optional<std::string> text = optionValue(args, i, "--infiltration-rate");
+        } else if (const TargetOption *option = targetOption(arg)) {
+            const std::optional<std::string> text = optionValue(args, i, option->option);
             if (!text)
-                return Failure{"--infiltration-rate needs a number of inches per hour"};
-            const Result<double> rate = readInfiltrationRate(*text);
-            if (!rate)
-                return rate.failure();
-            line.infiltrationRate = *rate;
+                return Failure{std::string(option->option) + " needs a value"};
+            line.target.*option->text = *text;
+            line.size = line.size || option->text == &DesignTarget::requiredStorage;
         } else if (arg == "--") {
             if (i + 1 < args.size() && line.projectPath.empty() && i + 2 == args.size()) {
                 line.projectPath = args[i + 1];
@@ -101,10 +131,19 @@ Result<CommandLine> CommandLine::parse(const std::vector<std::string> &args)
         return Failure{
             "--table prints the report's table and cannot be combined with --format json, "
             "csv, swmm or stage-storage"};
-    if ((!line.nodeName.empty() || line.infiltrationRate) &&
-        line.format != ExportKind::SwmmStorageNode)
-        return Failure{"--node-name and --infiltration-rate describe the SWMM storage node and "
-                       "need --format swmm"};
+    if (!line.nodeName.empty() && line.format != ExportKind::SwmmStorageNode)
+        return Failure{"--node-name names the SWMM storage node and needs --format swmm"};
+    if (const Result<void> target = checkTarget(line.target); !target)
+        return target.failure();
+    const bool layoutLimits = !line.target.maxLength.empty() || !line.target.maxWidth.empty() ||
+                              !line.target.maxRows.empty() || !line.target.maxPerRow.empty();
+    if (layoutLimits && !line.size)
+        return Failure{"--max-length, --max-width, --max-rows and --max-per-row limit the "
+                       "layouts of --size"};
+    if (line.size &&
+        (line.printTable || (line.format != ExportKind::Report && line.format != ExportKind::Json &&
+                             line.format != ExportKind::StorageCsv)))
+        return Failure{"--size prints its layouts as a table, or with --format json or csv"};
     if (!line.help && !line.version && line.projectPath.empty())
         return Failure{"no project file given"};
     return line;
@@ -113,7 +152,11 @@ Result<CommandLine> CommandLine::parse(const std::vector<std::string> &args)
 std::string CommandLine::usage()
 {
     return "Usage: tessivane-calc [--data-dir DIR] [--yes] [--table | --format FORMAT] [--save]\n"
-           "                      [--node-name NAME] [--infiltration-rate IN_PER_HR] PROJECT.tvc\n"
+           "                      [--node-name NAME] [--infiltration-rate IN_PER_HR]\n"
+           "                      [--below ELEVATION] PROJECT.tvc\n"
+           "       tessivane-calc --size VOLUME [--below ELEVATION] [--max-length FT]\n"
+           "                      [--max-width FT] [--max-rows N] [--max-per-row N]\n"
+           "                      [--format json|csv] PROJECT.tvc\n"
            "\n"
            "Calculates the equivalent pond of the chamber bed that PROJECT.tvc describes,\n"
            "exactly as the calculator's Calculate button does, and prints the report.\n"
@@ -133,9 +176,21 @@ std::string CommandLine::usage()
            "                  with --format swmm: the storage node's name (default: from\n"
            "                  the project name); its outlet is NAME_Overflow to NAME_Out\n"
            "  --infiltration-rate IN_PER_HR\n"
-           "                  with --format swmm: the design infiltration rate, written as\n"
-           "                  the node's constant seepage rate through the bed's plan area\n"
-           "  --save          write the project back with its results and report\n"
+           "                  the design infiltration rate (safety factor applied): the\n"
+           "                  report is followed by the time the bed takes to drain, JSON\n"
+           "                  has it as \"drawdown\", and with --format swmm it is the\n"
+           "                  node's constant seepage rate through the bed's plan area\n"
+           "  --below ELEVATION\n"
+           "                  the bed's storage below this elevation (ft) follows the report\n"
+           "                  (JSON: \"storageBelow\"); with --size the storage counts below it\n"
+           "  --size VOLUME   list the rectangular arrays that hold VOLUME cubic feet, the\n"
+           "                  fewest chambers per row for each number of rows, from the\n"
+           "                  project's other inputs (its rows and chambers per row are\n"
+           "                  ignored); exit status 2 when no layout within the limits does\n"
+           "  --max-length FT, --max-width FT, --max-rows N, --max-per-row N\n"
+           "                  with --size: the largest layout allowed\n"
+           "  --save          write the project back with its results and report (and the\n"
+           "                  design target settings given here)\n"
            "  --help          show this text\n"
            "  --version       show the version\n"
            "\n"

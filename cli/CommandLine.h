@@ -1,5 +1,6 @@
 #pragma once
 
+#include "DesignTarget.h"
 #include "ExportFormats.h"
 #include "Result.h"
 
@@ -17,8 +18,11 @@ struct CommandLine
     // --format name (the report by default; --table gives the stage vs area table).
     ExportKind format = ExportKind::Report;
     bool save = false;
-    std::string nodeName;                   // --format swmm: the storage node's name
-    std::optional<double> infiltrationRate; // --format swmm: in/hr the bed seeps at
+    std::string nodeName; // --format swmm: the storage node's name
+    // The design target's settings given here (--size, --below, --max-*,
+    // --infiltration-rate); they replace the project's own.
+    DesignTarget target;
+    bool size = false; // --size: list the layouts that hold the required storage
     bool help = false;
     bool version = false;
     std::string projectPath;

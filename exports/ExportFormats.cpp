@@ -38,7 +38,7 @@ std::string exportFormatNames()
 }
 
 Result<std::string> exportText(ExportKind kind, const CalcRecord &record,
-                               const SwmmNodeChoices &choices)
+                               const SwmmNodeChoices &choices, const TargetValues &target)
 {
     if (!record.result.ResultsValid)
         return Failure{"There is no calculated result to export."};
@@ -48,7 +48,7 @@ Result<std::string> exportText(ExportKind kind, const CalcRecord &record,
     case ExportKind::StageAreaTable:
         return StageAreaClipboardText(record.result);
     case ExportKind::Json:
-        return jsonResultText(ResultExport::collect(record));
+        return jsonResultText(ResultExport::collect(record, target));
     case ExportKind::StorageCsv:
         return csvStorageText(summarizeStorage(record));
     case ExportKind::SwmmStorageNode:

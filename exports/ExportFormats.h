@@ -1,5 +1,6 @@
 #pragma once
 
+#include "DesignTarget.h"
 #include "Result.h"
 #include "RoutingExports.h"
 
@@ -60,6 +61,8 @@ const ExportFormat *exportFormatNamed(std::string_view name);
 std::string exportFormatNames();
 
 // The export's text for a calculation's record: line breaks as the format has them (CR LF in
-// the report and the table, LF elsewhere). The reason says why there is none.
+// the report and the table, LF elsewhere). The reason says why there is none. JSON adds the
+// storage below the target's elevation and the drawdown at its rate when it has them.
 Result<std::string> exportText(ExportKind kind, const CalcRecord &record,
-                               const SwmmNodeChoices &choices = {});
+                               const SwmmNodeChoices &choices = {},
+                               const TargetValues &target = {});

@@ -114,6 +114,36 @@ void writeStorage(JsonWriter &json, const StorageSummary &storage)
     json.endObject();
     json.endObject();
 }
+void writeDesign(JsonWriter &json, const DesignFigures &design)
+{
+    const BedQuantities &q = design.quantities;
+    json.key("quantities").beginObject();
+    json.key("chambers").value(q.chambers);
+    json.key("planArea_sqft").value(q.planArea);
+    json.key("bedHeight_ft").value(q.bedHeight);
+    json.key("stoneVolume_cuft").value(q.stoneVolume);
+    json.key("stoneVolume_cuyd").value(q.stoneVolume / CubicFeetPerCubicYard);
+    json.key("excavation_cuft").value(q.excavation);
+    json.key("excavation_cuyd").value(q.excavation / CubicFeetPerCubicYard);
+    json.key("geotextile_sqft").value(q.geotextile);
+    json.key("geotextile_sqyd").value(q.geotextile / SquareFeetPerSquareYard);
+    json.key("geotextileIncludesSides").value(q.geotextileHasSides);
+    json.endObject();
+    if (design.below) {
+        json.key("storageBelow").beginObject();
+        json.key("elevation_ft").value(design.below->elevation);
+        json.key("storage_cuft").value(design.below->storage);
+        json.endObject();
+    }
+    if (design.drawdown) {
+        json.key("drawdown").beginObject();
+        json.key("infiltrationRate_inPerHr").value(design.drawdown->rate);
+        json.key("fullBed_hours").value(design.drawdown->fullBedHours);
+        if (design.drawdown->belowHours)
+            json.key("belowElevation_hours").value(*design.drawdown->belowHours);
+        json.endObject();
+    }
+}
 } // namespace
 
 std::string jsonResultText(const ResultExport &data)
@@ -134,6 +164,8 @@ std::string jsonResultText(const ResultExport &data)
         writeSystem(json, record.result);
     writeEquivalentPond(json, record.result);
     writeStorage(json, data.storage);
+    if (data.design)
+        writeDesign(json, *data.design);
     json.endObject();
     return json.text();
 }

@@ -8,6 +8,7 @@
 #include "TextEncoding.h"
 #include "TextParsers.h"
 
+#include <array>
 #include <vector>
 
 namespace {
@@ -57,7 +58,48 @@ bool numberAllowed(const InputFieldInfo &field, int value)
     return value >= 0 && value <= 2; // unchecked, checked, grayed
 }
 
-Result<void> ScanFileVer01(ItemReader &reader, ProjectDocument &document)
+// Version 02 adds the design target between the inputs and the results flag, one setting
+// per line as "key=text", between these two lines. A project without one is written as
+// version 01, byte for byte as before.
+const char *const TargetBegin = "[Design Target]";
+const char *const TargetEnd = "[End Design Target]";
+
+void writeTarget(std::string &text, const DesignTarget &target)
+{
+    addLine(text, TargetBegin);
+    for (const TargetSetting &setting : TargetSettings)
+        addLine(text, std::string(setting.fileKey) + "=" + target.*setting.text);
+    addLine(text, TargetEnd);
+}
+
+Result<void> readTarget(ItemReader &reader, DesignTarget &target)
+{
+    std::string line;
+    if (!reader.readLine(line) || line != TargetBegin)
+        return failure(reader, std::string("\"") + TargetBegin + "\" is missing");
+    std::array<bool, TargetSettings.size()> seen{};
+    while (reader.readLine(line)) {
+        if (line == TargetEnd)
+            return {};
+        const auto equals = line.find('=');
+        const std::string key = line.substr(0, equals);
+        std::size_t index = 0;
+        while (index < TargetSettings.size() && key != TargetSettings[index].fileKey)
+            ++index;
+        if (equals == std::string::npos || index == TargetSettings.size())
+            return failure(reader, "\"" + key + "\" is not a design target setting");
+        if (seen[index])
+            return failure(reader, "the setting \"" + key + "\" appears twice");
+        seen[index] = true;
+        std::string &value = target.*TargetSettings[index].text;
+        value = line.substr(equals + 1);
+        if (utf8UnitCount(value) > MaxInputLength)
+            return failure(reader, tooLongText(TargetSettings[index].name));
+    }
+    return failure(reader, std::string("\"") + TargetEnd + "\" is missing");
+}
+
+Result<void> ScanFile(ItemReader &reader, ProjectDocument &document, int version)
 {
     std::string line;
     if (!reader.readLine(line))
@@ -82,6 +124,10 @@ Result<void> ScanFileVer01(ItemReader &reader, ProjectDocument &document)
         if (!reader.readInt16Item(value) || !numberAllowed(*slot, value))
             return failure(reader, std::string("the ") + slot->fileName + " is not a valid value");
         inputs.*slot->choice = value;
+    }
+    if (version == 2) {
+        if (Result<void> read = readTarget(reader, document.target); !read)
+            return read;
     }
 
     ResultState &results = document.results;
@@ -134,13 +180,16 @@ std::string WriteProjectFile(const ProjectDocument &document)
 {
     const CalcInputs &inputs = document.inputs;
     const int method = calcMethod(inputs.method) ? inputs.method : 0;
+    const bool withTarget = document.target.used();
     std::string text;
-    addLine(text, "TVC_Ver01");
+    addLine(text, withTarget ? "TVC_Ver02" : "TVC_Ver01");
     addLine(text, std::to_string(method));
     if (method != 0) {
         for (const InputFieldInfo *slot : inputSlots(method))
             addLine(text, slot->text ? inputs.*slot->text : std::to_string(inputs.*slot->choice));
     }
+    if (withTarget)
+        writeTarget(text, document.target);
     const ResultState &results = document.results;
     addLine(text, results.ResultsValid ? "1" : "0");
     if (!results.ResultsValid)
@@ -158,6 +207,10 @@ std::string WriteProjectFile(const ProjectDocument &document)
 std::string FieldWithLineBreak(const ProjectDocument &document)
 {
     const CalcInputs &inputs = document.inputs;
+    for (const TargetSetting &setting : TargetSettings) {
+        if ((document.target.*setting.text).find_first_of("\r\n") != std::string::npos)
+            return setting.name;
+    }
     if (!calcMethod(inputs.method))
         return {};
     for (const InputFieldInfo *slot : inputSlots(inputs.method)) {
@@ -169,6 +222,10 @@ std::string FieldWithLineBreak(const ProjectDocument &document)
 
 std::string FieldTooLong(const ProjectDocument &document)
 {
+    for (const TargetSetting &setting : TargetSettings) {
+        if (utf8UnitCount(document.target.*setting.text) > MaxInputLength)
+            return setting.name;
+    }
     const CalcInputs &inputs = document.inputs;
     if (inputs.method != 1 && inputs.method != 2)
         return {};
@@ -193,10 +250,11 @@ Result<ProjectDocument> ReadProjectFile(std::string_view text)
         return Failure{"the version line is too short"};
     const std::string version = first.substr(tag + 7, 2);
     int16_t number = 0;
-    if (!IsIntegerText(version) || parseInt16(version, number) != ParseStatus::Ok || number != 1)
+    if (!IsIntegerText(version) || parseInt16(version, number) != ParseStatus::Ok ||
+        (number != 1 && number != 2))
         return Failure{"version \"" + version + "\" is not a version this program reads"};
     ProjectDocument document;
-    if (const Result<void> scanned = ScanFileVer01(reader, document); !scanned)
+    if (const Result<void> scanned = ScanFile(reader, document, number); !scanned)
         return scanned.failure();
     return document;
 }

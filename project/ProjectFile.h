@@ -6,8 +6,9 @@
 #include <string>
 #include <string_view>
 
-// The ".tvc" project file, version 01: "TVC_Ver01", the method, that method's inputs as
-// typed, the results flag and, when set, the result state and the report.
+// The ".tvc" project file: "TVC_Ver01" (or "TVC_Ver02" with a design target), the method,
+// that method's inputs as typed, the design target when there is one, the results flag and,
+// when set, the result state and the report.
 
 // The file's text (UTF-8, CR LF line ends), before encoding. Writers first check
 // FieldWithLineBreak: such a document has no file form that reads back.

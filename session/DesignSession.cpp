@@ -16,6 +16,71 @@ void DesignSession::edit(const CalcInputs &inputs)
     m_changed = true;
 }
 
+void DesignSession::setTarget(const DesignTarget &target)
+{
+    if (target == m_target)
+        return;
+    m_target = target;
+    m_changed = true;
+}
+
+DesignSession::Sizing DesignSession::sizeBed(char decimalSeparator) const
+{
+    Sizing sizing;
+    const TargetReading reading = readTarget(m_target);
+    if (!reading.ok()) {
+        sizing.setting = reading.problem;
+        sizing.message = reading.message;
+        return sizing;
+    }
+    const TargetValues &v = reading.values;
+    if (!v.requiredStorage) {
+        sizing.setting = &TargetSettings[0];
+        sizing.message = "Specify the storage the bed must hold (cu ft).";
+        return sizing;
+    }
+    sizing.target = {*v.requiredStorage, v.elevation, v.maxLength,
+                     v.maxWidth,         v.maxRows,   v.maxPerRow};
+
+    // The form's other inputs pass the rectangular array's own checks; its rows and chambers
+    // per row are the sizing's to choose.
+    CalcInputs form = m_inputs;
+    form.method = RectangularArrayMethod.number;
+    form.rows = "1";
+    form.cols = "1";
+    CalcEnvironment environment;
+    environment.dataDir = m_dataDir;
+    environment.decimalSeparator = decimalSeparator;
+    const CalcOutcome checked = checkedInputs(form, environment);
+    if (!checked.record) {
+        sizing.message = checked.message;
+        sizing.field = checked.field;
+        return sizing;
+    }
+    sizing.answer = sizeRectangularArray(*checked.record, sizing.target);
+    return sizing;
+}
+
+void DesignSession::useLayout(int rows, int chambersPerRow)
+{
+    CalcInputs inputs = m_inputs;
+    inputs.method = RectangularArrayMethod.number;
+    inputs.rows = std::to_string(rows);
+    inputs.cols = std::to_string(chambersPerRow);
+    edit(inputs);
+}
+
+Result<DesignFigures> DesignSession::designFigures()
+{
+    if (!resultsValid())
+        return Failure{"There is no calculated result."};
+    const CalcOutcome &described = record();
+    if (!described.record)
+        return Failure{described.message};
+    const TargetValues values = readTarget(m_target).values;
+    return ::designFigures(*described.record, values.elevation, values.infiltrationRate);
+}
+
 CalcOutcome DesignSession::calculate(const Questions &questions)
 {
     CalcEnvironment environment;
@@ -88,12 +153,17 @@ Result<std::string> DesignSession::exportText(ExportKind kind, const SwmmNodeCho
     const CalcOutcome &described = record();
     if (!described.record)
         return Failure{described.message};
-    return ::exportText(kind, *described.record, choices);
+    const TargetValues target = readTarget(m_target).values;
+    SwmmNodeChoices node = choices;
+    if (!node.infiltrationRate)
+        node.infiltrationRate = target.infiltrationRate;
+    return ::exportText(kind, *described.record, node, target);
 }
 
 void DesignSession::clear()
 {
     m_inputs = CalcInputs{};
+    m_target = DesignTarget{};
     clearResults();
     m_changed = true;
 }
@@ -102,6 +172,7 @@ ProjectDocument DesignSession::document() const
 {
     ProjectDocument document;
     document.inputs = m_inputs;
+    document.target = m_target;
     document.results = m_state;
     if (m_state.ResultsValid)
         document.reportText = m_report;
@@ -134,6 +205,7 @@ Result<ProjectDocument> DesignSession::readFile(const std::string &path, FileSta
 void DesignSession::adopt(const ProjectDocument &document)
 {
     m_inputs = document.inputs;
+    m_target = document.target;
     m_state = document.results;
     m_report = m_state.ResultsValid ? document.reportText : std::string();
     m_record.reset();

@@ -1,6 +1,9 @@
 #pragma once
 
+#include "BedQuantities.h"
+#include "BedSizing.h"
 #include "CalcOutcome.h"
+#include "DesignTarget.h"
 #include "ExportFormats.h"
 #include "ProjectDocument.h"
 #include "ProjectFileIO.h"
@@ -26,6 +29,35 @@ public:
     const CalcInputs &inputs() const { return m_inputs; }
     // The user changed an input: a present result no longer belongs to the inputs.
     void edit(const CalcInputs &inputs);
+
+    // ---- the design target: what the bed must hold and where, the layout limits, the rate
+    const DesignTarget &target() const { return m_target; }
+    // The user changed a setting: the project keeps it; the result stays, it does not depend
+    // on the target.
+    void setTarget(const DesignTarget &target);
+
+    // A sizing of the rectangular array for the target, from the form's other inputs.
+    struct Sizing
+    {
+        // Why there is no sizing: a form field's refusal (field and message, as Calculate
+        // gives it) or a setting's (setting and message). Empty when sized.
+        std::string message;
+        InputField field = InputField::None;
+        const TargetSetting *setting = nullptr;
+        SizingTarget target;
+        SizingAnswer answer;
+
+        bool sized() const { return message.empty(); }
+    };
+    Sizing sizeBed(char decimalSeparator = '.') const;
+    // Takes a sized layout into the form: the rectangular array with its rows and chambers per
+    // row, an edit like any other.
+    void useLayout(int rows, int chambersPerRow);
+
+    // The quantities of the present result with the storage below the target's elevation and
+    // the drawdown at its rate (each when the setting is given and valid); the reason when
+    // there is no result or its bed cannot be described.
+    Result<DesignFigures> designFigures();
 
     // ---- the calculation
     struct Questions
@@ -81,6 +113,7 @@ public:
 private:
     std::string m_dataDir;
     CalcInputs m_inputs;
+    DesignTarget m_target;
     ResultState m_state;
     std::string m_report;
     std::optional<CalcOutcome> m_record;

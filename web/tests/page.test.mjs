@@ -378,7 +378,7 @@ describe('the page', () => {
     await page.focus('#txtProjectName');
     await page.keyboard.type('typed before ');
     const edited = await pageState();
-    const later = Buffer.from(withResults.toString('latin1').replace('TVC_Ver01', 'TVC_Ver02'),
+    const later = Buffer.from(withResults.toString('latin1').replace('TVC_Ver01', 'TVC_Ver03'),
                               'latin1');
     await openFile('later.tvc', later);
     await page.waitForFunction(() => document.getElementById('messageBox').open);

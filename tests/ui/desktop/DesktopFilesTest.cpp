@@ -82,6 +82,8 @@ private slots:
         QTest::newRow("by extension") << "Bed A.tvc" << QByteArray("TVC_Ver01\r\n1\r\n");
         QTest::newRow("empty file by extension") << "empty.tvc" << QByteArray();
         QTest::newRow("by first line") << "project" << QByteArray("TVC_Ver01\r\n2\r\n");
+        QTest::newRow("with a design target, by first line")
+            << "sized" << QByteArray("TVC_Ver02\r\n2\r\n");
         QTest::newRow("by first line after BOM")
             << "project-utf8" << QByteArray("\xEF\xBB\xBFTVC_Ver01\r\n2\r\n");
     }
