@@ -207,7 +207,7 @@ void frmTessivaneMain::Form_Load()
     m_txtOut->setTabStopsFrom(font());
     m_picPage1->rows()->ArrangeInputFields(1);
     // The start-up texts are not edits: the session starts from them, unchanged.
-    m_session->adopt(ProjectDocument{m_picPage1->inputs(), {}, {}});
+    m_session->adopt(ProjectDocument{m_picPage1->inputs(), {}, {}, {}});
     m_txtOut->clearReport();
     resultChanged();
     // Typing can start at once.

@@ -236,7 +236,7 @@ public:
     PageSession() : m_session(DataDir) {}
 
     // The form as the page opens with it: the start-up texts are not edits.
-    void start(const val &form) { m_session.adopt(ProjectDocument{inputsFrom(form), {}, {}}); }
+    void start(const val &form) { m_session.adopt(ProjectDocument{inputsFrom(form), {}, {}, {}}); }
     // The user changed the form: a present result no longer belongs to it.
     void edit(const val &form) { m_session.edit(inputsFrom(form)); }
     // Clear Data: the session's part (the page empties its form itself).
