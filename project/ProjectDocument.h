@@ -12,7 +12,7 @@
 struct ProjectDocument
 {
     CalcInputs inputs;
-    DesignTarget target;
     ResultState results;
     std::string reportText;
+    DesignTarget target;
 };
