@@ -75,10 +75,14 @@ void writeTarget(std::string &text, const DesignTarget &target)
 Result<void> readTarget(ItemReader &reader, DesignTarget &target)
 {
     std::string line;
+    int at = reader.lineNumber();
+    const auto failAt = [&](const std::string &what) -> Result<void> {
+        return Failure{"line " + std::to_string(at) + ": " + what};
+    };
     if (!reader.readLine(line) || line != TargetBegin)
-        return failure(reader, std::string("\"") + TargetBegin + "\" is missing");
+        return failAt(std::string("\"") + TargetBegin + "\" is missing");
     std::array<bool, TargetSettings.size()> seen{};
-    while (reader.readLine(line)) {
+    for (at = reader.lineNumber(); reader.readLine(line); at = reader.lineNumber()) {
         if (line == TargetEnd)
             return {};
         const auto equals = line.find('=');
@@ -87,16 +91,16 @@ Result<void> readTarget(ItemReader &reader, DesignTarget &target)
         while (index < TargetSettings.size() && key != TargetSettings[index].fileKey)
             ++index;
         if (equals == std::string::npos || index == TargetSettings.size())
-            return failure(reader, "\"" + key + "\" is not a design target setting");
+            return failAt("\"" + key + "\" is not a design target setting");
         if (seen[index])
-            return failure(reader, "the setting \"" + key + "\" appears twice");
+            return failAt("the setting \"" + key + "\" appears twice");
         seen[index] = true;
         std::string &value = target.*TargetSettings[index].text;
         value = line.substr(equals + 1);
         if (utf8UnitCount(value) > MaxInputLength)
-            return failure(reader, tooLongText(TargetSettings[index].name));
+            return failAt(tooLongText(TargetSettings[index].name));
     }
-    return failure(reader, std::string("\"") + TargetEnd + "\" is missing");
+    return failAt(std::string("\"") + TargetEnd + "\" is missing");
 }
 
 Result<void> ScanFile(ItemReader &reader, ProjectDocument &document, int version)

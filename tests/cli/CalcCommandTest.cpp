@@ -345,3 +345,58 @@ TEST(CalcCommandFormats, AChamberTableWhoseStorageFallsGivesNoSwmmCurve)
     EXPECT_EQ(table.out, "");
     EXPECT_EQ(table.err, result.err);
 }
+
+// The worked array's other inputs, sized for a target: the table, JSON and CSV, exit 2 with
+// the reason when nothing within the limits fits, and --save keeping the settings.
+TEST(CalcCommand, SizesTheBedForATargetInOneStep)
+{
+    test::TempDir dir;
+    const std::string path = dir.file("p.tvc");
+    test::writeFile(path, "TVC_Ver01\r\n2\r\nWorked example\r\n0\r\n\r\n\r\n6\r\n6\r\n6\r\n12\r\n"
+                          "40\r\n100\r\n0\r\n0\r\n");
+    const std::string data = dataSet("worked-rect");
+    CalcRun run = runCalc({"--size", "50", "--below=101", "--max-rows", "2", path}, data);
+    EXPECT_EQ(run.status, 0) << run.err;
+    EXPECT_EQ(run.out, "2 layouts hold 50 cu ft below 101 ft, fewest chambers first:\n"
+                       "Rows  Chambers per row  Chambers  Length (ft)  Width (ft)  Plan area (sq "
+                       "ft)  Storage (cu ft)  Surplus (%)\n"
+                       "   2                 3         6        12.00        7.50              "
+                       "90.00           54.000          8.0\n"
+                       "   1                 8         8        32.00        4.50             "
+                       "144.00           56.000         12.0\n");
+    run = runCalc({"--size", "50", "--below", "101", "--max-rows", "2", "--format", "csv", path},
+                  data);
+    EXPECT_EQ(run.out.substr(0, run.out.find('\n', 100)),
+              "rows,chambersPerRow,chambers,length_ft,width_ft,planArea_sqft,storage_cuft,"
+              "surplus_percent\n2,3,6,12,7.5,90,54,8");
+    run = runCalc({"--size", "50", "--below", "101", "--format", "json", path}, data);
+    EXPECT_NE(run.out.find("\"requiredStorage_cuft\": 50,\n    \"elevation_ft\": 101,"),
+              std::string::npos);
+
+    run =
+        runCalc({"--size", "60", "--below", "101", "--max-rows=2", "--max-per-row=3", path}, data);
+    EXPECT_EQ(run.status, 2);
+    EXPECT_EQ(run.out, "");
+    EXPECT_EQ(run.err, "No layout within the limits holds 60 cu ft below 101 ft: the most any "
+                       "allowed layout holds is 54.000 cu ft.\n");
+
+    run = runCalc({"--size", "lots", path}, data);
+    EXPECT_EQ(run.status, 1);
+    EXPECT_EQ(run.err, "--size: The required storage must be a positive number of cubic feet. "
+                       "(not \"lots\")");
+    EXPECT_EQ(runCalc({"--max-rows", "2", path}, data).status, 1);
+
+    // The settings on the command line are saved with the project, as version 02.
+    test::writeFile(path, "TVC_Ver01\r\n2\r\nWorked example\r\n0\r\n2\r\n3\r\n6\r\n6\r\n6\r\n12\r\n"
+                          "40\r\n100\r\n0\r\n0\r\n");
+    run = runCalc({"--below", "101", "--infiltration-rate", "1", "--save", path}, data);
+    EXPECT_EQ(run.status, 0) << run.err;
+    EXPECT_NE(run.out.find("\nStorage below 101 ft: 54.000 cu ft (0.0012 acre-ft), 53.6 % of the "
+                           "bed's storage\nTime to drain the full bed at 1 in/hr: 13.4 hours\n"
+                           "Time to drain the storage below 101 ft: 7.2 hours\n"),
+              std::string::npos)
+        << run.out;
+    const std::string saved = test::readFile(path);
+    EXPECT_EQ(saved.rfind("TVC_Ver02\r\n", 0), 0u);
+    EXPECT_NE(saved.find("BelowElevation=101\r\n"), std::string::npos);
+}

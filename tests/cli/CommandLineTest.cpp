@@ -72,7 +72,8 @@ INSTANTIATE_TEST_SUITE_P(
         ParseCase{"RateNotANumber",
                   {"--format=swmm", "--infiltration-rate", "fast", "p.tvc"},
                   std::nullopt,
-                  "--infiltration-rate needs a positive number of inches per hour, not \"fast\""},
+                  "--infiltration-rate: The infiltration rate must be a positive number of inches "
+                  "per hour. (not \"fast\")"},
         ParseCase{"RateZero",
                   {"--format=swmm", "--infiltration-rate=0", "p.tvc"},
                   std::nullopt,
@@ -80,7 +81,7 @@ INSTANTIATE_TEST_SUITE_P(
         ParseCase{"RateMissing",
                   {"--format=swmm", "p.tvc", "--infiltration-rate"},
                   std::nullopt,
-                  "--infiltration-rate needs a number of inches per hour"},
+                  "--infiltration-rate needs a value"},
         ParseCase{"NodeNameWithBlank",
                   {"--format=swmm", "--node-name", "Lot 3", "p.tvc"},
                   std::nullopt,
@@ -88,6 +89,5 @@ INSTANTIATE_TEST_SUITE_P(
         ParseCase{"NodeChoicesNeedSwmm",
                   {"--node-name=Bed", "p.tvc"},
                   std::nullopt,
-                  "--node-name and --infiltration-rate describe the SWMM storage node and need "
-                  "--format swmm"}),
+                  "--node-name names the SWMM storage node and needs --format swmm"}),
     [](const testing::TestParamInfo<ParseCase> &caseInfo) { return caseInfo.param.name; });

@@ -115,7 +115,7 @@ TEST(ProjectFile, StorageFiguresAreTheSameAfterSaveAndOpen)
             shipped.dataDir = TESSIVANE_SHIPPED_DATA;
             const CalcOutcome fresh = calculate(inputs, shipped, state);
             ASSERT_TRUE(fresh.record) << fresh.message;
-            ProjectDocument document{inputs, state, fresh.report()};
+            ProjectDocument document{inputs, state, fresh.report(), {}};
             const Result<std::string> bytes = projectFileBytes(document);
             ASSERT_TRUE(bytes) << bytes.reason();
             const Result<ProjectDocument> reopened = readProjectBytes(*bytes);
@@ -183,7 +183,7 @@ TEST(ProjectFile, VersionLineRules)
     ProjectDocument document;
     EXPECT_TRUE(read("xx TVC_Ver01 trailing" + rest, document).ok());
     EXPECT_EQ(document.inputs.chamberTypeIndex, -1);
-    EXPECT_TRUE(failsWithItsOwnReason(read("TVC_Ver02" + rest, document)));
+    EXPECT_TRUE(failsWithItsOwnReason(read("TVC_Ver03" + rest, document)));
     EXPECT_TRUE(failsWithItsOwnReason(read("TVC_Ver0" + rest, document)));
     const Result<void> lower = read("tvc_ver01" + rest, document);
     EXPECT_TRUE(isInvalidFormat(lower));
@@ -393,5 +393,48 @@ TEST(ProjectFile, SavedReportIsRefusedBeyondWhatACalculationWrites)
         ProjectDocument reread;
         const Result<void> result = read(WriteProjectFile(document), reread);
         EXPECT_EQ(result.ok(), c.reads) << c.report.size() << " bytes: " << result.reason();
+    }
+}
+
+// The design target is written only when the user set a setting: version 02 with a block of
+// its own; a damaged block fails the read at its line.
+TEST(ProjectFile, DesignTargetMakesVersion02AndReadsBack)
+{
+    ProjectDocument plain = calculated(test::rectangularArrayExample(), "worked-rect");
+    const std::string version01 = WriteProjectFile(plain);
+    ASSERT_EQ(version01.rfind("TVC_Ver01\r\n", 0), 0u);
+
+    ProjectDocument sized = plain;
+    sized.target.requiredStorage = " 4000";
+    sized.target.elevation = "103.0";
+    sized.target.maxRows = "a=b"; // kept as typed, checked where it is used
+    sized.target.infiltrationRate = "Ölfeld";
+    const std::string version02 = WriteProjectFile(sized);
+    const std::string block = "[Design Target]\r\nRequiredStorage= 4000\r\nBelowElevation=103.0\r\n"
+                              "LargestLength=\r\nLargestWidth=\r\nMostRows=a=b\r\n"
+                              "MostChambersPerRow=\r\nInfiltrationRate=Ölfeld\r\n"
+                              "[End Design Target]\r\n";
+    const std::size_t inputsEnd = version01.find("\r\n0\r\n1\r\n") + 5; // bottom area, flag
+    EXPECT_EQ(version02, "TVC_Ver02" + version01.substr(9, inputsEnd - 9) + block +
+                             version01.substr(inputsEnd));
+    ProjectDocument reread;
+    ASSERT_TRUE(read(version02, reread).ok());
+    EXPECT_EQ(reread.target, sized.target);
+    EXPECT_EQ(WriteProjectFile(reread), version02);
+
+    const std::string head = version02.substr(0, version02.find("[Design Target]"));
+    const std::pair<std::string, std::string> damaged[] = {
+        {"RequiredStorage=1\r\n[End Design Target]\r\n0\r\n", "line 14: \"[Design Target]\""},
+        {"[Design Target]\r\nDepth=3\r\n[End Design Target]\r\n0\r\n", "line 15: \"Depth\" is not"},
+        {"[Design Target]\r\nMostRows\r\n[End Design Target]\r\n0\r\n",
+         "line 15: \"MostRows\" is not"},
+        {"[Design Target]\r\nMostRows=1\r\nMostRows=2\r\n[End Design Target]\r\n0\r\n",
+         "line 16: the setting \"MostRows\" appears twice"},
+        {"[Design Target]\r\nMostRows=1\r\n", "\"[End Design Target]\" is missing"},
+    };
+    for (const auto &[text, reason] : damaged) {
+        const Result<void> result = read(head + text, reread);
+        ASSERT_TRUE(failsWithItsOwnReason(result)) << text;
+        EXPECT_NE(result.reason().find(reason), std::string::npos) << result.reason();
     }
 }
