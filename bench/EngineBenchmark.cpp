@@ -1,8 +1,10 @@
 // Throughput of the engine's hot paths: reading a chamber file, a full rectangular-array
 // calculation with its report on a 100-row chamber table, and a project file read and
-// written with results, and the storage summary of a result (bed model included).
+// written with results, the storage summary of a result (bed model included), and the sizing
+// table for up to 100 rows and 1,000 chambers per row.
 #include "Calculator.h"
 #include "ChamberDataFile.h"
+#include "DesignSession.h"
 #include "EngineWorkload.h"
 #include "ProjectFile.h"
 #include "StorageSummary.h"
@@ -70,6 +72,26 @@ void StorageSummaryOfAResult(benchmark::State &state)
     }
 }
 BENCHMARK(StorageSummaryOfAResult);
+
+// The sizing dialog's table on each keystroke: every row count from 1 to 100 holds 40,000 ft³
+// with fewer than 1,000 chambers per row, so all hundred are searched and listed.
+void SizingTable(benchmark::State &state)
+{
+    DesignSession session(fixture().dir.string());
+    session.edit(rectangularArray());
+    DesignTarget target;
+    target.requiredStorage = "40000";
+    target.maxRows = "100";
+    target.maxPerRow = "1000";
+    session.setTarget(target);
+    for (auto _ : state) {
+        const DesignSession::Sizing sizing = session.sizeBed();
+        if (sizing.answer.layouts.size() != 100)
+            state.SkipWithError("the workload no longer lists 100 layouts");
+        benchmark::DoNotOptimize(sizing.answer.layouts.data());
+    }
+}
+BENCHMARK(SizingTable)->Unit(benchmark::kMicrosecond);
 } // namespace
 
 BENCHMARK_MAIN();

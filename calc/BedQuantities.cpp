@@ -19,7 +19,8 @@ Result<DesignFigures> designFigures(const CalcRecord &record, std::optional<doub
     BedQuantities &q = figures.quantities;
     q.chambers = bed.chamberCount;
     q.planArea = bed.planArea;
-    q.bedHeight = bed.top() - bed.baseElevation;
+    const double chamberHeight = bed.chamberHeight.empty() ? 0.0 : bed.chamberHeight.back();
+    q.bedHeight = bed.foundationDepth + chamberHeight + bed.coverThickness;
     q.excavation = q.planArea * q.bedHeight;
     // The chambers' storage stands for the volume they displace, as the calculation assumes.
     const double displaced =

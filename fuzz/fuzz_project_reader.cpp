@@ -1,8 +1,11 @@
 // Any bytes as a project file: decoding and reading must never crash or hang, and a file
 // that reads must write and read back to the same bytes. A stored result is then used as
 // the window uses it without calculating again: the clipboard texts and the Storage tab's
-// check against the bed of the stored inputs; then the inputs are calculated afresh.
+// check against the bed of the stored inputs; then the inputs are calculated afresh. A design
+// target is sized as the window's dialog sizes it: every layout holds the required storage,
+// fewest chambers first.
 #include "ClipboardText.h"
+#include "DesignSession.h"
 #include "FuzzCalculation.h"
 #include "ProjectFile.h"
 #include "StorageSummary.h"
@@ -11,6 +14,25 @@
 #include <cstdint>
 #include <cstdlib>
 #include <string>
+
+namespace {
+void sizeAsTheDialogDoes(const ProjectDocument &document)
+{
+    DesignSession session(SHIPPED_DATA_DIR);
+    session.adopt(document);
+    const DesignSession::Sizing sizing = session.sizeBed();
+    if (!sizing.sized())
+        return;
+    const auto &layouts = sizing.answer.layouts;
+    for (std::size_t i = 0; i < layouts.size(); ++i) {
+        if (!(layouts[i].storage >= sizing.target.requiredStorage) ||
+            (i > 0 && layouts[i].chambers < layouts[i - 1].chambers))
+            std::abort();
+    }
+    if (layouts.empty() && !(sizing.answer.mostStorage < sizing.target.requiredStorage))
+        std::abort();
+}
+} // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
 {
@@ -27,6 +49,8 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
         std::abort();
 
     calculateAsTheCommandLineDoes(document.inputs, SHIPPED_DATA_DIR);
+    if (document.target.used())
+        sizeAsTheDialogDoes(document);
     const ResultState &result = document.results;
     if (!result.ResultsValid)
         return 0;

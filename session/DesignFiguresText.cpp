@@ -5,6 +5,7 @@
 #include "StorageSummaryText.h"
 
 #include <algorithm>
+#include <cmath>
 
 namespace DesignFiguresText {
 
@@ -12,9 +13,18 @@ namespace {
 using StorageSummaryText::areaText;
 using StorageSummaryText::volumeText;
 
+// A number as a person writes it: no exponent, no trailing zeros, at most 4 decimals.
 std::string number(double value)
 {
-    return shortestText(value).value_or("?");
+    if (!(std::fabs(value) < 1e15))
+        return shortestText(value).value_or("?");
+    std::string text = numbers::fixedPointText(value, 4);
+    if (text.find('.') != std::string::npos) {
+        text.erase(text.find_last_not_of('0') + 1);
+        if (text.back() == '.')
+            text.pop_back();
+    }
+    return text == "-0" ? "0" : text;
 }
 
 std::string fixed(double value, int decimals)
