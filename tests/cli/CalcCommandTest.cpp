@@ -399,4 +399,7 @@ TEST(CalcCommand, SizesTheBedForATargetInOneStep)
     const std::string saved = test::readFile(path);
     EXPECT_EQ(saved.rfind("TVC_Ver02\r\n", 0), 0u);
     EXPECT_NE(saved.find("BelowElevation=101\r\n"), std::string::npos);
+    // The saved rate is the SWMM node's seepage rate.
+    run = runCalc({"--format", "swmm", path}, data);
+    EXPECT_NE(run.out.find("Ksat"), std::string::npos) << run.out;
 }
