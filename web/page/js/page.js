@@ -362,12 +362,13 @@ class TessivanePage {
       StoragePage.keepHeadWithFirstRows(table, 3);
       const totals = document.createElement('div');
       totals.className = 'totals';
-      totals.append(...StoragePage.totalParagraphs(summary));
+      // The figures stay on the totals' page.
       const figures = document.createElement('table');
       figures.className = 'figures';
       figures.append(document.createElement('tbody'));
       StoragePage.fillFigures(figures, this.session.figureLines());
-      storage.append(StorageChart.svg(summary, this.engine), table, totals, figures);
+      totals.append(...StoragePage.totalParagraphs(summary), figures);
+      storage.append(StorageChart.svg(summary, this.engine), table, totals);
     }
   }
 }
