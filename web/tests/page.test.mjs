@@ -691,12 +691,25 @@ describe('the page', () => {
   // example. The first layout is the one tessivane-calc --size 4000 --below 103 prints.
   test('Size the Bed answers the worked question in one step; Use This Layout calculates it',
        async () => {
+    const sizeBed = async () => {
+      await page.keyboard.down('Control');
+      await page.keyboard.press('KeyB');
+      await page.keyboard.up('Control');
+      assert.equal(await focused(), 'txtRequiredStorage');
+    };
+    // The start-up form has no chamber type: closing the panel leads to it.
+    await sizeBed();
+    await page.keyboard.type('4000');
+    assert.equal(await text('#lblSizingHeadline'), 'Select a chamber type.');
+    await page.keyboard.press('Escape');
+    assert.equal(await focused(), 'cmbChamberType');
+
+    // The setting is an unsaved change; the opened project brings its own (none).
     await openFile('rectangular-array.tvc', example('rectangular-array.tvc'));
+    await answerBox('No');
     await page.waitForFunction(() => document.title === 'rectangular-array.tvc');
-    await page.keyboard.down('Control');
-    await page.keyboard.press('KeyB');
-    await page.keyboard.up('Control');
-    assert.equal(await focused(), 'txtRequiredStorage');
+    await sizeBed();
+    assert.equal(await page.$eval('#txtRequiredStorage', (box) => box.value), '');
     await page.keyboard.type('4000');
     await page.keyboard.press('Tab');
     assert.equal(await focused(), 'txtSizeBelowElevation');

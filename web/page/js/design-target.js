@@ -45,12 +45,14 @@ class TargetFields {
 
 // Size the Bed: the engine's headline and table of layouts for the target and the form's other
 // inputs, redrawn as the user types. Use This Layout hands the selected layout (the first
-// unless another is chosen) to onUse.
+// unless another is chosen) to onUse. Closed while a form field keeps it from sizing, it hands
+// that field to onFault, as Calculate's refusal does.
 class SizingPanel {
-  constructor(session, decimalSeparator, onUse) {
+  constructor(session, decimalSeparator, onUse, onFault) {
     this.session = session;
     this.decimalSeparator = decimalSeparator;
     this.onUse = onUse;
+    this.fault = '';
     this.dialog = document.getElementById('frmSizeBed');
     this.headline = document.getElementById('lblSizingHeadline');
     this.table = document.getElementById('tblLayouts');
@@ -58,6 +60,10 @@ class SizingPanel {
     this.layouts = [];
     this.useButton.addEventListener('click', () => this.useSelected());
     document.getElementById('cmdCloseSizing').addEventListener('click', () => this.dialog.close());
+    this.dialog.addEventListener('close', () => {
+      if (this.fault)
+        onFault(this.fault);
+    });
   }
 
   open() {
@@ -71,6 +77,7 @@ class SizingPanel {
       return;
     const sizing = this.session.sizing(this.decimalSeparator());
     this.headline.textContent = sizing.headline;
+    this.fault = sizing.field;
     this.layouts = sizing.layouts;
     const shown = this.layouts.length > 0;
     this.table.hidden = !shown;

@@ -12,7 +12,10 @@ class TessivanePage {
     this.storage = new StoragePage(engine, () => this.session.figureLines());
     this.target = new TargetFields(this.session, () => this.targetChanged());
     this.sizing = new SizingPanel(this.session, () => TessivanePage.decimalSeparator(),
-                                  (layout) => this.useLayout(layout));
+                                  (layout) => this.useLayout(layout), (field) => {
+                                    this.selectTab(0);
+                                    this.form.focusField(field);
+                                  });
     this.baseCaption = document.title;
     this.currentFileName = '';
     this.tabs = [...document.querySelectorAll('[role="tab"]')];
