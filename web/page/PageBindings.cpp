@@ -3,7 +3,9 @@
 // keeps no rule, text or check of its own; everything it shows about the calculation comes from
 // here.
 #include "CalcMethod.h"
+#include "DesignFiguresText.h"
 #include "DesignSession.h"
+#include "DesignTarget.h"
 #include "DocumentMessages.h"
 #include "ExportFormats.h"
 #include "InputFields.h"
@@ -134,6 +136,43 @@ val storageObject(const StorageSummary &summary, const std::string &bedProblem)
     return result;
 }
 
+// The design target by the project file's keys ({RequiredStorage: "4000", ...}).
+val targetObject(const DesignTarget &target)
+{
+    val object = val::object();
+    for (const TargetSetting &setting : TargetSettings)
+        object.set(std::string(setting.fileKey), target.*setting.text);
+    return object;
+}
+
+DesignTarget targetFrom(const val &object)
+{
+    DesignTarget target;
+    for (const TargetSetting &setting : TargetSettings) {
+        const val text = object[setting.fileKey];
+        if (!text.isUndefined())
+            target.*setting.text = text.as<std::string>();
+    }
+    return target;
+}
+
+val figureLineObjects(const std::vector<DesignFiguresText::FigureLine> &lines)
+{
+    val array = val::array();
+    for (const DesignFiguresText::FigureLine &line : lines) {
+        val item = val::object();
+        item.set("label", line.label);
+        item.set("value", line.value);
+        array.call<void>("push", item);
+    }
+    return array;
+}
+
+char separatorOf(const std::string &decimalSeparator)
+{
+    return decimalSeparator.size() == 1 ? decimalSeparator[0] : '.';
+}
+
 } // namespace
 
 // The field table and chamber list, as the window builds its form from them.
@@ -251,7 +290,7 @@ public:
         std::size_t asked = 0;
         std::optional<std::string> open;
         DesignSession::Questions questions;
-        questions.decimalSeparator = decimalSeparator.size() == 1 ? decimalSeparator[0] : '.';
+        questions.decimalSeparator = separatorOf(decimalSeparator);
         questions.askYesNo = [&](const std::string &question) {
             if (asked < given.size())
                 return bool(given[asked++]);
@@ -273,6 +312,67 @@ public:
         result.set("outputCleared", outcome.outputCleared);
         result.set("report", m_session.report());
         return result;
+    }
+
+    // ---- the design target, its sizing and figures
+
+    val target() const { return targetObject(m_session.target()); }
+    void setTarget(const val &settings) { m_session.setTarget(targetFrom(settings)); }
+
+    // Each setting that cannot be read, by key, with its message: read on its own, so a field
+    // shows its own problem whatever the others hold.
+    val targetProblems() const
+    {
+        val problems = val::object();
+        for (const TargetSetting &setting : TargetSettings) {
+            DesignTarget alone;
+            alone.*setting.text = m_session.target().*setting.text;
+            const TargetReading reading = readTarget(alone);
+            if (!reading.ok())
+                problems.set(std::string(setting.fileKey), reading.message);
+        }
+        return problems;
+    }
+
+    // The sizing table for the target: the headline (or why there is no table), the captions
+    // and each layout's cells with its rows and chambers per row; field or setting names what
+    // is at fault when it cannot size.
+    val sizing(const std::string &decimalSeparator) const
+    {
+        const DesignSession::Sizing sized = m_session.sizeBed(separatorOf(decimalSeparator));
+        val layouts = val::array();
+        for (const SizedLayout &layout : sized.answer.layouts) {
+            val item = val::object();
+            item.set("rows", layout.rows);
+            item.set("chambersPerRow", layout.chambersPerRow);
+            item.set("cells", arrayOf(DesignFiguresText::layoutCells(layout)));
+            layouts.call<void>("push", item);
+        }
+        val result = val::object();
+        result.set("sized", sized.sized());
+        result.set("headline", DesignFiguresText::sizingHeadline(sized));
+        result.set("field", objectNameOf(sized.field));
+        result.set("setting", std::string(sized.setting ? sized.setting->fileKey : ""));
+        result.set("captions", arrayOf(DesignFiguresText::layoutCaptions()));
+        result.set("layouts", layouts);
+        return result;
+    }
+
+    // Use This Layout: the rectangular array with these rows and chambers per row, an edit of
+    // the form; the form as it now stands.
+    val useLayout(int rows, int chambersPerRow)
+    {
+        m_session.useLayout(rows, chambersPerRow);
+        return formOf(m_session.inputs());
+    }
+
+    // The present result's quantities, storage below the elevation and drawdown as label/value
+    // lines; none without a result whose bed is known.
+    val figureLines()
+    {
+        const Result<DesignFigures> figures = m_session.designFigures();
+        return figureLineObjects(figures ? DesignFiguresText::figureLines(*figures)
+                                         : std::vector<DesignFiguresText::FigureLine>{});
     }
 
     void ClearResults() { m_session.clearResults(); }
@@ -338,6 +438,7 @@ public:
         }
         m_session.adopt(*read);
         result.set("form", formOf(read->inputs));
+        result.set("target", targetObject(read->target));
         result.set("resultsValid", m_session.resultsValid());
         result.set("report", m_session.report());
         return result;
@@ -372,6 +473,12 @@ EMSCRIPTEN_BINDINGS(tessivane_page)
         .function("clear", &PageSession::clear)
         .function("changed", &PageSession::changed)
         .function("calculate", &PageSession::calculate)
+        .function("target", &PageSession::target)
+        .function("setTarget", &PageSession::setTarget)
+        .function("targetProblems", &PageSession::targetProblems)
+        .function("sizing", &PageSession::sizing)
+        .function("useLayout", &PageSession::useLayout)
+        .function("figureLines", &PageSession::figureLines)
         .function("clearResults", &PageSession::ClearResults)
         .function("resultsValid", &PageSession::resultsValid)
         .function("hasSystemDimensions", &PageSession::hasSystemDimensions)

@@ -1,5 +1,5 @@
 // Measures the one-file page in headless Chromium (figures for the README, not a test):
-// its size, the time from navigation to a ready form, and one Calculate.
+// its size, the time from navigation to a ready form, one Calculate and the sizing table.
 //   node web/tests/page-benchmark.mjs BUILD_DIR/tessivane.html [LOADS]
 import { readFileSync } from 'node:fs';
 import { gzipSync } from 'node:zlib';
@@ -50,9 +50,19 @@ const figures = await page.evaluate(async () => {
   const firstCall = performance.now() - first;
   const engine = await time(1000, () => app.session.calculate([], '.'));
   const button = await time(200, () => app.cmdCalculate_Click());
-  return { firstCall, engine, button };
+  // The largest sizing table the issue names: up to 100 rows and 1000 chambers per row, for a
+  // storage every number of rows can hold.
+  app.session.setTarget({ RequiredStorage: '40000', MostRows: '100', MostChambersPerRow: '1000' });
+  const layouts = app.session.sizing('.').layouts.length;
+  const sizing = await time(20, () => app.session.sizing('.'));
+  app.sizing.dialog.showModal();
+  const panel = await time(20, () => app.sizing.refresh());
+  return { firstCall, engine, button, layouts, sizing, panel };
 });
 console.log(`one Calculate: engine ${(figures.engine * 1000).toFixed(0)} µs (mean of 1000; ` +
             `first call ${figures.firstCall.toFixed(1)} ms), the whole Calculate button ` +
             `(report shown, tab switched) ${figures.button.toFixed(2)} ms (mean of 200)`);
+console.log(`sizing table of ${figures.layouts} layouts (100 rows, 1000 chambers per row at ` +
+            `most): engine ${figures.sizing.toFixed(1)} ms, panel redrawn ` +
+            `${figures.panel.toFixed(1)} ms (means of 20)`);
 await browser.close();

@@ -687,6 +687,130 @@ describe('the page', () => {
     assert.ok(!page.requests.some((url) => url.startsWith('https:')), page.requests.join());
   });
 
+  // The worked question: 4000 cu ft below the outlet at 103 ft, the other inputs from the
+  // example. The first layout is the one tessivane-calc --size 4000 --below 103 prints.
+  test('Size the Bed answers the worked question in one step; Use This Layout calculates it',
+       async () => {
+    const sizeBed = async () => {
+      await page.keyboard.down('Control');
+      await page.keyboard.press('KeyB');
+      await page.keyboard.up('Control');
+      assert.equal(await focused(), 'txtRequiredStorage');
+    };
+    // The start-up form has no chamber type: closing the panel leads to it.
+    await sizeBed();
+    await page.keyboard.type('4000');
+    assert.equal(await text('#lblSizingHeadline'), 'Select a chamber type.');
+    await page.keyboard.press('Escape');
+    assert.equal(await focused(), 'cmbChamberType');
+
+    // The setting is an unsaved change; the opened project brings its own (none).
+    await openFile('rectangular-array.tvc', example('rectangular-array.tvc'));
+    await answerBox('No');
+    await page.waitForFunction(() => document.title === 'rectangular-array.tvc');
+    await sizeBed();
+    assert.equal(await page.$eval('#txtRequiredStorage', (box) => box.value), '');
+    await page.keyboard.type('4000');
+    await page.keyboard.press('Tab');
+    assert.equal(await focused(), 'txtSizeBelowElevation');
+    await page.keyboard.type('103');
+    const table = () => page.evaluate(() => ({
+      headline: document.getElementById('lblSizingHeadline').textContent,
+      rows: [...document.querySelectorAll('#tblLayouts tbody tr')].map((row) =>
+        [...row.cells].slice(1).map((cell) => cell.textContent).join(' ')),
+      chosen: [...document.querySelectorAll('#tblLayouts input')].findIndex((box) => box.checked),
+    }));
+    const sized = await table();
+    assert.match(sized.headline, /^\d+ layouts hold 4000 cu ft below 103 ft/);
+    assert.equal(sized.rows[0], '1 96 96 680.00 4.83 3286.67 4021.988 0.5');
+    assert.equal(sized.chosen, 0);
+    // The Storage tab's elevation is the same setting.
+    assert.equal(await page.$eval('#txtBelowElevation', (box) => box.value), '103');
+
+    // A limit the first layout breaks takes it out as the user types.
+    await page.focus('#txtLargestLength');
+    await page.keyboard.type('600');
+    const limited = await table();
+    assert.deepEqual(limited.rows, sized.rows.filter((row) => Number(row.split(' ')[3]) <= 600));
+    await page.keyboard.press('Backspace');
+    await page.keyboard.type('x');
+    assert.equal(await text('#errLargestLength'),
+                 'The largest length must be a positive number of feet.');
+    assert.equal(await text('#lblSizingHeadline'),
+                 'The largest length must be a positive number of feet.');
+    await page.keyboard.press('Backspace');
+    await page.keyboard.press('Backspace');
+    await page.keyboard.press('Backspace');
+    assert.deepEqual((await table()).rows, sized.rows);
+
+    // The second layout, chosen by keyboard, goes into the form and is calculated.
+    await page.focus('#tblLayouts input');
+    await page.keyboard.press('ArrowDown');
+    await page.click('#cmdUseLayout');
+    await page.waitForFunction(() => !document.getElementById('frmSizeBed').open);
+    const [rows, perRow, , , , , storage] = sized.rows[1].split(' ');
+    assert.deepEqual(await page.evaluate(() => [
+      document.getElementById('optMethod2').checked,
+      document.getElementById('txtRows').value, document.getElementById('txtCols').value]),
+                     [true, rows, perRow]);
+    assert.equal(await selectedTab(), 'Output');
+    assert.match(await text('#txtOut'), /Total System Length = /);
+    // The full calculation of that layout holds what the table said, below the same elevation.
+    await page.click('#tab3');
+    const figures = await page.$$eval('#tblDesignFigures tr', (lines) => lines.map((line) =>
+      line.textContent));
+    assert.ok(figures[0].startsWith(`Storage below 103 ft:${storage} cu ft`), figures.join('\n'));
+  });
+
+  test('the design settings are saved, reopened and printed; without them the bytes are as before',
+       async () => {
+    const original = example('rectangular-array.tvc');
+    await openFile('rectangular-array.tvc', original);
+    await page.waitForFunction(() => document.title === 'rectangular-array.tvc');
+    // A setting typed and emptied again leaves the version-01 file as it was.
+    await page.click('#tab3');
+    await page.focus('#txtBelowElevation');
+    await page.keyboard.type('9');
+    await clearField('txtBelowElevation');
+    assert.ok((await savedBytes()).equals(original));
+
+    await page.keyboard.press('F5');
+    await page.click('#tab3');
+    const figures = () => page.$$eval('#tblDesignFigures th', (labels) =>
+      labels.map((label) => label.textContent));
+    assert.ok(!(await figures()).some((label) => /below|drain/.test(label)));
+    await page.focus('#txtInfiltrationRate');
+    await page.keyboard.type('-1');
+    assert.equal(await text('#errInfiltrationRate'),
+                 'The infiltration rate must be a positive number of inches per hour.');
+    assert.ok(!(await figures()).some((label) => /drain/.test(label)));
+    await clearField('txtInfiltrationRate');
+    await page.keyboard.type('0.5');
+    await page.focus('#txtBelowElevation');
+    await page.keyboard.type('103');
+    assert.equal(await text('#errInfiltrationRate'), '');
+    const shown = await figures();
+    assert.deepEqual([shown[0], ...shown.slice(-2)],
+                     ['Storage below 103 ft:', 'Time to drain the full bed at 0.5 in/hr:',
+                      'Time to drain the storage below 103 ft:']);
+    await page.evaluate(() => window.dispatchEvent(new Event('beforeprint')));
+    assert.match(await text('#printStorage'), /Time to drain the storage below 103 ft:/);
+
+    const saved = await savedBytes();
+    assert.equal(saved.toString('latin1').split('\r\n')[0], 'TVC_Ver02');
+    await openFile('reopened.tvc', original);
+    await page.waitForFunction(() => document.title === 'reopened.tvc');
+    assert.equal(await page.$eval('#txtBelowElevation', (box) => box.value), '');
+    await openFile('with-target.tvc', saved);
+    await page.waitForFunction(() => document.title === 'with-target.tvc');
+    assert.deepEqual(await page.$$eval('input[data-setting]', (boxes) =>
+      boxes.map((box) => `${box.id}=${box.value}`)),
+                     ['txtBelowElevation=103', 'txtInfiltrationRate=0.5', 'txtRequiredStorage=',
+                      'txtSizeBelowElevation=103', 'txtLargestLength=', 'txtLargestWidth=',
+                      'txtMostRows=', 'txtMostPerRow=']);
+    assert.ok((await savedBytes()).equals(saved));
+  });
+
   test('an unsaved change makes the browser ask before leaving', async () => {
     await page.focus('#txtPorosity');
     await page.keyboard.type('5');

@@ -9,7 +9,13 @@ class TessivanePage {
     this.form = new InputForm(engine, () => this.edited());
     this.session.start(this.form.values());
     this.report = new ReportView(document.getElementById('txtOut'));
-    this.storage = new StoragePage(engine);
+    this.storage = new StoragePage(engine, () => this.session.figureLines());
+    this.target = new TargetFields(this.session, () => this.targetChanged());
+    this.sizing = new SizingPanel(this.session, () => TessivanePage.decimalSeparator(),
+                                  (layout) => this.useLayout(layout), (field) => {
+                                    this.selectTab(0);
+                                    this.form.focusField(field);
+                                  });
     this.baseCaption = document.title;
     this.currentFileName = '';
     this.tabs = [...document.querySelectorAll('[role="tab"]')];
@@ -49,6 +55,7 @@ class TessivanePage {
     on('mnuEdit_Copy_Width', () => this.copy(this.session.widthText()));
     on('mnuEdit_Copy_StorageTable',
        () => this.copy(this.session.storageTableText()));
+    on('mnuDesign_SizeBed', () => this.sizing.open());
     on('mnuHelp_About', () => this.showAbout());
     on('aboutOk', () => this.byId('frmAboutTessivane').close());
   }
@@ -78,6 +85,7 @@ class TessivanePage {
       o: () => this.chooseFile(),
       s: () => this.save(),
       p: () => this.print(),
+      b: () => this.sizing.open(),
       enter: () => this.cmdCalculate_Click(),
     };
     return commands[event.key.toLowerCase()] ?? null;
@@ -117,6 +125,21 @@ class TessivanePage {
     if (hadResult)
       this.ClearResults();
     this.updateCommands();
+  }
+
+  // A design setting changed: the document did, the result did not.
+  targetChanged() {
+    this.sizing.refresh();
+    this.storage.showFigures();
+  }
+
+  // Use This Layout: the form takes the layout as an edit, then calculates.
+  useLayout(layout) {
+    const hadResult = this.session.resultsValid();
+    this.form.setValues(this.session.useLayout(layout.rows, layout.chambersPerRow));
+    if (hadResult)
+      this.ClearResults();
+    return this.cmdCalculate_Click();
   }
 
   ClearResults() {
@@ -228,6 +251,7 @@ class TessivanePage {
   ClearData() {
     this.form.clear();
     this.session.clear();
+    this.target.load();
     this.report.clear();
     this.storage.clear();
     this.currentFileName = '';
@@ -246,6 +270,7 @@ class TessivanePage {
       return;
     }
     this.form.setValues(opened.form);
+    this.target.load();
     this.report.setReport(opened.resultsValid ? opened.report : '');
     this.resultChanged();
     this.currentFileName = file.name;
@@ -340,7 +365,12 @@ class TessivanePage {
       StoragePage.keepHeadWithFirstRows(table, 3);
       const totals = document.createElement('div');
       totals.className = 'totals';
-      totals.append(...StoragePage.totalParagraphs(summary));
+      // The figures stay on the totals' page.
+      const figures = document.createElement('table');
+      figures.className = 'figures';
+      figures.append(document.createElement('tbody'));
+      StoragePage.fillFigures(figures, this.session.figureLines());
+      totals.append(...StoragePage.totalParagraphs(summary), figures);
       storage.append(StorageChart.svg(summary, this.engine), table, totals);
     }
   }

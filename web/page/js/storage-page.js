@@ -1,8 +1,12 @@
 // The Storage tab: the chart (stage upwards against the pond's area, a step line, and the
-// cumulative storage), the storage table and its totals with the check, all from the engine.
+// cumulative storage), the storage table and its totals with the check, and under them the
+// design figures (quantities, storage below the elevation, drawdown), all from the engine.
 class StoragePage {
-  constructor(engine) {
+  // figureLines: the present result's figure lines.
+  constructor(engine, figureLines) {
     this.engine = engine;
+    this.figureLines = figureLines;
+    this.figures = document.getElementById('tblDesignFigures');
     this.hint = document.getElementById('lblStorageHint');
     this.content = document.getElementById('storageContent');
     this.chart = document.getElementById('storageChart');
@@ -32,8 +36,28 @@ class StoragePage {
     this.chart.replaceChildren(StorageChart.svg(summary, this.engine));
     StoragePage.fillTable(this.table, summary);
     this.totals.replaceChildren(...StoragePage.totalParagraphs(summary));
+    this.showFigures();
     this.hint.hidden = true;
     this.content.hidden = false;
+  }
+
+  // The design settings changed: the figures follow them.
+  showFigures() {
+    if (this.summary)
+      StoragePage.fillFigures(this.figures, this.figureLines());
+  }
+
+  static fillFigures(table, lines) {
+    table.tBodies[0].replaceChildren(...lines.map((line) => {
+      const row = document.createElement('tr');
+      const label = document.createElement('th');
+      label.scope = 'row';
+      label.textContent = `${line.label}:`;
+      const value = document.createElement('td');
+      value.textContent = line.value;
+      row.append(label, value);
+      return row;
+    }));
   }
 
   clear() {
