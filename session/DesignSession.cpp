@@ -53,7 +53,12 @@ DesignSession::Sizing DesignSession::sizeBed(char decimalSeparator) const
     environment.decimalSeparator = decimalSeparator;
     const CalcOutcome checked = checkedInputs(form, environment);
     if (!checked.record) {
-        sizing.message = checked.message;
+        // A bed of known area has no rows: say why its form is asked for a row spacing.
+        const bool otherMethod = m_inputs.method != RectangularArrayMethod.number;
+        sizing.message = otherMethod && checked.field != InputField::None
+                             ? std::string(RectangularArrayMethod.caption) +
+                                   " is the layout the sizing fills in. " + checked.message
+                             : checked.message;
         sizing.field = checked.field;
         return sizing;
     }

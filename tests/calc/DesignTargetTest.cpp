@@ -221,6 +221,16 @@ TEST(BedSizing, RefusesWhatCalculateRefusesAndSaysWhenNothingFits)
     DesignSession::Sizing sizing = session.sizeBed();
     EXPECT_EQ(sizing.field, InputField::FoundationDepth);
     EXPECT_EQ(DesignFiguresText::sizingHeadline(sizing), "Specify a depth of foundation.");
+    // From a bed of known area, the fields only the array has are asked for with the reason.
+    CalcInputs known = test::knownBedAreaExample();
+    session.edit(known);
+    sizing = session.sizeBed();
+    EXPECT_EQ(sizing.field, InputField::InternalSpacing);
+    EXPECT_EQ(sizing.message.rfind("#2 - Simple Rectangular Array is the layout the sizing fills "
+                                   "in. Specify",
+                                   0),
+              0u)
+        << sizing.message;
 
     in.foundationDepth = "6";
     session.edit(in);
