@@ -357,18 +357,20 @@ TEST(CalcCommand, SizesTheBedForATargetInOneStep)
     const std::string data = dataSet("worked-rect");
     CalcRun run = runCalc({"--size", "50", "--below=101", "--max-rows", "2", path}, data);
     EXPECT_EQ(run.status, 0) << run.err;
+    // By hand: one row of 5 (20 x 4.5 ft) holds 5 x 5 + 0.4 x (90 x 1 - 25) = 51 ft³ below
+    // 101 ft; two rows of 3 (12 x 7.5 ft) 6 x 5 + 0.4 x (90 - 30) = 54 ft³.
     EXPECT_EQ(run.out, "2 layouts hold 50 cu ft below 101 ft, fewest chambers first:\n"
                        "Rows  Chambers per row  Chambers  Length (ft)  Width (ft)  Plan area (sq "
                        "ft)  Storage (cu ft)  Surplus (%)\n"
+                       "   1                 5         5        20.00        4.50              "
+                       "90.00           51.000          2.0\n"
                        "   2                 3         6        12.00        7.50              "
-                       "90.00           54.000          8.0\n"
-                       "   1                 8         8        32.00        4.50             "
-                       "144.00           56.000         12.0\n");
+                       "90.00           54.000          8.0\n");
     run = runCalc({"--size", "50", "--below", "101", "--max-rows", "2", "--format", "csv", path},
                   data);
     EXPECT_EQ(run.out.substr(0, run.out.find('\n', 100)),
               "rows,chambersPerRow,chambers,length_ft,width_ft,planArea_sqft,storage_cuft,"
-              "surplus_percent\n2,3,6,12,7.5,90,54,8");
+              "surplus_percent\n1,5,5,20,4.5,90,51,2");
     run = runCalc({"--size", "50", "--below", "101", "--format", "json", path}, data);
     EXPECT_NE(run.out.find("\"requiredStorage_cuft\": 50,\n    \"elevation_ft\": 101,"),
               std::string::npos);
