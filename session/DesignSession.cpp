@@ -3,8 +3,11 @@
 #include "CalcMethod.h"
 #include "Calculator.h"
 #include "ClipboardText.h"
+#include "InputFields.h"
 #include "ProjectFileIO.h"
 #include "StorageSummaryText.h"
+
+#include <algorithm>
 
 DesignSession::DesignSession(std::string dataDir) : m_dataDir(std::move(dataDir)) {}
 
@@ -53,9 +56,13 @@ DesignSession::Sizing DesignSession::sizeBed(char decimalSeparator) const
     environment.decimalSeparator = decimalSeparator;
     const CalcOutcome checked = checkedInputs(form, environment);
     if (!checked.record) {
-        // A bed of known area has no rows: say why its form is asked for a row spacing.
-        const bool otherMethod = m_inputs.method != RectangularArrayMethod.number;
-        sizing.message = otherMethod && checked.field != InputField::None
+        // A field the form's method hides (a bed of known area has no row spacing) is asked
+        // for with the reason.
+        const auto hidden = std::find_if(InputFields.begin(), InputFields.end(), [&](auto &f) {
+            return f.id == checked.field && calcMethod(m_inputs.method) &&
+                   !f.usedBy(m_inputs.method);
+        });
+        sizing.message = hidden != InputFields.end()
                              ? std::string(RectangularArrayMethod.caption) +
                                    " is the layout the sizing fills in. " + checked.message
                              : checked.message;

@@ -19,6 +19,7 @@
 #include <emscripten/bind.h>
 #include <emscripten/val.h>
 
+#include <algorithm>
 #include <optional>
 
 using emscripten::val;
@@ -336,12 +337,17 @@ public:
 
     // The sizing table for the target: the headline (or why there is no table), the captions
     // and each layout's cells with its rows and chambers per row; field or setting names what
-    // is at fault when it cannot size.
+    // is at fault when it cannot size. A large target without limits lists thousands of
+    // layouts: the panel shows the first ones (the fewest chambers) and how many more there
+    // are, so each keystroke stays quick.
     val sizing(const std::string &decimalSeparator) const
     {
+        constexpr std::size_t ShownLayouts = 300;
         const DesignSession::Sizing sized = m_session.sizeBed(separatorOf(decimalSeparator));
+        const auto &all = sized.answer.layouts;
         val layouts = val::array();
-        for (const SizedLayout &layout : sized.answer.layouts) {
+        for (std::size_t i = 0; i < all.size() && i < ShownLayouts; ++i) {
+            const SizedLayout &layout = all[i];
             val item = val::object();
             item.set("rows", layout.rows);
             item.set("chambersPerRow", layout.chambersPerRow);
@@ -355,6 +361,7 @@ public:
         result.set("setting", std::string(sized.setting ? sized.setting->fileKey : ""));
         result.set("captions", arrayOf(DesignFiguresText::layoutCaptions()));
         result.set("layouts", layouts);
+        result.set("more", int(all.size() - std::min(all.size(), ShownLayouts)));
         return result;
     }
 

@@ -106,6 +106,14 @@ class SizingPanel {
       row.addEventListener('click', () => { choice.checked = true; });
       return row;
     }));
+    const more = document.createElement('tr');
+    if (sizing.more > 0) {
+      const note = SizingPanel.cell('td', `… and ${sizing.more} more with more chambers: ` +
+                                          'set a limit to narrow the list.');
+      note.colSpan = sizing.captions.length + 1;
+      more.append(note);
+    }
+    this.table.tFoot.replaceChildren(...(sizing.more > 0 ? [more] : []));
   }
 
   static cell(kind, text) {
