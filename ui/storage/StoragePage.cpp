@@ -1,11 +1,13 @@
 #include "StoragePage.h"
 
+#include "DesignSettingsBar.h"
 #include "StorageChart.h"
 #include "StorageSummaryText.h"
 #include "StorageTexts.h"
 
 #include <QAction>
 #include <QClipboard>
+#include <QGridLayout>
 #include <QGuiApplication>
 #include <QHeaderView>
 #include <QKeyEvent>
@@ -64,7 +66,15 @@ StoragePage::StoragePage(QWidget *parent) : QWidget(parent)
     m_totals = new QWidget;
     m_totalsLayout = new QVBoxLayout(m_totals);
     m_totalsLayout->setContentsMargins(2, 2, 2, 2);
+    m_settingsBar = new DesignSettingsBar;
+    sideLayout->addWidget(m_settingsBar);
     sideLayout->addWidget(m_totals);
+    m_figuresBox = new QWidget;
+    m_figuresBox->setObjectName(QStringLiteral("picDesignFigures"));
+    m_figuresLayout = new QGridLayout(m_figuresBox);
+    m_figuresLayout->setContentsMargins(2, 2, 2, 2);
+    m_figuresLayout->setColumnStretch(1, 1);
+    sideLayout->addWidget(m_figuresBox);
     splitter->addWidget(side);
     splitter->setStretchFactor(0, 2);
     splitter->setStretchFactor(1, 3);
@@ -92,6 +102,7 @@ void StoragePage::clear()
     m_chart->setSummary(m_summary);
     fillTable();
     fillTotals();
+    showFigures({});
     m_stack->setCurrentIndex(0);
 }
 
@@ -160,6 +171,44 @@ void StoragePage::fillTotals()
         }
         m_totalsLayout->addWidget(label);
     }
+}
+
+void StoragePage::showFigures(std::vector<DesignFiguresText::FigureLine> lines)
+{
+    m_figures = std::move(lines);
+    fillFigures();
+}
+
+void StoragePage::fillFigures()
+{
+    while (QLayoutItem *item = m_figuresLayout->takeAt(0)) {
+        delete item->widget();
+        delete item;
+    }
+    int row = 0;
+    for (const DesignFiguresText::FigureLine &line : m_figures) {
+        auto *label = new QLabel(QString::fromStdString(line.label) + QLatin1Char(':'));
+        label->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+        auto *value = new QLabel(QString::fromStdString(line.value));
+        value->setWordWrap(true);
+        value->setTextInteractionFlags(Qt::TextSelectableByMouse);
+        m_figuresLayout->addWidget(label, row, 0);
+        m_figuresLayout->addWidget(value, row, 1);
+        ++row;
+    }
+}
+
+QStringList StoragePage::figureTexts() const
+{
+    QStringList texts;
+    for (int row = 0; row < m_figuresLayout->rowCount(); ++row) {
+        const QLayoutItem *label = m_figuresLayout->itemAtPosition(row, 0);
+        const QLayoutItem *value = m_figuresLayout->itemAtPosition(row, 1);
+        if (label && value)
+            texts << static_cast<QLabel *>(label->widget())->text() + QLatin1Char(' ') +
+                         static_cast<QLabel *>(value->widget())->text();
+    }
+    return texts;
 }
 
 QStringList StoragePage::totalTexts() const
