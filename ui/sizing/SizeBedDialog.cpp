@@ -11,6 +11,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QScrollBar>
 #include <QTableView>
 #include <QVBoxLayout>
 
@@ -69,8 +70,20 @@ SizeBedDialog::SizeBedDialog(DesignSession &session, char decimalSeparator, QWid
     connect(close, &QPushButton::clicked, this, &QDialog::reject);
     layout->addWidget(buttons);
 
-    resize(720, 480);
     size();
+    fitWidth();
+}
+
+void SizeBedDialog::fitWidth()
+{
+    // Wide enough for every column, captions included, without scrolling sideways.
+    int width = m_table->frameWidth() * 2 + m_table->verticalScrollBar()->sizeHint().width();
+    QHeaderView *header = m_table->horizontalHeader();
+    header->resizeSections(QHeaderView::ResizeToContents);
+    for (int column = 0; column < m_model->columnCount(); ++column)
+        width += header->sectionSize(column);
+    const QMargins margins = layout()->contentsMargins();
+    resize(width + margins.left() + margins.right() + 4, 480);
 }
 
 void SizeBedDialog::createFields(QFormLayout *form)

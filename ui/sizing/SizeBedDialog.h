@@ -38,6 +38,7 @@ private:
     void size();
     void useLayout();
     void updateUseButton();
+    void fitWidth();
 
     DesignSession &m_session;
     char m_decimalSeparator;

@@ -12,6 +12,7 @@
 #include <QHeaderView>
 #include <QKeyEvent>
 #include <QLabel>
+#include <QScrollArea>
 #include <QScrollBar>
 #include <QSplitter>
 #include <QStackedWidget>
@@ -63,18 +64,31 @@ StoragePage::StoragePage(QWidget *parent) : QWidget(parent)
     m_table->addAction(copyTable);
     m_table->setContextMenuPolicy(Qt::ActionsContextMenu);
     sideLayout->addWidget(m_table, 1);
+    // The settings, totals and figures share the height with the table and scroll when the
+    // window is too low for all of them.
+    auto *figuresScroll = new QScrollArea;
+    figuresScroll->setObjectName(QStringLiteral("scrDesignFigures"));
+    figuresScroll->setWidgetResizable(true);
+    figuresScroll->setFrameShape(QFrame::NoFrame);
+    auto *below = new QWidget;
+    auto *belowLayout = new QVBoxLayout(below);
+    belowLayout->setContentsMargins(0, 0, 0, 0);
+    m_settingsBar = new DesignSettingsBar;
+    belowLayout->addWidget(m_settingsBar);
     m_totals = new QWidget;
     m_totalsLayout = new QVBoxLayout(m_totals);
     m_totalsLayout->setContentsMargins(2, 2, 2, 2);
-    m_settingsBar = new DesignSettingsBar;
-    sideLayout->addWidget(m_settingsBar);
-    sideLayout->addWidget(m_totals);
+    belowLayout->addWidget(m_totals);
     m_figuresBox = new QWidget;
     m_figuresBox->setObjectName(QStringLiteral("picDesignFigures"));
     m_figuresLayout = new QGridLayout(m_figuresBox);
     m_figuresLayout->setContentsMargins(2, 2, 2, 2);
-    m_figuresLayout->setColumnStretch(1, 1);
-    sideLayout->addWidget(m_figuresBox);
+    m_figuresLayout->setColumnStretch(0, 2);
+    m_figuresLayout->setColumnStretch(1, 3);
+    belowLayout->addWidget(m_figuresBox);
+    belowLayout->addStretch(1);
+    figuresScroll->setWidget(below);
+    sideLayout->addWidget(figuresScroll, 1);
     splitter->addWidget(side);
     splitter->setStretchFactor(0, 2);
     splitter->setStretchFactor(1, 3);
@@ -189,6 +203,7 @@ void StoragePage::fillFigures()
     for (const DesignFiguresText::FigureLine &line : m_figures) {
         auto *label = new QLabel(QString::fromStdString(line.label) + QLatin1Char(':'));
         label->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+        label->setWordWrap(true);
         auto *value = new QLabel(QString::fromStdString(line.value));
         value->setWordWrap(true);
         value->setTextInteractionFlags(Qt::TextSelectableByMouse);
