@@ -37,6 +37,8 @@ StoragePage::StoragePage(QWidget *parent) : QWidget(parent)
 
     auto *splitter = new QSplitter(Qt::Horizontal);
     m_splitter = splitter;
+    // The columns are fitted to the splitter's own width, which it gets after the page's.
+    m_splitter->installEventFilter(this);
     m_chart = new StorageChart;
     splitter->addWidget(m_chart);
     auto *side = new QWidget;
@@ -155,16 +157,9 @@ void StoragePage::fitColumns()
             tableWidth += width + padding;
     }
     // The table gets the width its columns need, the chart the rest, but at least two fifths.
-    const int total = width();
+    const int total = m_splitter->width() - m_splitter->handleWidth();
     const int side = std::min(tableWidth, total * 3 / 5);
     m_splitter->setSizes({total - side, side});
-}
-
-void StoragePage::resizeEvent(QResizeEvent *event)
-{
-    QWidget::resizeEvent(event);
-    if (m_hasSummary)
-        fitColumns();
 }
 
 void StoragePage::fillTotals()
@@ -270,6 +265,8 @@ void StoragePage::copySelection()
 
 bool StoragePage::eventFilter(QObject *watched, QEvent *event)
 {
+    if (watched == m_splitter && event->type() == QEvent::Resize && m_hasSummary)
+        fitColumns();
     if (watched == m_table && event->type() == QEvent::KeyPress &&
         static_cast<QKeyEvent *>(event)->matches(QKeySequence::Copy)) {
         copySelection();

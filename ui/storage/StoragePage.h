@@ -54,7 +54,6 @@ public slots:
     void copySelection();
 
 protected:
-    void resizeEvent(QResizeEvent *event) override;
     bool eventFilter(QObject *watched, QEvent *event) override;
 
 private:
