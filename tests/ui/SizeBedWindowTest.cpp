@@ -11,8 +11,10 @@
 #include <QDialog>
 #include <QFile>
 #include <QLabel>
+#include <QProcess>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QStandardPaths>
 #include <QTabWidget>
 #include <QTableView>
 #include <QTest>
@@ -193,6 +195,26 @@ void SizeBedWindowTest::storageTabShowsTheFiguresOfItsSettings()
     QVERIFY(expected.last().startsWith(QStringLiteral("Time to drain the storage below")));
     QVERIFY(f.window().DataChanged());
     QVERIFY(f.window().ResultsValid());
+
+    // The PDF report's storage page ends with the same lines.
+    const QString pdftotext = QStandardPaths::findExecutable(QStringLiteral("pdftotext"));
+    if (!pdftotext.isEmpty()) {
+        const QString pdf = f.workPath(QStringLiteral("report.pdf"));
+        f.dialogs.fileAnswers.enqueue(pdf);
+        f.action("mnuFile_ExportPdf")->trigger();
+        QProcess tool;
+        tool.start(pdftotext, {pdf, QStringLiteral("-")});
+        QVERIFY(tool.waitForFinished(30000));
+        const QString text = QString::fromUtf8(tool.readAllStandardOutput());
+        const QString storagePages =
+            text.mid(text.lastIndexOf(QStringLiteral("Storage of the bed"))).simplified();
+        for (const auto &line : DesignFiguresText::figureLines(*engine.designFigures())) {
+            QVERIFY2(storagePages.contains(QString::fromStdString(line.label + ":")),
+                     line.label.c_str());
+            QVERIFY2(storagePages.contains(QString::fromStdString(line.value.substr(0, 12))),
+                     line.value.c_str());
+        }
+    }
 
     // A rate that is not valid says so beside it, and the drawdown is left out.
     typeIn(page, "txtInfiltrationRate", QStringLiteral("-1"));
