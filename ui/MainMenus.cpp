@@ -29,6 +29,7 @@ MainMenus::MainMenus(QMenuBar *menuBar) : QObject(menuBar)
 {
     createFileMenu(menuBar);
     createEditMenu(menuBar);
+    createDesignMenu(menuBar);
     createHelpMenu(menuBar);
 }
 
@@ -76,6 +77,14 @@ void MainMenus::createEditMenu(QMenuBar *menuBar)
         addItem(mnuEdit_Copy, tr("Storage &Table"), "mnuEdit_Copy_StorageTable");
     // Until the menu is first opened nothing can be copied.
     mnuEdit_Copy->menuAction()->setEnabled(false);
+}
+
+void MainMenus::createDesignMenu(QMenuBar *menuBar)
+{
+    mnuDesign = addMenu(menuBar, tr("&Design"), "mnuDesign");
+    menuBar->addMenu(mnuDesign);
+    mnuDesign_SizeBed = addItem(mnuDesign, tr("&Size the Bed..."), "mnuDesign_SizeBed");
+    mnuDesign_SizeBed->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_B));
 }
 
 void MainMenus::createHelpMenu(QMenuBar *menuBar)

@@ -11,8 +11,8 @@ class QMenu;
 class QMenuBar;
 enum class ExportKind;
 
-// The File, Edit and Help menus of the main window. Only builds them; the window connects
-// the actions. Open, Save, Save As and Print have the usual shortcut keys.
+// The File, Edit, Design and Help menus of the main window. Only builds them; the window
+// connects the actions. Open, Save, Save As and Print have the usual shortcut keys.
 class MainMenus : public QObject
 {
     Q_OBJECT
@@ -38,6 +38,9 @@ public:
     QAction *mnuEdit_Copy_Width = nullptr;
     QAction *mnuEdit_Copy_StorageTable = nullptr;
 
+    QMenu *mnuDesign = nullptr;
+    QAction *mnuDesign_SizeBed = nullptr;
+
     QMenu *mnuHelp = nullptr;
     QAction *mnuHelp_Manual = nullptr;
     QAction *mnuHelp_Website = nullptr;
@@ -51,5 +54,6 @@ public:
 private:
     void createFileMenu(QMenuBar *menuBar);
     void createEditMenu(QMenuBar *menuBar);
+    void createDesignMenu(QMenuBar *menuBar);
     void createHelpMenu(QMenuBar *menuBar);
 };

@@ -1,7 +1,9 @@
 #include "frmTessivaneMain.h"
 
 #include "Calculator.h"
+#include "DesignFiguresText.h"
 #include "DesignSession.h"
+#include "DesignSettingsBar.h"
 #include "DocumentCommands.h"
 #include "DocumentOpener.h"
 #include "ExportCommands.h"
@@ -15,6 +17,7 @@
 #include "ReportCommands.h"
 #include "ReportDocument.h"
 #include "ReportView.h"
+#include "SizeBedDialog.h"
 #include "StoragePage.h"
 #include "TessivaneVersion.h"
 #include "UserDialogs.h"
@@ -121,6 +124,8 @@ void frmTessivaneMain::createPages()
     connect(m_picPage1->cmdCalculate(), &QPushButton::clicked, this,
             &frmTessivaneMain::cmdCalculate_Click);
     connect(m_picPage1->cmdHelp(), &QPushButton::clicked, this, &frmTessivaneMain::cmdHelp_Click);
+    connect(m_storagePage->settingsBar(), &DesignSettingsBar::edited, this,
+            &frmTessivaneMain::designSettingsEdited);
 
     // The tab strip is the tab control's focus proxy and a child of it: the options follow
     // the strip itself, not the tab control, which the focus chain visits before its child.
@@ -178,6 +183,9 @@ void frmTessivaneMain::connectMenus()
     connect(m.mnuEdit_Copy_StorageTable, &QAction::triggered, m_storagePage,
             &StoragePage::copyTable);
 
+    connect(m.mnuDesign_SizeBed, &QAction::triggered, this,
+            &frmTessivaneMain::mnuDesign_SizeBed_Click);
+
     connect(m.mnuHelp_Manual, &QAction::triggered, this, &frmTessivaneMain::mnuHelp_Manual_Click);
     connect(m.mnuHelp_Website, &QAction::triggered, this, &frmTessivaneMain::mnuHelp_Website_Click);
     for (int index = 1; index <= 4; ++index)
@@ -210,6 +218,7 @@ void frmTessivaneMain::Form_Load()
     m_session->adopt(ProjectDocument{m_picPage1->inputs(), {}, {}, {}});
     m_txtOut->clearReport();
     resultChanged();
+    targetChanged();
     // Typing can start at once.
     m_picPage1->rows()->textBox(InputField::ProjectName)->setFocus();
     setCaption(m_document->BaseCaption());
@@ -278,6 +287,7 @@ void frmTessivaneMain::resultChanged()
         m_storagePage->showSummary(summary, QString::fromStdString(summary.bedProblem));
     } else if (m_storagePage->hasSummary())
         m_storagePage->clear();
+    showDesignFigures();
     m_menus->setResultCommandsEnabled(ResultsValid());
 }
 
@@ -309,6 +319,53 @@ void frmTessivaneMain::cmdCalculate_Click()
     case CalcOutcome::Status::Declined:
         break;
     }
+}
+
+// ---- the design target
+
+void frmTessivaneMain::targetChanged()
+{
+    m_storagePage->settingsBar()->showTarget(m_session->target());
+    showDesignFigures();
+}
+
+void frmTessivaneMain::designSettingsEdited()
+{
+    DesignTarget target = m_session->target();
+    m_storagePage->settingsBar()->applyTo(target);
+    m_session->setTarget(target);
+    showDesignFigures();
+}
+
+void frmTessivaneMain::showDesignFigures()
+{
+    std::vector<DesignFiguresText::FigureLine> lines;
+    if (ResultsValid()) {
+        // Without figures (a bed that cannot be described) the totals already say why.
+        if (const Result<DesignFigures> figures = m_session->designFigures())
+            lines = DesignFiguresText::figureLines(*figures);
+    }
+    m_storagePage->showFigures(std::move(lines));
+}
+
+void frmTessivaneMain::mnuDesign_SizeBed_Click()
+{
+    auto *dialog = new SizeBedDialog(*m_session, decimalSeparator(), this);
+    dialog->setAttribute(Qt::WA_DeleteOnClose);
+    connect(dialog, &SizeBedDialog::targetEdited, this, &frmTessivaneMain::targetChanged);
+    connect(dialog, &SizeBedDialog::layoutChosen, this, &frmTessivaneMain::useLayout);
+    dialog->open();
+}
+
+void frmTessivaneMain::useLayout(int rows, int chambersPerRow)
+{
+    m_session->useLayout(rows, chambersPerRow);
+    m_showingDocument = true;
+    m_picPage1->setInputs(m_session->inputs());
+    m_showingDocument = false;
+    m_txtOut->clearReport();
+    resultChanged();
+    cmdCalculate_Click();
 }
 
 // ---- Edit menu
@@ -395,6 +452,7 @@ void frmTessivaneMain::showDocument(const ProjectDocument &document)
     else
         m_txtOut->clearReport();
     resultChanged();
+    targetChanged();
 }
 
 void frmTessivaneMain::ClearData()
@@ -405,6 +463,7 @@ void frmTessivaneMain::ClearData()
     m_session->clear();
     m_txtOut->clearReport();
     resultChanged();
+    targetChanged();
     m_document->resetToUntitled();
 }
 
@@ -433,6 +492,7 @@ ReportContent frmTessivaneMain::reportContent() const
         content.tabStops.append(stop * pointsPerPixel);
     content.summary = m_storagePage->summary();
     content.bedProblem = m_storagePage->bedProblem();
+    content.figures = m_storagePage->figures();
     return content;
 }
 

@@ -74,6 +74,7 @@ public slots:
     void mnuEdit_Copy_Width_Click();
     void mnuFile_Click();
     void mnuFile_Exit_Click();
+    void mnuDesign_SizeBed_Click();
 
     void cmd_ImageSize(int index);
     void ShowFile(const QString &fileName);
@@ -97,6 +98,12 @@ private:
     // Fills or empties what depends on a valid result: the Storage tab, the report commands.
     void resultChanged();
     void copyResultText(const std::string &text);
+    // The design target: shown in the Storage tab's fields, taken from them, and its figures.
+    void targetChanged();
+    void designSettingsEdited();
+    void showDesignFigures();
+    // A sized layout into the form, then calculated as the Calculate button does.
+    void useLayout(int rows, int chambersPerRow);
 
     UserDialogs &m_dialogs;
     QString m_appDir;

@@ -86,9 +86,9 @@ void MainWindowFormTest::startUpState()
 
     QVERIFY(!f.action("mnuHelp_Manual")->isVisible());
     QVERIFY(!f.action("mnuHelp_Manual")->isEnabled());
-    // Only the file commands and Calculate take keys; the fields keep all others.
-    const QStringList withKeys = {"mnuFile_Open", "mnuFile_Save", "mnuFile_SaveAs", "mnuFile_Print",
-                                  "actCalculate"};
+    // Only the file commands, Size the Bed and Calculate take keys; the fields keep all others.
+    const QStringList withKeys = {"mnuFile_Open",  "mnuFile_Save",      "mnuFile_SaveAs",
+                                  "mnuFile_Print", "mnuDesign_SizeBed", "actCalculate"};
     for (QAction *item : w.findChildren<QAction *>())
         QVERIFY2(item->shortcut().isEmpty() == !withKeys.contains(item->objectName()),
                  qPrintable(item->objectName()));

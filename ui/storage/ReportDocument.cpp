@@ -332,4 +332,48 @@ void ReportDocument::layStorage(Pager &pager) const
         }
         pager.y += box.height() * 1.15;
     }
+    layFigures(pager);
+}
+
+void ReportDocument::layFigures(Pager &pager) const
+{
+    if (m_content.figures.empty())
+        return;
+    QPainter *p = pager.painter();
+    const QFont font = sized(QFont(), 9.5);
+    const QFontMetricsF metrics(font, &pager.device());
+    pager.y += metrics.lineSpacing() * 0.5;
+    double labelWidth = 0;
+    for (const DesignFiguresText::FigureLine &line : m_content.figures)
+        labelWidth = std::max(labelWidth,
+                              metrics.horizontalAdvance(QString::fromStdString(line.label + ":")));
+    // A long label gives way to the values, which wrap beside it.
+    labelWidth = std::min(labelWidth + metrics.averageCharWidth() * 2, pager.width() * 0.45);
+    const double valueWidth = pager.width() - labelWidth;
+    QList<double> heights;
+    double total = 0;
+    for (const DesignFiguresText::FigureLine &line : m_content.figures) {
+        const QString label = QString::fromStdString(line.label + ":");
+        const QString value = QString::fromStdString(line.value);
+        heights << std::max(
+            metrics.boundingRect(QRectF(0, 0, labelWidth, 1e9), Qt::TextWordWrap, label).height(),
+            metrics.boundingRect(QRectF(0, 0, valueWidth, 1e9), Qt::TextWordWrap, value).height());
+        total += heights.last() * 1.15;
+    }
+    // The figures stay together on a page when they fit on one.
+    pager.need(std::min(total, pager.height()));
+    for (std::size_t i = 0; i < m_content.figures.size(); ++i) {
+        const DesignFiguresText::FigureLine &line = m_content.figures[i];
+        const double height = heights.at(qsizetype(i));
+        pager.need(height);
+        if (p) {
+            p->setFont(font);
+            p->setPen(Qt::black);
+            p->drawText(QRectF(0, pager.y, labelWidth, height), Qt::AlignLeft | Qt::TextWordWrap,
+                        QString::fromStdString(line.label + ":"));
+            p->drawText(QRectF(labelWidth, pager.y, valueWidth, height),
+                        Qt::AlignLeft | Qt::TextWordWrap, QString::fromStdString(line.value));
+        }
+        pager.y += height * 1.15;
+    }
 }

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "DesignFiguresText.h"
 #include "StorageSummary.h"
 
 #include <QDate>
@@ -26,6 +27,8 @@ struct ReportContent
     QList<qreal> tabStops; // points from the text's left edge
     StorageSummary summary;
     QString bedProblem;
+    // The design figures after the totals, as the Storage tab shows them.
+    std::vector<DesignFiguresText::FigureLine> figures;
 };
 
 // The report as pages: a title block, the report text in its fixed-pitch font with its tab
@@ -56,6 +59,7 @@ private:
     void lay(Pager &pager) const;
     void layReport(Pager &pager) const;
     void layStorage(Pager &pager) const;
+    void layFigures(Pager &pager) const;
 
     ReportContent m_content;
     QString m_error;

@@ -1,15 +1,18 @@
 #include "StoragePage.h"
 
+#include "DesignSettingsBar.h"
 #include "StorageChart.h"
 #include "StorageSummaryText.h"
 #include "StorageTexts.h"
 
 #include <QAction>
 #include <QClipboard>
+#include <QGridLayout>
 #include <QGuiApplication>
 #include <QHeaderView>
 #include <QKeyEvent>
 #include <QLabel>
+#include <QScrollArea>
 #include <QScrollBar>
 #include <QSplitter>
 #include <QStackedWidget>
@@ -34,6 +37,8 @@ StoragePage::StoragePage(QWidget *parent) : QWidget(parent)
 
     auto *splitter = new QSplitter(Qt::Horizontal);
     m_splitter = splitter;
+    // The columns are fitted to the splitter's own width, which it gets after the page's.
+    m_splitter->installEventFilter(this);
     m_chart = new StorageChart;
     splitter->addWidget(m_chart);
     auto *side = new QWidget;
@@ -61,10 +66,31 @@ StoragePage::StoragePage(QWidget *parent) : QWidget(parent)
     m_table->addAction(copyTable);
     m_table->setContextMenuPolicy(Qt::ActionsContextMenu);
     sideLayout->addWidget(m_table, 1);
+    // The settings, totals and figures share the height with the table and scroll when the
+    // window is too low for all of them.
+    auto *figuresScroll = new QScrollArea;
+    figuresScroll->setObjectName(QStringLiteral("scrDesignFigures"));
+    figuresScroll->setWidgetResizable(true);
+    figuresScroll->setFrameShape(QFrame::NoFrame);
+    auto *below = new QWidget;
+    auto *belowLayout = new QVBoxLayout(below);
+    belowLayout->setContentsMargins(0, 0, 0, 0);
+    m_settingsBar = new DesignSettingsBar;
+    belowLayout->addWidget(m_settingsBar);
     m_totals = new QWidget;
     m_totalsLayout = new QVBoxLayout(m_totals);
     m_totalsLayout->setContentsMargins(2, 2, 2, 2);
-    sideLayout->addWidget(m_totals);
+    belowLayout->addWidget(m_totals);
+    m_figuresBox = new QWidget;
+    m_figuresBox->setObjectName(QStringLiteral("picDesignFigures"));
+    m_figuresLayout = new QGridLayout(m_figuresBox);
+    m_figuresLayout->setContentsMargins(2, 2, 2, 2);
+    m_figuresLayout->setColumnStretch(0, 2);
+    m_figuresLayout->setColumnStretch(1, 3);
+    belowLayout->addWidget(m_figuresBox);
+    belowLayout->addStretch(1);
+    figuresScroll->setWidget(below);
+    sideLayout->addWidget(figuresScroll, 1);
     splitter->addWidget(side);
     splitter->setStretchFactor(0, 2);
     splitter->setStretchFactor(1, 3);
@@ -92,6 +118,7 @@ void StoragePage::clear()
     m_chart->setSummary(m_summary);
     fillTable();
     fillTotals();
+    showFigures({});
     m_stack->setCurrentIndex(0);
 }
 
@@ -130,16 +157,9 @@ void StoragePage::fitColumns()
             tableWidth += width + padding;
     }
     // The table gets the width its columns need, the chart the rest, but at least two fifths.
-    const int total = width();
+    const int total = m_splitter->width() - m_splitter->handleWidth();
     const int side = std::min(tableWidth, total * 3 / 5);
     m_splitter->setSizes({total - side, side});
-}
-
-void StoragePage::resizeEvent(QResizeEvent *event)
-{
-    QWidget::resizeEvent(event);
-    if (m_hasSummary)
-        fitColumns();
 }
 
 void StoragePage::fillTotals()
@@ -160,6 +180,45 @@ void StoragePage::fillTotals()
         }
         m_totalsLayout->addWidget(label);
     }
+}
+
+void StoragePage::showFigures(std::vector<DesignFiguresText::FigureLine> lines)
+{
+    m_figures = std::move(lines);
+    fillFigures();
+}
+
+void StoragePage::fillFigures()
+{
+    while (QLayoutItem *item = m_figuresLayout->takeAt(0)) {
+        delete item->widget();
+        delete item;
+    }
+    int row = 0;
+    for (const DesignFiguresText::FigureLine &line : m_figures) {
+        auto *label = new QLabel(QString::fromStdString(line.label) + QLatin1Char(':'));
+        label->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+        label->setWordWrap(true);
+        auto *value = new QLabel(QString::fromStdString(line.value));
+        value->setWordWrap(true);
+        value->setTextInteractionFlags(Qt::TextSelectableByMouse);
+        m_figuresLayout->addWidget(label, row, 0);
+        m_figuresLayout->addWidget(value, row, 1);
+        ++row;
+    }
+}
+
+QStringList StoragePage::figureTexts() const
+{
+    QStringList texts;
+    for (int row = 0; row < m_figuresLayout->rowCount(); ++row) {
+        const QLayoutItem *label = m_figuresLayout->itemAtPosition(row, 0);
+        const QLayoutItem *value = m_figuresLayout->itemAtPosition(row, 1);
+        if (label && value)
+            texts << static_cast<QLabel *>(label->widget())->text() + QLatin1Char(' ') +
+                         static_cast<QLabel *>(value->widget())->text();
+    }
+    return texts;
 }
 
 QStringList StoragePage::totalTexts() const
@@ -206,6 +265,8 @@ void StoragePage::copySelection()
 
 bool StoragePage::eventFilter(QObject *watched, QEvent *event)
 {
+    if (watched == m_splitter && event->type() == QEvent::Resize && m_hasSummary)
+        fitColumns();
     if (watched == m_table && event->type() == QEvent::KeyPress &&
         static_cast<QKeyEvent *>(event)->matches(QKeySequence::Copy)) {
         copySelection();

@@ -1,9 +1,12 @@
 #pragma once
 
+#include "DesignFiguresText.h"
 #include "StorageSummary.h"
 
 #include <QWidget>
 
+class DesignSettingsBar;
+class QGridLayout;
 class QLabel;
 class QSplitter;
 class QStackedWidget;
@@ -12,7 +15,8 @@ class QVBoxLayout;
 class StorageChart;
 
 // The Storage tab: the chart and, beside it, the storage table with the totals and the check
-// under it; a short hint while there is no result. Shows the figures of calc/ only.
+// under it, the design target's elevation and rate, and the bed's design figures; a short hint
+// while there is no result. Shows the figures of calc/ only.
 class StoragePage : public QWidget
 {
     Q_OBJECT
@@ -23,6 +27,12 @@ public:
     // bedProblem says why the bed is not known when summary.bedKnown is false.
     void showSummary(const StorageSummary &summary, const QString &bedProblem);
     void clear();
+    // The design figures under the totals, label beside value; none while there is no result.
+    void showFigures(std::vector<DesignFiguresText::FigureLine> lines);
+    const std::vector<DesignFiguresText::FigureLine> &figures() const { return m_figures; }
+    // The figure lines as shown, "label: value".
+    QStringList figureTexts() const;
+    DesignSettingsBar *settingsBar() const { return m_settingsBar; }
 
     bool hasSummary() const { return m_hasSummary; }
     const StorageSummary &summary() const { return m_summary; }
@@ -44,13 +54,13 @@ public slots:
     void copySelection();
 
 protected:
-    void resizeEvent(QResizeEvent *event) override;
     bool eventFilter(QObject *watched, QEvent *event) override;
 
 private:
     void fillTable();
     void fitColumns();
     void fillTotals();
+    void fillFigures();
 
     StorageSummary m_summary;
     QString m_bedProblem;
@@ -61,4 +71,8 @@ private:
     QTableWidget *m_table = nullptr;
     QWidget *m_totals = nullptr;
     QVBoxLayout *m_totalsLayout = nullptr;
+    DesignSettingsBar *m_settingsBar = nullptr;
+    std::vector<DesignFiguresText::FigureLine> m_figures;
+    QWidget *m_figuresBox = nullptr;
+    QGridLayout *m_figuresLayout = nullptr;
 };
