@@ -110,8 +110,8 @@ void JsonOutputTest::structureAndExactFloats()
     QCOMPARE(document.inputs.method, method);
     const bool rectangular = document.inputs.method == 2;
 
-    QStringList top = {"program", "version", "project",        "method", "methodName",
-                       "inputs",  "chamber", "equivalentPond", "storage"};
+    QStringList top = {"program", "version", "project",        "method",  "methodName",
+                       "inputs",  "chamber", "equivalentPond", "storage", "quantities"};
     if (rectangular)
         top << "system";
     QCOMPARE(keysOf(json), sorted(top));
