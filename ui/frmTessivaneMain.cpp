@@ -2,6 +2,7 @@
 
 #include "Calculator.h"
 #include "DesignSession.h"
+#include "DesktopLauncher.h"
 #include "DocumentCommands.h"
 #include "DocumentOpener.h"
 #include "ExportCommands.h"
@@ -19,7 +20,6 @@
 #include "TessivaneVersion.h"
 #include "UserDialogs.h"
 #include "WidgetPlacement.h"
-#include "XdgDesktopLauncher.h"
 #include "frmAboutTessivane.h"
 
 #include <QAction>
@@ -133,7 +133,7 @@ void frmTessivaneMain::createPages()
 void frmTessivaneMain::createHelp()
 {
     // Documents and the web site open with the programs the desktop associates with them.
-    m_launcher = std::make_unique<XdgDesktopLauncher>();
+    m_launcher = DesktopLauncher::platformDefault();
     m_opener = std::make_unique<DocumentOpener>(*m_launcher, m_dialogs);
 
     HelpImageMenu::Hooks hooks;
