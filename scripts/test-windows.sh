@@ -107,11 +107,14 @@ echo "-- $total Qt Test programs of the window and the control library pass unde
 linux_build=$(dirname "$(dirname "$linux_calc")")
 export_pdf=$linux_build/testbin/export-report-pdf
 if [ -x "$export_pdf" ]; then
+  # The same locale on both (the report's date is in its long format), and the project named
+  # alike, as the report shows the name it was opened by.
   example=examples/rectangular-array.tvc
-  QT_QPA_PLATFORM=offscreen "$export_pdf" "$linux_build/app" "$example" "$results/report-linux.pdf"
-  run_windows export-report-pdf "$(windows_path "$build_dir/testbin/export-report-pdf.exe")" \
-    "$(windows_path "$build_dir/app")" "$(windows_path "$example")" \
-    "$(windows_path "$results/report-windows.pdf")" || {
+  LC_ALL=en_US.UTF-8 QT_QPA_PLATFORM=offscreen "$export_pdf" "$linux_build/app" "$example" \
+    "$results/report-linux.pdf"
+  LC_ALL=en_US.UTF-8 run_windows export-report-pdf \
+    "$(windows_path "$build_dir/testbin/export-report-pdf.exe")" "$(windows_path "$build_dir/app")" \
+    "$example" "$(windows_path "$results/report-windows.pdf")" || {
     cat "$results/export-report-pdf.log" >&2
     exit 1
   }
