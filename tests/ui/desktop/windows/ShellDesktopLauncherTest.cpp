@@ -1,6 +1,6 @@
 // The Windows desktop layer on the system's own associations (under wine in the test command):
 // what the user sees for a document no program is registered for, and the program the shell
-// names for a text file.
+// names for a settings file (".ini": Windows and wine both register a text editor for it).
 #include "ShellDesktopLauncher.h"
 #include "DocumentOpener.h"
 #include "FakeUserDialogs.h"
@@ -28,10 +28,10 @@ private slots:
         QCOMPARE(dialogs.shown.first().title, QStringLiteral("Error"));
     }
 
-    void textFileHasAnInstalledProgram()
+    void settingsFileHasAnInstalledProgram()
     {
         ShellDesktopLauncher launcher;
-        const auto program = launcher.programForFile(writeFile(QStringLiteral("notes.txt")));
+        const auto program = launcher.programForFile(writeFile(QStringLiteral("settings.ini")));
         QVERIFY(program);
         QVERIFY2(QFileInfo(program->exec).isFile(), qPrintable(program->exec));
         QVERIFY(!program->name.isEmpty());
