@@ -72,13 +72,16 @@ Tessivane Stage vs Area Calculator $(sed -n 's/^project(Tessivane VERSION \([0-9
 Unzip this folder anywhere and start tessivane.exe; a project file may be dropped on it.
 tessivane-calc.exe is the command-line calculator (tessivane-calc --help).
 
-The Help tab's diagram viewer, the control library $library, is registered for this
-folder in veldo-components\\registry.json. To register it for your user account instead, run
-veldo-register.exe $library once; veldo-register.exe -u $library removes that again.
+The Help tab's diagram viewer, the control library $library,
+is registered for this folder in veldo-components\\registry.json. To register it for your
+user account instead, run "veldo-register.exe $library" once;
+"veldo-register.exe -u $library" removes that again.
 
-Qt is used under the GNU Lesser General Public License version 3, as the DLLs Qt6*.dll and
-the plugins in platforms\\ and styles\\, which you may replace with your own build of the same
-Qt version. The mingw-w64 runtime DLLs come with GCC's runtime library exception.
+Qt is used under the GNU Lesser General Public License version 3. It is shipped as the DLLs
+Qt6*.dll and the plugins in platforms\\ and styles\\, built as they are from Debian's source
+package qt6-base $(dpkg-query -W -f='${source:Version}' qt6-base-dev); you may replace them
+with your own build of the same Qt version. The mingw-w64 runtime DLLs (libstdc++-6.dll,
+libgcc_s_seh-1.dll, libwinpthread-1.dll) come under GCC's runtime library exception.
 TEXT
 sed -i 's/$/\r/' "$out/README.txt"
 
