@@ -32,6 +32,14 @@ function(tessivane_library name)
   tessivane_warnings(${name})
 endfunction()
 
+# tessivane_static_runtime(TARGET): on Windows the program carries the C++ runtime, so it needs
+# nothing but the system's own DLLs. Programs that use Qt must not: they share Qt's runtime DLLs.
+function(tessivane_static_runtime target)
+  if(MINGW)
+    target_link_options(${target} PRIVATE -static -static-libgcc -static-libstdc++)
+  endif()
+endfunction()
+
 # tessivane_program(NAME SOURCES file... [LIBS lib...]): a program of the project's own.
 function(tessivane_program name)
   cmake_parse_arguments(ARG "" "" "SOURCES;LIBS" ${ARGN})
@@ -60,10 +68,13 @@ function(tessivane_test name)
   endif()
   if(NOT ARG_QT)
     target_link_libraries(${name} PRIVATE GTest::gtest_main)
+    tessivane_static_runtime(${name})
     gtest_discover_tests(${name} DISCOVERY_MODE PRE_TEST)
     return()
   endif()
   target_link_libraries(${name} PRIVATE Qt6::Test)
+  # Listed in testbin/qt-tests.txt, for the runs outside ctest (under wine).
+  set_property(GLOBAL APPEND PROPERTY TESSIVANE_QT_TESTS ${name})
   add_test(NAME ${name} COMMAND ${name})
   set_tests_properties(${name} PROPERTIES
     ENVIRONMENT "QT_QPA_PLATFORM=offscreen;${ARG_ENVIRONMENT}")

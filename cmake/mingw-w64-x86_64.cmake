@@ -1,19 +1,5 @@
 # Cross-compiling for 64-bit Windows with Debian's mingw-w64 (posix thread model).
-# The programs are linked statically, so they need nothing but the system's own DLLs.
-set(CMAKE_SYSTEM_NAME Windows)
-set(CMAKE_SYSTEM_PROCESSOR x86_64)
-
-set(CMAKE_C_COMPILER x86_64-w64-mingw32-gcc-posix)
-set(CMAKE_CXX_COMPILER x86_64-w64-mingw32-g++-posix)
-set(CMAKE_RC_COMPILER x86_64-w64-mingw32-windres)
-
-set(CMAKE_FIND_ROOT_PATH /usr/x86_64-w64-mingw32)
-set(CMAKE_FIND_ROOT_PATH_MODE_PROGRAM NEVER)
-set(CMAKE_FIND_ROOT_PATH_MODE_LIBRARY ONLY)
-set(CMAKE_FIND_ROOT_PATH_MODE_INCLUDE ONLY)
-set(CMAKE_FIND_ROOT_PATH_MODE_PACKAGE ONLY)
+# The command-line programs are linked statically, so they need nothing but the system's own DLLs.
+include(${CMAKE_CURRENT_LIST_DIR}/mingw-w64-x86_64-shared.cmake)
 
 set(CMAKE_EXE_LINKER_FLAGS_INIT "-static -static-libgcc -static-libstdc++")
-
-# GCC 12 warns about std::string assignments it inlines at -O2 (a known false positive).
-set(CMAKE_CXX_FLAGS_INIT "-Wno-restrict")

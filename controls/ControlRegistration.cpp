@@ -4,10 +4,6 @@
 #include "RegistryFile.h"
 #include "VeldoSharedControlsApi.h"
 
-#include <QFileInfo>
-
-#include <dlfcn.h>
-
 namespace {
 // Unregistering from a registry without our entries (or none at all) changes nothing on disk.
 std::int32_t saveIfModified(VeldoHost::RegistryFile &registry)
@@ -41,13 +37,4 @@ std::int32_t ControlRegistration::unregisterLibrary()
     for (const ControlClass &entry : ClassTable::classes())
         registry.remove(entry.className());
     return saveIfModified(registry);
-}
-
-QString ControlRegistration::ownLibraryPath()
-{
-    Dl_info info{};
-    if (dladdr(reinterpret_cast<void *>(&ControlRegistration::ownLibraryPath), &info) == 0 ||
-        !info.dli_fname)
-        return {};
-    return QFileInfo(QString::fromLocal8Bit(info.dli_fname)).absoluteFilePath();
 }

@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # Installs what is missing, builds everything and runs every test:
 #   1. formatting check, 2. the full build (warnings are errors) with all tests,
-#   3. the standard-library parts built for Windows and run under wine, 4. the same parts built
+#   3. the standard-library parts built for Windows and run under wine, with the window and its
+#   tests when Qt for Windows is in its cache (scripts/build-qt-windows.sh), 4. the same parts built
 #   with emscripten and run under node, 5. the browser page in headless Chromium, 6. the same
 #   parts under AddressSanitizer/UBSan, 7. short fuzz runs.
 set -euo pipefail
@@ -21,7 +22,13 @@ echo "== build and tests"
 QT_QPA_PLATFORM=offscreen ctest --test-dir build --output-on-failure -j2 --timeout 300
 
 echo "== Windows: tessivane-calc.exe and the engine's tests, cross-built and run under wine"
-./scripts/build-windows.sh build-windows -DTESSIVANE_WERROR=ON
+if qt_windows=$(./scripts/build-qt-windows.sh --prefix); then
+  echo "== Windows: the window and its tests too, with Qt for Windows from $qt_windows"
+else
+  echo "== Windows: the window's part is skipped: Qt for Windows is not in its cache" \
+    "(${qt_windows:-unknown}); scripts/build-qt-windows.sh builds it once, in about 30 minutes"
+fi
+TESSIVANE_HOST_BUILD=build ./scripts/build-windows.sh build-windows -DTESSIVANE_WERROR=ON
 ./scripts/test-windows.sh build-windows build/app/tessivane-calc
 
 echo "== browser engine: the engine built with emscripten, its tests and tessivane-calc.mjs under node"

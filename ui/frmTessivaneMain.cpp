@@ -4,6 +4,7 @@
 #include "DesignFiguresText.h"
 #include "DesignSession.h"
 #include "DesignSettingsBar.h"
+#include "DesktopLauncher.h"
 #include "DocumentCommands.h"
 #include "DocumentOpener.h"
 #include "ExportCommands.h"
@@ -22,7 +23,6 @@
 #include "TessivaneVersion.h"
 #include "UserDialogs.h"
 #include "WidgetPlacement.h"
-#include "XdgDesktopLauncher.h"
 #include "frmAboutTessivane.h"
 
 #include <QAction>
@@ -138,7 +138,7 @@ void frmTessivaneMain::createPages()
 void frmTessivaneMain::createHelp()
 {
     // Documents and the web site open with the programs the desktop associates with them.
-    m_launcher = std::make_unique<XdgDesktopLauncher>();
+    m_launcher = DesktopLauncher::platformDefault();
     m_opener = std::make_unique<DocumentOpener>(*m_launcher, m_dialogs);
 
     HelpImageMenu::Hooks hooks;

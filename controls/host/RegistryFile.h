@@ -20,7 +20,9 @@ struct RegisteredClass
 
 // One registry file (JSON) that maps class names and ids to library files. The default one,
 // where registration writes, lives in $VELDO_REGISTRY_DIR when that is set (tests and installs
-// use this), else in $XDG_DATA_HOME/veldo-components (normally ~/.local/share/veldo-components).
+// use this), else in the user's data folder: $XDG_DATA_HOME/veldo-components (normally
+// ~/.local/share/veldo-components), on Windows %LOCALAPPDATA%\veldo-components, which does not
+// roam, as the library paths it records belong to one machine.
 // The file is shared by every library registered there: the document is kept as read, and
 // insert() and remove() touch only the entries of the classes they name.
 class RegistryFile

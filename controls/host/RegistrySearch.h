@@ -9,8 +9,9 @@
 namespace VeldoHost {
 
 // The registry files a host consults for a class, in order: the per-user file, then
-// <dir>/veldo-components/registry.json for each system data directory ($XDG_DATA_DIRS), so
-// an install registers a library for everyone and a user's own registration overrides it.
+// <dir>/veldo-components/registry.json for each system data directory ($XDG_DATA_DIRS; on
+// Windows the common application-data folder and the program's folder), so an install
+// registers a library for everyone and a user's own registration overrides it.
 // When $VELDO_REGISTRY_DIR is set, its file is the only one.
 class RegistrySearch
 {

@@ -3,15 +3,19 @@
 #include "DesktopEntry.h"
 
 #include <QString>
+#include <memory>
 #include <optional>
 
 // What the calculator needs of the desktop to open a document or a web page: the program
 // associated with a file's type or with web addresses, and a detached start of it. The real
-// one reads the desktop's MIME associations; tests use a double.
+// one reads the desktop's MIME associations (on Windows: the shell's); tests use a double.
 class DesktopLauncher
 {
 public:
     virtual ~DesktopLauncher() = default;
+
+    // The real one of the platform the program is built for.
+    static std::unique_ptr<DesktopLauncher> platformDefault();
 
     // The program associated with the type of an existing file; nothing when there is none.
     virtual std::optional<DesktopEntry> programForFile(const QString &filePath) = 0;

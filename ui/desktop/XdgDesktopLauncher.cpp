@@ -5,6 +5,11 @@
 #include <QStandardPaths>
 #include <utility>
 
+std::unique_ptr<DesktopLauncher> DesktopLauncher::platformDefault()
+{
+    return std::make_unique<XdgDesktopLauncher>();
+}
+
 XdgDesktopLauncher::XdgDesktopLauncher(MimeAssociations associations)
     : m_associations(std::move(associations))
 {

@@ -1,0 +1,11 @@
+#include "SpecialFiles.h"
+
+bool SpecialFiles::makeFifo(const QString &)
+{
+    return false;
+}
+
+bool SpecialFiles::namesAreBytes()
+{
+    return false;
+}
