@@ -27,6 +27,30 @@ Q_DECLARE_METATYPE(Answer)
 
 namespace {
 
+enum class BadFile
+{
+    Made,
+    NoFifos,
+    Failed,
+};
+
+// What a failed Open reads at path: a folder ("folder"), a FIFO ("fifo"), nothing (empty: the
+// file is missing) or the bytes, made sparse up to size when one is given.
+BadFile makeBadFile(const QString &path, const QByteArray &content, qint64 size = 0)
+{
+    if (content == "folder")
+        return QDir().mkdir(path) ? BadFile::Made : BadFile::Failed;
+    if (content == "fifo")
+        return SpecialFiles::makeFifo(path) ? BadFile::Made : BadFile::NoFifos;
+    if (content.isEmpty())
+        return BadFile::Made;
+    QFile file(path);
+    if (!file.open(QIODevice::WriteOnly) || file.write(content) != content.size())
+        return BadFile::Failed;
+    // Sparse: no real disk space.
+    return size > 0 && !file.resize(size) ? BadFile::Failed : BadFile::Made;
+}
+
 const QString Base = QStringLiteral("Tessivane Stage vs Area Calculator for VELDO 3.2");
 const QString SaveQuestion =
     QStringLiteral("Data has changed. Do you want to save the current data?");
@@ -487,18 +511,10 @@ void MainWindowDocumentTest::failedOpenLeavesProjectAsItWas()
     const QStringList before = projectAsShown(f);
 
     const QString path = f.workPath(QStringLiteral("bad.tvc"));
-    if (content == "folder") {
-        QVERIFY(QDir().mkdir(path));
-    } else if (content == "fifo") {
-        if (!SpecialFiles::makeFifo(path))
-            QSKIP("this system has no FIFOs");
-    } else if (!content.isEmpty()) {
-        QFile file(path);
-        QVERIFY(file.open(QIODevice::WriteOnly));
-        file.write(content);
-        if (size > 0)
-            QVERIFY(file.resize(size)); // sparse: no real disk space
-    }
+    const BadFile made = makeBadFile(path, content, size);
+    if (made == BadFile::NoFifos)
+        QSKIP("this system has no FIFOs");
+    QVERIFY(made == BadFile::Made);
     f.dialogs.reset();
     if (byDialog) {
         f.dialogs.fileAnswers.enqueue(path);
@@ -580,16 +596,10 @@ void MainWindowDocumentTest::openFailuresSaySo()
     QFETCH(QString, message);
     WindowFixture f;
     const QString path = f.workPath(QStringLiteral("bad.tvc"));
-    if (content == "folder") {
-        QVERIFY(QDir().mkdir(path));
-    } else if (content == "fifo") {
-        if (!SpecialFiles::makeFifo(path))
-            QSKIP("this system has no FIFOs");
-    } else if (!content.isEmpty()) {
-        QFile file(path);
-        QVERIFY(file.open(QIODevice::WriteOnly));
-        file.write(content);
-    }
+    const BadFile made = makeBadFile(path, content);
+    if (made == BadFile::NoFifos)
+        QSKIP("this system has no FIFOs");
+    QVERIFY(made == BadFile::Made);
     if (byDialog) {
         f.dialogs.fileAnswers.enqueue(path);
         f.action("mnuFile_Open")->trigger();
