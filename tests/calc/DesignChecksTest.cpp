@@ -12,11 +12,7 @@
 namespace {
 CalcOutcome calculateWith(const CalcInputs &inputs, const std::string &dataDir)
 {
-    CalcEnvironment environment;
-    environment.dataDir = dataDir;
-    environment.askYesNo = [](const std::string &) { return true; };
-    ResultState state;
-    return calculate(inputs, environment, state);
+    return test::calculateAnsweringYes(inputs, dataDir);
 }
 
 std::string chamberFile(const std::string &table, int rows)

@@ -161,10 +161,7 @@ TEST(BedSizing, EveryLayoutHoldsTheTargetAndOneChamberFewerPerRowDoesNot)
             CalcInputs layout = in;
             layout.rows = std::to_string(rows);
             layout.cols = std::to_string(perRow);
-            CalcEnvironment environment;
-            environment.dataDir = TESSIVANE_SHIPPED_DATA;
-            ResultState state;
-            const CalcOutcome outcome = calculate(layout, environment, state);
+            const CalcOutcome outcome = test::calculateAnsweringYes(layout, TESSIVANE_SHIPPED_DATA);
             EXPECT_EQ(outcome.status, CalcOutcome::Status::Done) << outcome.message;
             return outcome.record;
         };

@@ -33,11 +33,7 @@ void expectIncreasingAndNotNegative(const Points &points)
 
 CalcRecord calculated(const CalcInputs &inputs, const std::string &dataDir)
 {
-    CalcEnvironment environment;
-    environment.dataDir = dataDir;
-    environment.askYesNo = [](const std::string &) { return true; };
-    ResultState result;
-    const CalcOutcome outcome = calculate(inputs, environment, result);
+    const CalcOutcome outcome = test::calculateAnsweringYes(inputs, dataDir);
     EXPECT_EQ(outcome.status, CalcOutcome::Status::Done) << outcome.message;
     return outcome.record ? *outcome.record : CalcRecord{};
 }
@@ -165,11 +161,7 @@ RandomChamber randomChamber(std::mt19937 &random, bool steep)
 
 CalcOutcome tryCalculating(const CalcInputs &inputs, const std::string &dataDir)
 {
-    CalcEnvironment environment;
-    environment.dataDir = dataDir;
-    environment.askYesNo = [](const std::string &) { return true; };
-    ResultState result;
-    return calculate(inputs, environment, result);
+    return test::calculateAnsweringYes(inputs, dataDir);
 }
 
 } // namespace

@@ -19,10 +19,7 @@ struct Calculated
 Calculated calculate(const CalcInputs &inputs, const std::string &dataDir)
 {
     Calculated run;
-    CalcEnvironment environment;
-    environment.dataDir = dataDir;
-    environment.askYesNo = [](const std::string &) { return true; };
-    const CalcOutcome outcome = ::calculate(inputs, environment, run.result);
+    const CalcOutcome outcome = test::calculateAnsweringYes(inputs, dataDir, &run.result);
     EXPECT_EQ(outcome.status, CalcOutcome::Status::Done) << outcome.message;
     if (!outcome.record)
         return run;

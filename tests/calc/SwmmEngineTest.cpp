@@ -115,11 +115,7 @@ CalcRecord example(const std::string &file)
     const Result<ProjectDocument> document =
         openProjectFile(std::string(EXAMPLES_DIR) + "/" + file);
     EXPECT_TRUE(document) << document.reason();
-    CalcEnvironment environment;
-    environment.dataDir = SHIPPED_DATA_DIR;
-    environment.askYesNo = [](const std::string &) { return true; };
-    ResultState result;
-    const CalcOutcome outcome = calculate(document->inputs, environment, result);
+    const CalcOutcome outcome = test::calculateAnsweringYes(document->inputs, SHIPPED_DATA_DIR);
     EXPECT_EQ(outcome.status, CalcOutcome::Status::Done) << outcome.message;
     return *outcome.record;
 }

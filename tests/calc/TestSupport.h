@@ -2,6 +2,7 @@
 
 #include "CalcInputs.h"
 #include "CalcOutcome.h"
+#include "Calculator.h"
 #include "ResultState.h"
 
 #include <cstring>
@@ -132,6 +133,18 @@ inline CalcInputs shippedKnownBedAreaExample()
     in.baseElevation = "512.5";
     in.bottomAreaValue = 1;
     return in;
+}
+
+// Calculates as tessivane-calc --yes does, with the chamber data of dataDir; the result state
+// goes to result when given.
+inline CalcOutcome calculateAnsweringYes(const CalcInputs &inputs, const std::string &dataDir,
+                                         ResultState *result = nullptr)
+{
+    CalcEnvironment environment;
+    environment.dataDir = dataDir;
+    environment.askYesNo = [](const std::string &) { return true; };
+    ResultState state;
+    return calculate(inputs, environment, result ? *result : state);
 }
 
 inline CalcEnvironment environmentFor(const std::string &dataSet,
