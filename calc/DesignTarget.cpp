@@ -52,6 +52,19 @@ bool readSetting(const TargetSetting &setting, const std::string &text, std::opt
 }
 } // namespace
 
+std::string settingProblem(const TargetSetting &setting, const std::string &text)
+{
+    bool readable = false;
+    if (setting.kind == TargetSettingKind::Count) {
+        std::optional<int> count;
+        readable = readSetting(setting, text, count);
+    } else {
+        std::optional<double> number;
+        readable = readSetting(setting, text, number);
+    }
+    return readable ? std::string() : requirement(setting);
+}
+
 TargetReading readTarget(const DesignTarget &target)
 {
     TargetReading reading;

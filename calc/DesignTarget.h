@@ -77,3 +77,7 @@ struct TargetReading
 };
 
 TargetReading readTarget(const DesignTarget &target);
+
+// Why a setting's text cannot be used, as readTarget says it; empty when it can (an empty
+// text is no setting). Each field of a form shows its own setting's problem with it.
+std::string settingProblem(const TargetSetting &setting, const std::string &text);

@@ -58,11 +58,9 @@ void DesignSettingsBar::showProblems()
 {
     // Each setting read on its own, so both say what is wrong with them at once.
     for (Setting &s : m_settings) {
-        DesignTarget alone;
-        alone.*s.setting->text = s.field->text().toStdString();
-        const TargetReading reading = readTarget(alone);
-        s.problem->setText(QString::fromStdString(reading.message));
-        s.problem->setVisible(!reading.ok());
+        const std::string problem = settingProblem(*s.setting, s.field->text().toStdString());
+        s.problem->setText(QString::fromStdString(problem));
+        s.problem->setVisible(!problem.empty());
     }
 }
 

@@ -326,11 +326,9 @@ public:
     {
         val problems = val::object();
         for (const TargetSetting &setting : TargetSettings) {
-            DesignTarget alone;
-            alone.*setting.text = m_session.target().*setting.text;
-            const TargetReading reading = readTarget(alone);
-            if (!reading.ok())
-                problems.set(std::string(setting.fileKey), reading.message);
+            const std::string problem = settingProblem(setting, m_session.target().*setting.text);
+            if (!problem.empty())
+                problems.set(std::string(setting.fileKey), problem);
         }
         return problems;
     }
